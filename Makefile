@@ -1,0 +1,34 @@
+# The two entry points: `make demo` runs the main job, `make test` every test.
+JOBS ?= 2
+BUILD := build
+ASAN_BUILD := build-asan
+
+.PHONY: all deps build build-asan demo test clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+build-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPLIX_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+# Translates the sample program in a scratch folder and shows what came out.
+demo: build
+	@rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo
+	@cp examples/hello.bas $(BUILD)/demo/
+	@cd $(BUILD)/demo && ../bin/plix hello.bas -c
+	@for f in $(BUILD)/demo/*; do echo "== $$f"; cat "$$f"; done
+
+test: build build-asan
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

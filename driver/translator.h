@@ -1,0 +1,86 @@
+// The one object that holds the whole state of a plix run. Every pass,
+// emitter, translator and lookup is one of its operations; each subsystem
+// defines its own group of them in its own folder.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "source/source_reader.h"
+#include "symbols/records.h"
+
+class Translator {
+public:
+    explicit Translator(std::ostream& console);
+    virtual ~Translator();
+    Translator(const Translator&) = delete;
+    Translator& operator=(const Translator&) = delete;
+
+    // --- driver/: entry point and build -----------------------------------
+    // Runs plix on the arguments after the program name; returns the exit
+    // status. Fatal stops arrive here as FatalStop.
+    int run(const std::vector<std::string>& arguments);
+    void readOptions(const std::vector<std::string>& arguments);
+    // Steps after the declaration pass: conversion, build decision, deletion.
+    int finishRun(const std::string& sourceFile);
+    void buildExecutable(std::string cppFileName);
+    void buildLibrary(std::string cppFileName);
+    void deleteGeneratedSources();
+
+    // --- source/: diagnostics ---------------------------------------------
+    void reportDeclarationError(const std::string& message);
+    void reportConversionError(const std::string& message);
+    void skipToStatementEnd();
+
+    // --- symbols/: lookups and the declaration pass -----------------------
+    bool isKnownType(const std::string& upperName) const;
+    std::string variableType(const std::string& name) const;
+    std::string variableClass(const std::string& name) const;
+    std::string functionSpelling(const std::string& upperName) const;
+    FunctionRecord* findFunction(const std::string& upperName) const;
+    FunctionRecord* findMemberFunction(const std::string& className,
+                                       const std::string& upperMember) const;
+    TypeRecord* findType(const std::string& name) const;
+    void runDeclarationPass(std::string fileName);
+
+    // --- convert/: conversion pass ----------------------------------------
+    void convertCurrentModule();
+
+    // --- state, in the order of the run's description ---------------------
+    bool prologueWritten = false;
+    std::string currentProcedureName;
+    bool declarationFailed = false;
+    int32_t moduleCursor = 1;
+    SourceReader reader;
+    std::vector<std::unique_ptr<ModuleRecord>> modules;
+    bool insideProcedure = false;
+    std::vector<std::shared_ptr<VariableRecord>> localVariables;
+    std::vector<std::shared_ptr<FunctionRecord>> functionPointerTypes;
+    std::vector<int32_t> ifStack;
+    std::vector<int32_t> whileStack;
+    std::vector<int32_t> procedureStack;
+    std::vector<int32_t> caseStack;
+    std::vector<std::string> resources;
+    ModuleRecord* currentModule = nullptr;
+    std::ofstream output;
+    bool hasErrors = false;
+
+    // Options from the command line.
+    bool libraryMode = false;
+    bool keepSource = true;
+    bool convertOnly = false;
+    bool skipConversion = false;
+
+    // Where banner, progress lines and diagnostics go (standard output).
+    std::ostream& console;
+    // The module the declaration pass is reading; named in its reports.
+    ModuleRecord* scannedModule = nullptr;
+};
+
+// File-name rule for every derived name (.cpp, .h, .exe, .lib, .obj).
+std::string stripExtension(const std::string& name);
+std::string changeExtension(const std::string& name, const std::string& extension);

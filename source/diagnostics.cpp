@@ -1,0 +1,45 @@
+// The two report formats and the recovery shared by both passes.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+const std::string& fileNameOf(const ModuleRecord* module) {
+    static const std::string none;
+    return module ? module->fileName : none;
+}
+
+}  // namespace
+
+void Translator::reportDeclarationError(const std::string& message) {
+    const int64_t position =
+        static_cast<int64_t>(reader.column) - static_cast<int64_t>(reader.tokenAsWritten.size());
+    console << "Error in " << fileNameOf(scannedModule) << " - Line:" << reader.line
+            << ",char:" << position << " " << message << " >>" << reader.tokenAsWritten << "\n";
+    console.flush();
+    skipToStatementEnd();
+    declarationFailed = true;
+}
+
+void Translator::reportConversionError(const std::string& message) {
+    console << fileNameOf(currentModule) << ":" << reader.line << ":error: " << reader.tokenAsWritten
+            << " " << message << "\n";
+    console.flush();
+    skipToStatementEnd();
+    hasErrors = true;
+}
+
+void Translator::skipToStatementEnd() {
+    if (reader.lineEnded) return;
+    while (!reader.atEof) {
+        try {
+            reader.nextToken();
+        } catch (const SyntaxError&) {
+            // A second unterminated literal in the statement being skipped:
+            // the reader has already ended the line.
+        }
+        if (reader.lineEnded) return;
+    }
+}

@@ -1,0 +1,144 @@
+// The seven read-only symbol lookups. Each walks the lists linearly in
+// declaration order and returns its first match; a miss is empty or null.
+#include "driver/translator.h"
+
+namespace {
+
+const std::string& currentClassName(const ModuleRecord* current) {
+    static const std::string empty;
+    return current ? current->className : empty;
+}
+
+const std::string& currentBaseClassName(const ModuleRecord* current) {
+    static const std::string empty;
+    return current ? current->baseClassName : empty;
+}
+
+// Variables: plain modules, the current class and its direct base.
+bool variablesVisible(const ModuleRecord& module, const ModuleRecord* current) {
+    return !module.isClassModule || module.className == currentClassName(current) ||
+           module.className == currentBaseClassName(current);
+}
+
+// Functions: plain modules and the current class only; base-class members
+// go through findMemberFunction.
+bool functionsVisible(const ModuleRecord& module, const ModuleRecord* current) {
+    return module.className.empty() || module.className == currentClassName(current);
+}
+
+// Only the stored name is upper-cased: callers hand in an upper-cased token.
+FunctionRecord* matchFunction(const std::vector<std::shared_ptr<FunctionRecord>>& functions,
+                              const std::string& upperName) {
+    for (const auto& function : functions) {
+        if (upperCase(function->name) == upperName) {
+            return function.get();
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+bool Translator::isKnownType(const std::string& upperName) const {
+    for (const char* builtIn : builtInTypeNames) {
+        if (upperName == builtIn) {
+            return true;
+        }
+    }
+    for (const auto& module : modules) {
+        if (module->isClassModule && upperCase(module->className) == upperName) {
+            return true;
+        }
+    }
+    for (const auto& module : modules) {
+        for (const auto& type : module->types) {
+            if (upperCase(type->name) == upperName) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::string Translator::variableType(const std::string& name) const {
+    const std::string wanted = upperCase(name);
+    for (const auto& module : modules) {
+        if (!variablesVisible(*module, currentModule)) {
+            continue;
+        }
+        for (const auto& variable : module->variables) {
+            if (upperCase(variable->name) == wanted) {
+                return variable->type;
+            }
+        }
+    }
+    for (const auto& variable : localVariables) {
+        if (upperCase(variable->name) == wanted) {
+            return variable->type;
+        }
+    }
+    return {};
+}
+
+std::string Translator::variableClass(const std::string& name) const {
+    const std::string type = variableType(name);
+    for (const auto& module : modules) {
+        if (module->className == type) {
+            return module->className;
+        }
+    }
+    return {};
+}
+
+FunctionRecord* Translator::findFunction(const std::string& upperName) const {
+    for (const auto& module : modules) {
+        if (!functionsVisible(*module, currentModule)) {
+            continue;
+        }
+        if (FunctionRecord* found = matchFunction(module->functions, upperName)) {
+            return found;
+        }
+    }
+    return matchFunction(functionPointerTypes, upperName);
+}
+
+std::string Translator::functionSpelling(const std::string& upperName) const {
+    // Callers may pass the raw token for sizeof, which the C++ keeps in lower case.
+    if (upperName == "sizeof") {
+        return "sizeof";
+    }
+    const FunctionRecord* found = findFunction(upperName);
+    return found ? found->name : std::string();
+}
+
+FunctionRecord* Translator::findMemberFunction(const std::string& className,
+                                               const std::string& upperMember) const {
+    std::string base;
+    for (const auto& module : modules) {
+        if (module->className == className) {
+            base = module->baseClassName;
+        }
+    }
+    for (const auto& module : modules) {
+        const bool own = module->className == className;
+        const bool inherited = !base.empty() && module->className == base;
+        if (!own && !inherited) {
+            continue;
+        }
+        if (FunctionRecord* found = matchFunction(module->functions, upperMember)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+TypeRecord* Translator::findType(const std::string& name) const {
+    for (const auto& module : modules) {
+        for (const auto& type : module->types) {
+            if (type->name == name) {
+                return type.get();
+            }
+        }
+    }
+    return nullptr;
+}

@@ -1,0 +1,68 @@
+#include "symbols/records.h"
+
+#include <utility>
+
+const char* const builtInTypeNames[9] = {
+    "LONG", "INTEGER", "BYTE", "BOOLEAN", "STRING",
+    "SINGLE", "DOUBLE", "SHORT", "CHAR",
+};
+
+std::string upperCase(std::string text) {
+    // Bytewise and locale-free: names are compared as raw bytes elsewhere.
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+ModuleRecord::ModuleRecord() { addBuiltInFunctions(); }
+
+ModuleRecord::ModuleRecord(std::string fileName) : fileName(std::move(fileName)) {
+    addBuiltInFunctions();
+}
+
+namespace {
+
+struct BuiltInParameter {
+    const char* name;
+    const char* type;
+    bool byRef;
+};
+
+struct BuiltInFunction {
+    const char* name;
+    const char* returnType;
+    std::vector<BuiltInParameter> parameters;
+};
+
+}  // namespace
+
+// Every module carries its own copy, so the function lookups find them
+// whatever module is visible from the current class.
+void ModuleRecord::addBuiltInFunctions() {
+    static const BuiltInFunction table[] = {
+        {"sizeof", "Integer", {{"AnyType", "Any", true}}},
+        {"LOWORD", "Short", {{"l", "Long", false}}},
+        {"HIWORD", "Short", {{"l", "Long", false}}},
+        {"RGB", "Long", {{"c1", "Long", false}, {"c2", "Long", false}, {"c3", "Long", false}}},
+        {"MAKEINTRESOURCE", "Long", {{"l", "Long", false}}},
+    };
+    for (const BuiltInFunction& entry : table) {
+        auto function = std::make_shared<FunctionRecord>();
+        function->builtIn = true;
+        function->name = entry.name;
+        function->returnType = entry.returnType;
+        function->scope = SCOPE_PUBLIC;
+        for (const BuiltInParameter& p : entry.parameters) {
+            auto parameter = std::make_shared<VariableRecord>();
+            parameter->name = p.name;
+            parameter->type = p.type;
+            parameter->byRef = p.byRef;
+            function->parameters.push_back(std::move(parameter));
+        }
+        function->paramCount = static_cast<int32_t>(function->parameters.size());
+        functions.push_back(std::move(function));
+    }
+}

@@ -1,0 +1,95 @@
+// Symbol records: one per module, function, variable and user type.
+// Names are stored as written; the lookups compare them with their own
+// letter-case rules.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Access codes shared by the three record kinds.
+enum : int32_t {
+    SCOPE_PUBLIC = 0,
+    SCOPE_PROTECTED = 1,
+    SCOPE_PRIVATE = 2,
+    SCOPE_STATIC_VARIABLE = 4,
+};
+
+// A variable, constant, parameter or user-type field.
+struct VariableRecord {
+    std::string name;
+    std::string type;
+    int32_t scope = 0;
+    bool byRef = false;
+    bool isConstant = false;
+    std::string constValue;
+    bool isPointer = false;
+    int32_t arraySize = 0;
+    bool isArray = false;
+    int32_t declaredLine = 0;
+    std::string arraySizeName;
+};
+
+// A function, sub, constructor, destructor, DECLAREd import, property
+// accessor, function-pointer type or built-in function.
+struct FunctionRecord {
+    virtual ~FunctionRecord() = default;
+
+    bool builtIn = false;
+    int32_t declaredLine = 0;
+    bool isFunctionPointer = false;
+    bool isProperty = false;
+    bool isPureVirtual = false;
+    bool returnsPointer = false;
+    std::vector<std::shared_ptr<VariableRecord>> parameters;
+    std::string name;
+    std::string returnType;
+    int32_t paramCount = 0;
+    int32_t scope = 0;
+    bool isExternal = false;
+    std::string aliasName;
+    bool isStatic = false;
+};
+
+// A user type (TYPE ... END TYPE).
+struct TypeRecord {
+    virtual ~TypeRecord() = default;
+
+    std::vector<std::shared_ptr<VariableRecord>> fields;
+    std::string name;
+    int32_t scope = 0;
+};
+
+// One source module. Records are shared: a derived class's module lists the
+// very records of its base (nothing is copied), so lists hold shared owners.
+struct ModuleRecord {
+    // A module created for the main program: its file name is set afterwards.
+    ModuleRecord();
+    // A module registered by name (Quillkit, USING).
+    explicit ModuleRecord(std::string fileName);
+    virtual ~ModuleRecord() = default;
+
+    bool hasPureVirtual = false;
+    std::string cppFileName;
+    bool isApiModule = false;
+    bool isInterfaceModule = false;
+    bool interfaceSkip = false;
+    std::string className;
+    bool isClassModule = false;
+    std::vector<std::shared_ptr<FunctionRecord>> functions;
+    std::vector<std::shared_ptr<VariableRecord>> variables;
+    std::vector<std::string> usedModules;
+    std::vector<std::shared_ptr<TypeRecord>> types;
+    std::string fileName;
+    std::string baseClassName;
+
+private:
+    void addBuiltInFunctions();
+};
+
+// The nine built-in type names, upper case.
+extern const char* const builtInTypeNames[9];
+
+// Upper-cases a to z only; every other byte is unchanged.
+std::string upperCase(std::string text);

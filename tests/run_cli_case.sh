@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs one golden case against the real plix binary.
+#   case/args          the arguments, one per line (may be empty)
+#   case/work/         files placed in the working directory
+#   case/include/      extra modules placed in the installation's BasicInclude
+#   case/stdout        the exact expected standard output
+#   case/status        the expected exit status (0 when missing)
+#   case/expected/     files the run must leave in the working directory, byte for byte
+set -u
+plix=$1
+case_dir=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+mkdir -p "$tmp/install/bin" "$tmp/install/BasicInclude" "$tmp/work"
+cp "$plix" "$tmp/install/bin/"
+build_include="$(dirname "$plix")/../BasicInclude"
+[ -d "$build_include" ] && cp -R "$build_include/." "$tmp/install/BasicInclude/"
+[ -d "$case_dir/include" ] && cp -R "$case_dir/include/." "$tmp/install/BasicInclude/"
+[ -d "$case_dir/work" ] && cp -R "$case_dir/work/." "$tmp/work/"
+
+args=()
+if [ -f "$case_dir/args" ]; then
+  while IFS= read -r line || [ -n "$line" ]; do args+=("$line"); done < "$case_dir/args"
+fi
+
+cd "$tmp/work"
+"$tmp/install/bin/$(basename "$plix")" "${args[@]}" > "$tmp/stdout" 2> "$tmp/stderr" < /dev/null
+status=$?
+expected_status=0
+[ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
+
+failed=0
+if ! cmp -s "$tmp/stdout" "$case_dir/stdout"; then
+  echo "standard output differs (expected, actual):"
+  diff <(cat -A "$case_dir/stdout") <(cat -A "$tmp/stdout")
+  failed=1
+fi
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status $status, expected $expected_status"
+  failed=1
+fi
+if [ -s "$tmp/stderr" ]; then
+  echo "standard error was not empty:"
+  cat "$tmp/stderr"
+  failed=1
+fi
+if [ -d "$case_dir/expected" ]; then
+  while IFS= read -r -d '' f; do
+    rel=${f#"$case_dir/expected/"}
+    if ! cmp -s "$f" "$tmp/work/$rel"; then
+      echo "generated file $rel differs (expected, actual):"
+      diff "$f" "$tmp/work/$rel"
+      failed=1
+    fi
+  done < <(find "$case_dir/expected" -type f -print0)
+fi
+exit $failed
