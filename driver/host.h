@@ -20,4 +20,10 @@ std::string runningProgramPath();
 // A path as plix writes it (backslashes) in the form the host opens.
 std::string nativePath(const std::string& path);
 
+// The path to open for a file plix looks for under `path`. Windows ignores
+// letter case in file names; on Linux, when `path` itself does not exist,
+// the one file in its folder whose name matches ignoring case is taken.
+// Returns `path` unchanged when nothing better is found.
+std::string findFile(const std::string& path);
+
 }  // namespace host

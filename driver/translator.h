@@ -46,6 +46,27 @@ public:
                                        const std::string& upperMember) const;
     TypeRecord* findType(const std::string& name) const;
     void runDeclarationPass(std::string fileName);
+    // Opens a module in the reader: the working directory first, then the
+    // include directory. A module found in neither is a fatal stop.
+    void openModuleSource(const std::string& fileName);
+    std::string includeDirectory() const;
+    void declareStatementToken(ModuleRecord& module);
+    void declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
+                                bool hasTypeForm);
+    void declareProcedureHeader(ModuleRecord& module, int32_t scope);
+    void skipLine();
+
+    // Declaration parsers; each starts on its keyword (the variable parser on
+    // the name) and ends on the end-of-line token of its statement.
+    void parseVariable(ModuleRecord& module, int32_t scope);
+    FunctionRecord& parseFunctionHeader(ModuleRecord& module, int32_t scope);
+    void parseExternalDeclaration(ModuleRecord& module, int32_t scope);
+    void parseParameterList(FunctionRecord& function);
+    void parseUserType(ModuleRecord& module, int32_t scope);
+    void parseConstant(ModuleRecord& module, int32_t scope);
+    void parseProperty(ModuleRecord& module, int32_t scope);
+    // Starts on FUNCTION after AS; registers the type and writes its typedef.
+    void parseFunctionPointer(const std::string& variableName);
 
     // --- convert/: conversion pass ----------------------------------------
     void convertCurrentModule();

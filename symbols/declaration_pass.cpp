@@ -1,15 +1,184 @@
-// The declaration pass: registers every module's declarations.
-#include "driver/translator.h"
+// The declaration pass: reads every module once and registers what it
+// declares. Declarations are found by keyword alone, wherever they stand on
+// their line; each token runs through the whole keyword table in order.
+#include <ostream>
 
-// So far only the main module is registered; its declarations are not read yet.
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+// A USING name becomes a file name: only a plain name may do so.
+bool isPlainName(const std::string& text) {
+    if (text.empty()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        bool digit = c >= '0' && c <= '9';
+        if (!letter && !(digit && i > 0)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void Translator::runDeclarationPass(std::string fileName) {
     insideProcedure = false;
+    ModuleRecord* module = nullptr;
     if (modules.empty()) {
         modules.push_back(std::make_unique<ModuleRecord>());
-        modules.back()->fileName = fileName;
-        currentModule = modules.back().get();
+        module = modules.back().get();
+        module->fileName = fileName;
+        currentModule = module;
+    } else {
+        for (const auto& candidate : modules)
+            if (candidate->fileName == fileName) {
+                module = candidate.get();
+                break;
+            }
     }
-    ModuleRecord* module = modules.front().get();
     module->cppFileName = changeExtension(module->fileName, "cpp");
+    openModuleSource(module->fileName);
     scannedModule = module;
+
+    if (moduleCursor == 1) {
+        module->usedModules.push_back("Quillkit");
+        modules.push_back(std::make_unique<ModuleRecord>("Quillkit.BAS"));
+    }
+
+    try {
+        reader.nextToken();
+    } catch (const SyntaxError& error) {
+        reportDeclarationError(error.message);
+    }
+    while (!reader.atEof) {
+        try {
+            declareStatementToken(*module);
+        } catch (const SyntaxError& error) {
+            reportDeclarationError(error.message);
+        }
+        try {
+            reader.nextToken();
+        } catch (const SyntaxError& error) {
+            reportDeclarationError(error.message);
+        }
+    }
+    reader.close();
+
+    if (moduleCursor == 1) {
+        // Modules registered meanwhile are parsed too: the size is read each time.
+        for (size_t i = 1; i < modules.size(); ++i) {
+            moduleCursor = static_cast<int32_t>(i + 1);
+            runDeclarationPass(modules[i]->fileName);
+        }
+    }
+}
+
+// Reads tokens up to the end of the statement.
+void Translator::skipLine() {
+    while (!reader.lineEnded && !reader.atEof) reader.nextToken();
+}
+
+// The keyword table: every row sees the token as the rows before left it.
+void Translator::declareStatementToken(ModuleRecord& module) {
+    SourceReader& r = reader;
+    if (r.token == "CLASS") {
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"Expected class identifier."};
+        module.className = r.tokenAsWritten;
+        module.isClassModule = true;
+        r.nextToken();
+        if (r.token == "EXTENDS") {
+            r.nextToken();
+            module.baseClassName = r.tokenAsWritten;
+        }
+    }
+    if (r.token == "EXIT") {
+        r.nextToken();
+        if (r.token != "FUNCTION") throw SyntaxError{"Expected \"Function\"."};
+        r.nextToken();
+    }
+    if (r.token == "PRIVATE") {
+        r.nextToken();
+        declareAfterAccessWord(module, SCOPE_PRIVATE, 12, true);
+    }
+    if (r.token == "PUBLIC") {
+        r.nextToken();
+        declareAfterAccessWord(module, SCOPE_PUBLIC, 10, true);
+    }
+    if (r.token == "PROTECTED") {
+        r.nextToken();
+        declareAfterAccessWord(module, SCOPE_PROTECTED, 11, false);
+    }
+    if (r.token == "DIM") {
+        r.nextToken();
+        if (!insideProcedure && r.token == "STATIC")
+            throw SyntaxError{"DIM STATIC is not allowed. Use PRIVATE STATIC or PUBLIC STATIC."};
+        if (!insideProcedure && r.token != "STATIC") parseVariable(module, SCOPE_PUBLIC);
+    }
+    if (r.token == "CONST") parseConstant(module, SCOPE_PUBLIC);
+    if (r.token == "DEFINE") parseConstant(module, SCOPE_PUBLIC);
+    if (r.token == "TYPE") parseUserType(module, SCOPE_PUBLIC);
+    if (r.token == "USING") {
+        r.nextToken();
+        if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected module name."};
+        module.usedModules.push_back(r.tokenAsWritten);
+        std::string usedFile = r.token + ".BAS";
+        bool known = false;
+        for (const auto& m : modules) known = known || m->fileName == usedFile;
+        if (!known) modules.push_back(std::make_unique<ModuleRecord>(usedFile));
+        r.nextToken();
+        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    }
+    if (r.token == "END") {
+        r.nextToken();
+        if (r.token == "FUNCTION" || r.token == "PROPERTY") insideProcedure = false;
+        r.nextToken();
+    }
+    if (r.token == "FUNCTION" && r.previousToken != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
+    if (r.token == "DECLARE") parseExternalDeclaration(module, SCOPE_PUBLIC);
+    if (r.token == "APPTYPE") skipLine();
+    if (r.token == "INTERFACEIGNORE") {
+        module.isInterfaceModule = true;
+        skipLine();
+    }
+    if (r.token == "INTERFACESKIP") {
+        module.interfaceSkip = true;
+        skipLine();
+    }
+    if (r.token == "INTERFACEAPI") {
+        module.isApiModule = true;
+        skipLine();
+    }
+}
+
+// A header opens a body, except a pure virtual one: it has no END FUNCTION.
+void Translator::declareProcedureHeader(ModuleRecord& module, int32_t scope) {
+    FunctionRecord& function = parseFunctionHeader(module, scope);
+    if (!function.isPureVirtual) insideProcedure = true;
+}
+
+// What follows PRIVATE, PUBLIC or PROTECTED; the first match applies.
+void Translator::declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
+                                        bool hasTypeForm) {
+    SourceReader& r = reader;
+    if (r.token == "FUNCTION") {
+        declareProcedureHeader(module, scope);
+    } else if (r.token == "CONST") {
+        parseConstant(module, scope);
+    } else if (r.token == "TYPE" && hasTypeForm) {
+        parseUserType(module, scope);
+    } else if (r.token == "STATIC") {
+        r.nextToken();
+        if (r.token == "FUNCTION")
+            declareProcedureHeader(module, staticFunctionScope);
+        else
+            parseVariable(module, SCOPE_STATIC_VARIABLE);
+    } else if (r.token == "PROPERTY") {
+        // A property is public whatever its access word.
+        parseProperty(module, SCOPE_PUBLIC);
+        insideProcedure = true;
+    } else if (!insideProcedure) {
+        parseVariable(module, scope);
+    }
 }

@@ -17,6 +17,15 @@ std::string upperCase(std::string text) {
     return text;
 }
 
+int32_t decimalValue(const std::string& digits) {
+    int64_t value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > INT32_MAX) return INT32_MAX;
+    }
+    return static_cast<int32_t>(value);
+}
+
 ModuleRecord::ModuleRecord() { addBuiltInFunctions(); }
 
 ModuleRecord::ModuleRecord(std::string fileName) : fileName(std::move(fileName)) {

@@ -91,5 +91,8 @@ private:
 // The nine built-in type names, upper case.
 extern const char* const builtInTypeNames[9];
 
+// The value of a digits-only token, held at INT32_MAX rather than overflowing.
+int32_t decimalValue(const std::string& digits);
+
 // Upper-cases a to z only; every other byte is unchanged.
 std::string upperCase(std::string text);

@@ -5,6 +5,7 @@
 #   case/include/      extra modules placed in the installation's BasicInclude
 #   case/stdout        the exact expected standard output
 #   case/status        the expected exit status (0 when missing)
+#   case/bare_install  when present, the build's BasicInclude is not installed
 #   case/expected/     files the run must leave in the working directory, byte for byte
 set -u
 plix=$1
@@ -15,7 +16,7 @@ trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$tmp/install/bin" "$tmp/install/BasicInclude" "$tmp/work"
 cp "$plix" "$tmp/install/bin/"
 build_include="$(dirname "$plix")/../BasicInclude"
-[ -d "$build_include" ] && cp -R "$build_include/." "$tmp/install/BasicInclude/"
+[ -d "$build_include" ] && [ ! -e "$case_dir/bare_install" ] && cp -R "$build_include/." "$tmp/install/BasicInclude/"
 [ -d "$case_dir/include" ] && cp -R "$case_dir/include/." "$tmp/install/BasicInclude/"
 [ -d "$case_dir/work" ] && cp -R "$case_dir/work/." "$tmp/work/"
 

@@ -1,0 +1,46 @@
+// CONST and DEFINE constants, registered with the module's variables.
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+/* const  -> CONST name ["-"] "=" (digits | literal) EOL
+   define -> DEFINE name ["-"] value ["&" value] EOL */
+void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    const bool defineForm = r.token == "DEFINE";
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected CONST name not end of line."};
+    auto constant = std::make_shared<VariableRecord>();
+    constant->name = r.tokenAsWritten;
+    r.nextToken();
+    bool minus = false;
+    if (r.token == "-") {
+        minus = true;
+        r.nextToken();
+    }
+    if (defineForm) {
+        constant->type = "Long";
+        constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;
+        if (r.token == "&") {
+            // A hexadecimal value: "&" then the H-prefixed digits, kept as written.
+            r.nextToken();
+            constant->constValue += r.tokenAsWritten;
+        }
+    } else {
+        if (r.token != "=") throw SyntaxError{"Expected assignment =."};
+        r.nextToken();
+        if (r.allDigits) {
+            constant->type = "Long";
+            constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;
+        } else if (r.isString) {
+            constant->type = "String";
+            constant->constValue = r.tokenAsWritten;
+        } else {
+            throw SyntaxError{"unknown value assignment to const."};
+        }
+    }
+    constant->isConstant = true;
+    constant->scope = scope;
+    module.variables.push_back(constant);
+    r.nextToken();
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+}

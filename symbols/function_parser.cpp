@@ -1,0 +1,135 @@
+// Function headers and DECLAREd imports. A failed header leaves no record:
+// everything is checked before the record is appended.
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+/* header -> FUNCTION (name | CLASSCONSTRUCTOR | CLASSDESTRUCTOR) "(" params ")"
+             [AS type [PTR] ["=" "0"]] EOL */
+FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    auto function = std::make_shared<FunctionRecord>();
+    r.nextToken();
+    std::string name = r.tokenAsWritten;
+    std::string returnType = "Void";
+    if (r.token == "CLASSCONSTRUCTOR") {
+        name = module.className;
+        returnType.clear();
+    } else if (r.token == "CLASSDESTRUCTOR") {
+        name = "~" + module.className;
+        returnType.clear();
+    }
+    if (r.lineEnded) throw SyntaxError{"Expected Function Name, not end of line."};
+    r.nextToken();
+    if (r.token != "(") throw SyntaxError{"Expected \"(\""};
+    r.nextToken();
+    if (r.token != ")") parseParameterList(*function);
+    r.nextToken();
+    if (!r.lineEnded && r.token != "AS") throw SyntaxError{"Expected keyword \"As\" or end of line."};
+    bool pureVirtual = false;
+    if (r.token == "AS") {
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
+        returnType = r.tokenAsWritten;
+        r.nextToken();
+        if (r.token == "PTR") {
+            r.nextToken();
+            function->returnsPointer = true;
+        }
+        if (r.token == "=") {
+            r.nextToken();
+            if (r.token != "0") throw SyntaxError{"expected =0 for pure virtual function."};
+            pureVirtual = true;
+            r.nextToken();
+        }
+        if (!r.lineEnded) throw SyntaxError{"Function has return type declared, expected end of line."};
+    }
+    function->name = name;
+    function->returnType = returnType;
+    function->paramCount = static_cast<int32_t>(function->parameters.size());
+    if (pureVirtual) {
+        function->isPureVirtual = true;
+        module.hasPureVirtual = true;
+    }
+    if (scope > 9) {
+        function->isStatic = true;
+        scope -= 10;
+    }
+    function->scope = scope;
+    module.functions.push_back(function);
+    return *function;
+}
+
+/* params -> param { [","] param } [","]
+   param  -> [BYVAL] [BYREF] name AS type */
+void Translator::parseParameterList(FunctionRecord& function) {
+    SourceReader& r = reader;
+    bool byRef = false;
+    for (;;) {
+        if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
+        if (r.token == "BYVAL") r.nextToken();
+        if (r.token == "BYREF") {
+            byRef = true;
+            r.nextToken();
+        }
+        if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
+        auto parameter = std::make_shared<VariableRecord>();
+        parameter->name = r.tokenAsWritten;
+        r.nextToken();
+        if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\"."};
+        r.nextToken();
+        if (r.token == ")") throw SyntaxError{"Expected parameterType, not \")\"."};
+        if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
+        parameter->type = r.tokenAsWritten;
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
+        parameter->byRef = byRef;
+        function.parameters.push_back(parameter);
+        if (r.token == ",") r.nextToken();
+        if (r.tokenAsWritten == ")") return;
+        byRef = false;
+        if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
+    }
+}
+
+/* import -> DECLARE FUNCTION name ALIAS alias LIB literal "(" params ")" [AS type] EOL */
+void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    auto function = std::make_shared<FunctionRecord>();
+    std::string returnType = "Void";
+    r.nextToken();
+    if (r.token != "FUNCTION") throw SyntaxError{"Expected keyword \"Function\"."};
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected Function name. Not end of line."};
+    std::string name = r.tokenAsWritten;
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected keyword ALIAS. Not end of line."};
+    if (r.token != "ALIAS") throw SyntaxError{"Expected keyword ALIAS."};
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected Alias name. Not end of line."};
+    std::string alias = r.tokenAsWritten;
+    r.nextToken();
+    if (r.token != "LIB") throw SyntaxError{"Expected keyword LIB."};
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected Lib name. Not end of line."};
+    if (!r.isString) throw SyntaxError{"Expected library or dll name."};
+    r.nextToken();
+    if (r.token != "(") throw SyntaxError{"Expected \"(\"."};
+    r.nextToken();
+    if (r.token != ")") parseParameterList(*function);
+    r.nextToken();
+    if (!r.lineEnded && r.token != "AS") throw SyntaxError{"Expected keyword \"As\" or end of line."};
+    if (r.token == "AS") {
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
+        returnType = r.tokenAsWritten;
+        r.nextToken();
+        if (!r.lineEnded) throw SyntaxError{"Function has return type declared, expected end of line."};
+    }
+    function->name = name;
+    function->returnType = returnType;
+    function->paramCount = static_cast<int32_t>(function->parameters.size());
+    function->isExternal = true;
+    function->scope = scope;
+    function->aliasName = alias;
+    module.functions.push_back(function);
+}

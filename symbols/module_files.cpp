@@ -1,0 +1,21 @@
+// Finding a module's source file: the working directory, then BasicInclude.
+#include "driver/host.h"
+#include "driver/install_paths.h"
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+std::string Translator::includeDirectory() const {
+    // The BasicInclude folder beside the bin folder that holds plix.
+    std::string dir = programDirectory();
+    dir = dir.size() >= 4 ? dir.substr(0, dir.size() - 4) : std::string();
+    return dir + "\\BasicInclude\\";
+}
+
+void Translator::openModuleSource(const std::string& fileName) {
+    if (reader.open(host::findFile(host::nativePath(fileName)))) return;
+    reader.close();
+    std::string included = host::nativePath(includeDirectory() + fileName);
+    if (reader.open(host::findFile(included))) return;
+    reader.close();
+    throw FatalStop{"Parse1,unable to open input file: " + fileName, 1};
+}

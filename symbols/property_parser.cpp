@@ -1,0 +1,56 @@
+// PROPERTY GET and SET accessors, registered with the module's functions.
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+/* property -> PROPERTY GET name "(" ")" AS type [PTR]
+             | PROPERTY SET name "(" [name AS type] ")" EOL */
+void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    auto accessor = std::make_shared<FunctionRecord>();
+    r.nextToken();
+    if (r.token == "GET") {
+        r.nextToken();
+        accessor->name = r.tokenAsWritten;
+        accessor->aliasName = "Get" + accessor->name;
+        r.nextToken();
+        if (r.token != "(") throw SyntaxError{"Expected ( after Property Name."};
+        r.nextToken();
+        if (r.token != ")") throw SyntaxError{"Expected )."};
+        r.nextToken();
+        if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
+        r.nextToken();
+        accessor->returnType = r.tokenAsWritten;
+        r.nextToken();
+        if (r.token == "PTR") {
+            accessor->returnsPointer = true;
+            r.nextToken();
+        }
+    } else if (r.token == "SET") {
+        r.nextToken();
+        accessor->name = r.tokenAsWritten;
+        accessor->aliasName = "Set" + accessor->name;
+        r.nextToken();
+        if (r.token != "(") throw SyntaxError{"Expected ( after property Name."};
+        r.nextToken();
+        if (r.token != ")" && !r.lineEnded) {
+            auto value = std::make_shared<VariableRecord>();
+            value->name = r.tokenAsWritten;
+            r.nextToken();
+            if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
+            r.nextToken();
+            value->type = r.tokenAsWritten;
+            accessor->parameters.push_back(value);
+            r.nextToken();
+            if (r.token != ")") throw SyntaxError{"Expected )"};
+            r.nextToken();
+            if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+        }
+        accessor->returnType = "void";
+        accessor->paramCount = 1;
+    } else {
+        throw SyntaxError{"Expected \"Get\" or \"Set\"."};
+    }
+    accessor->scope = scope;
+    accessor->isProperty = true;
+    module.functions.push_back(accessor);
+}

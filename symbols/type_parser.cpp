@@ -1,0 +1,52 @@
+// User types. A type is registered only when its END TYPE is reached.
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+/* usertype -> TYPE name EOL { field EOL } END TYPE
+   field    -> name [ "(" (digits | known name) ")" ] AS type [PTR] */
+void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    auto type = std::make_shared<TypeRecord>();
+    r.nextToken();
+    type->name = r.tokenAsWritten;
+    type->scope = scope;
+    r.nextToken();
+    if (!r.lineEnded) throw SyntaxError{"Expected new line"};
+    while (r.token != "END") {
+        if (r.token == "FUNCTION" || r.atEof) break;
+        r.nextToken();
+        if (r.token == "END") continue;
+        if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
+        auto field = std::make_shared<VariableRecord>();
+        field->arraySize = -1;
+        field->name = r.tokenAsWritten;
+        r.nextToken();
+        if (r.token == "(") {
+            field->isArray = true;
+            r.nextToken();
+            if (!variableType(r.token).empty())
+                field->arraySizeName = r.tokenAsWritten;
+            else if (r.allDigits)
+                field->arraySize = decimalValue(r.token);
+            else
+                throw SyntaxError{"Expected value for array size."};
+            r.nextToken();
+            if (r.token != ")") throw SyntaxError{"ecxpected )."};
+            r.nextToken();
+        }
+        if (r.token != "AS") throw SyntaxError{"Expected keyword \"AS\"."};
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
+        field->type = r.tokenAsWritten;
+        r.nextToken();
+        if (r.token == "PTR") {
+            field->isPointer = true;
+            r.nextToken();
+        }
+        type->fields.push_back(field);
+    }
+    r.nextToken();
+    if (r.token != "TYPE") throw SyntaxError{"Expected End Type"};
+    module.types.push_back(type);
+    r.nextToken();
+}

@@ -1,0 +1,36 @@
+// variable -> name [ "(" [digits] ")" ] AS type [PTR] EOL
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
+    SourceReader& r = reader;
+    if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
+    auto variable = std::make_shared<VariableRecord>();
+    variable->name = r.tokenAsWritten;
+    r.nextToken();
+    if (r.token == "(") {
+        variable->isArray = true;
+        r.nextToken();
+        if (r.allDigits) {
+            variable->arraySize = decimalValue(r.token);
+            r.nextToken();
+            if (r.token != ")") throw SyntaxError{"Expected )."};
+        } else {
+            if (r.token != ")") throw SyntaxError{"Syntax error."};
+            variable->arraySize = -1;
+        }
+        r.nextToken();
+    }
+    if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\""};
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
+    variable->type = r.tokenAsWritten;
+    r.nextToken();
+    if (r.token == "PTR") {
+        variable->isPointer = true;
+        r.nextToken();
+    }
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    variable->scope = scope;
+    module.variables.push_back(variable);
+}

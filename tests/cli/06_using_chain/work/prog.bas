@@ -1,0 +1,2 @@
+USING Tools
+USING util

@@ -1,0 +1,2 @@
+DIM a AS Long
+USING Nope

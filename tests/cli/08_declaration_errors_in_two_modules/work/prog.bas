@@ -1,0 +1,4 @@
+USING Tools
+DIM 2x AS Long
+CLASS
+DIM ok AS Long

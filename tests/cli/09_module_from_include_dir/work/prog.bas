@@ -1,0 +1,1 @@
+USING libx

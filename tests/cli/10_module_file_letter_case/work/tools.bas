@@ -1,0 +1,1 @@
+DIM t AS Long

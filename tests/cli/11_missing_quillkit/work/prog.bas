@@ -1,0 +1,1 @@
+DIM a AS Long

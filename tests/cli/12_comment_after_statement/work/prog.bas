@@ -1,0 +1,3 @@
+DIM x AS Long ' counter
+DIM y AS
+DIM z AS Long ' last line, no line feed

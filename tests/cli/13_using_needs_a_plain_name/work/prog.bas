@@ -1,0 +1,2 @@
+USING "..\evil"
+USING

@@ -1,0 +1,1 @@
+INTERFACEAPI this line is ignored

@@ -1,0 +1,3 @@
+CLASS Shape
+FUNCTION Draw() AS Long = 0
+PRIVATE w AS Long
