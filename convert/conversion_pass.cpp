@@ -1,5 +1,364 @@
-// The conversion pass: writes the C++ text of the current module.
-#include "driver/translator.h"
+// The conversion pass: reads a module again, statement by statement, and
+// writes its C++ text. Every statement runs through the rule table of
+// convertStatement; errors are reported and the pass goes on.
+#include <ostream>
 
-// Nothing is written yet: the statement rules come with the emitters.
-void Translator::convertCurrentModule() {}
+#include "driver/host.h"
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+void Translator::convertCurrentModule() {
+    ModuleRecord& module = *currentModule;
+    insideProcedure = false;
+    if (module.isInterfaceModule) return;
+    if (module.interfaceSkip) {
+        emitClassHeader(module.fileName);
+        return;
+    }
+    module.cppFileName = changeExtension(module.fileName, module.isApiModule ? "h" : "cpp");
+    output.open(host::nativePath(module.cppFileName), std::ios::out | std::ios::trunc | std::ios::binary);
+    if (module.isApiModule && !module.isClassModule) {
+        const std::string guard = stripExtension(module.fileName);
+        output << "#ifndef _" << guard << "_API_\n"
+               << "#define _" << guard << "_API_\n";
+    }
+    output << "#include <string>\n"
+           << "#include \"qztypes.h\"\n"
+           << "#include \"quillkit.h\"\n"
+           << "using namespace std;\n";
+    if (!openModuleSource(module.fileName))
+        throw FatalStop{"unable to open input file: " + module.fileName + "\n", 1};
+    convertStatements();
+    reader.close();
+    if (module.isApiModule) output << "#endif\n\n";
+    output.close();
+    output.clear();
+}
+
+void Translator::convertStatements() {
+    while (!reader.atEof) {
+        reader.indent.clear();
+        try {
+            reader.nextToken();
+            convertStatement();
+        } catch (const SyntaxError& error) {
+            reportConversionError(error.message);
+        }
+    }
+}
+
+namespace {
+
+bool isPlainName(const std::string& text) {
+    if (text.empty()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        if (!letter && !(c >= '0' && c <= '9' && i > 0)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// The rule table. A rule either ends the statement (return) or lets the
+// following rules test whatever token is current afterwards.
+void Translator::convertStatement() {
+    SourceReader& r = reader;
+    ModuleRecord& module = *currentModule;
+    const std::string& I = r.indent;
+
+    if (r.token == "CLASS") {
+        r.nextToken();
+        if (r.lineEnded) throw SyntaxError{"expected class identifier name."};
+        output << "#include \"" << r.tokenAsWritten << ".h\"\n";
+        emitClassHeader(module.fileName);
+        r.nextToken();
+        if (r.token != "EXTENDS") {
+            r.pushBack();
+        } else {
+            r.nextToken();
+            if (!isClassName(r.token)) throw FatalStop{r.token + " is not a class!\n Unable to continue.", 1};
+            r.nextToken();
+        }
+        inheritMembers(module.className, module.baseClassName);
+    }
+    if (r.token == "DIM") {
+        if (module.isClassModule && !insideProcedure) {
+            // The class header declares the member.
+            skipLine();
+        } else {
+            r.nextToken();
+            output << I;
+            emitVariableDefinition(r.line);
+            output << ";\n";
+        }
+    } else if (r.token == "EXIT") {
+        r.nextToken();
+        if (r.token != "FUNCTION") throw SyntaxError{"Expected \"Function\""};
+        output << I << "return;\n";
+        r.nextToken();
+        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    } else if (r.token == "PUBLIC" || r.token == "PRIVATE" || r.token == "PROTECTED") {
+        convertAccessWordLine();
+    }
+    if (r.token == "FUNCTION") {
+        output << I;
+        emitProcedureHeader();
+        return;
+    }
+    if (r.token == "SELECT") {
+        r.nextToken();
+        if (r.token != "CASE") throw SyntaxError{"Syntax Error"};
+        r.nextToken();
+        if (variableType(r.token).empty()) throw SyntaxError{"Expected a variable for Select Case."};
+        output << I << "switch(" << r.tokenAsWritten << ")\n{\n";
+        return;
+    }
+    if (r.token == "CASE") return convertCase();
+    if (r.token == "IF") {
+        ifStack.push_back(r.line);
+        output << I;
+        translateIfCondition();
+        output << "{\n";
+        return;
+    }
+    if (r.token == "ELSE") {
+        if (ifStack.empty()) throw SyntaxError{"ELSE without IF."};
+        closeScope(ifStack.back(), r.line);
+        ifStack.pop_back();
+        output << I << "}\n" << I << "else\n" << I << "{\n";
+        ifStack.push_back(r.line);
+        return;
+    }
+    if (r.token == "WHILE") {
+        whileStack.push_back(r.line);
+        output << I;
+        translateWhileCondition();
+        output << "{\n";
+        return;
+    }
+    if (r.token == "END") return convertEnd();
+    if (r.token == "APPTYPE") {
+        skipLine();
+        return;
+    }
+    if (r.token == "CONST") {
+        output << I;
+        emitConstant();
+        return;
+    }
+    if (r.token == "DECLARE") {
+        emitExternalDeclaration();
+        return;
+    }
+    if (r.token == "DEFINE") {
+        emitConstant();
+        return;
+    }
+    if (r.token == "TYPE") {
+        output << I;
+        emitTypeDefinition();
+        return;
+    }
+    if (!variableStructType(r.token).empty()) {
+        output << I;
+        translateAssignment("", "");
+        output << ";\n";
+        return;
+    }
+    if (r.token == "USINGRESOURCE") {
+        r.nextToken();
+        // The name reaches the resource compiler's command line.
+        if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected resource name."};
+        output << "#include \"" << r.tokenAsWritten << ".h\"\n";
+        resources.push_back(r.tokenAsWritten);
+        skipLine();
+        return;
+    }
+    if (r.token == "USING") {
+        if (module.isClassModule) {
+            // The class header includes the used modules.
+            skipLine();
+            return;
+        }
+        r.nextToken();
+        output << "#include \"" << r.token << ".h\"";
+        r.nextToken();
+        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+        output << ";" << "\n";
+        output.flush();
+        return;
+    }
+    if (r.token == "FOR") {
+        output << I;
+        translateForHeader();
+        output << I << "{\n";
+        return;
+    }
+    if (r.token == "NEXT") {
+        r.nextToken();
+        if (variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
+        output << I << "}//closing loop\n";
+        return;
+    }
+    if (r.token == "WEND") {
+        if (whileStack.empty()) throw SyntaxError{"WEND without WHILE."};
+        closeScope(whileStack.back(), r.line);
+        whileStack.pop_back();
+        output << I << "}\n";
+        r.nextToken();
+        return;
+    }
+    if (!functionSpelling(r.token).empty() && r.tokenAsWritten != currentProcedureName) {
+        output << I;
+        translateCall("");
+        output << ";\n";
+        return;
+    }
+    if (!currentProcedureName.empty() && r.tokenAsWritten == currentProcedureName) {
+        output << I;
+        translateReturnAssignment();
+        output << ";\n";
+        return;
+    }
+    if (!variableType(r.token).empty()) {
+        output << I;
+        translateAssignment("", "");
+        output << ";\n";
+        return;
+    }
+    if (r.token == "INTERFACEAPI" || r.token == "INTERFACESKIP" || r.token == "INTERFACEIGNORE") {
+        // The declaration pass has used the marker; the rest of its line is
+        // ignored there as well, and the line still ends like any other.
+        skipLine();
+        if (r.lineEnded) output << "\n";
+        return;
+    }
+    if (r.lineEnded) {
+        output << "\n";
+        return;
+    }
+    if (r.token.empty()) return;
+    throw SyntaxError{"Syntax Error."};
+}
+
+// PUBLIC, PRIVATE or PROTECTED: a head, a constant or type, or a variable.
+void Translator::convertAccessWordLine() {
+    SourceReader& r = reader;
+    const ModuleRecord& module = *currentModule;
+    const std::string& I = r.indent;
+    const bool typeForm = r.token != "PROTECTED";
+    r.nextToken();
+    if (r.token == "STATIC") {
+        r.nextToken();
+        if (r.token != "FUNCTION") {
+            if (module.isClassModule) {
+                // Declared in front of the class by its header.
+                skipLine();
+            } else {
+                output << I << "static ";
+                emitVariableDefinition(0);
+                output << ";\n";
+            }
+            return;
+        }
+    }
+    if (r.token == "FUNCTION") {
+        output << I;
+        emitProcedureHeader();
+    } else if (r.token == "PROPERTY") {
+        output << I;
+        emitPropertyHeader();
+    } else if (r.token == "CONST") {
+        output << I;
+        emitConstant();
+    } else if (r.token == "TYPE" && typeForm) {
+        output << I;
+        emitTypeDefinition();
+    } else if (!module.isClassModule) {
+        output << I;
+        emitVariableDefinition(0);
+        output << ";\n";
+    } else if (insideProcedure) {
+        output << I;
+        emitVariableDefinition(r.line);
+        output << ";\n";
+    } else {
+        skipLine();
+    }
+}
+
+/* casestat -> CASE label | CASE "-" number | CASE ELSE */
+void Translator::convertCase() {
+    SourceReader& r = reader;
+    const std::string& I = r.indent;
+    r.nextToken();
+    output << I << "break;\n";
+    if (r.token == "ELSE") {
+        output << I << "default:\n";
+    } else {
+        std::string label = r.tokenAsWritten;
+        if (r.token == "-") {
+            r.nextToken();
+            label += r.tokenAsWritten;
+        }
+        output << I << "case " << label << ":\n";
+    }
+    caseStack.push_back(r.line);
+}
+
+/* endstat -> END (IF | FUNCTION | PROPERTY | CLASS | SELECT) */
+void Translator::convertEnd() {
+    SourceReader& r = reader;
+    const std::string& I = r.indent;
+    r.nextToken();
+    if (r.token == "IF") {
+        if (ifStack.empty()) throw SyntaxError{"END IF without IF."};
+        closeScope(ifStack.back(), r.line);
+        ifStack.pop_back();
+        output << I << "}\n";
+    } else if (r.token == "FUNCTION" || r.token == "PROPERTY") {
+        if (!insideProcedure && afterPureVirtualHead && r.token == "FUNCTION") {
+            // A pure virtual function has no body to close.
+            afterPureVirtualHead = false;
+            return;
+        }
+        if (!insideProcedure || procedureStack.empty())
+            throw SyntaxError{r.token == "FUNCTION" ? "END FUNCTION without FUNCTION."
+                                                    : "END PROPERTY without PROPERTY."};
+        closeScope(procedureStack.back(), r.line);
+        output << I << "}\n";
+        insideProcedure = false;
+    } else if (r.token == "CLASS") {
+    } else if (r.token == "SELECT") {
+        if (caseStack.empty()) throw SyntaxError{"END SELECT without SELECT CASE."};
+        closeScope(caseStack.back(), r.line);
+        caseStack.pop_back();
+        output << I << "break;\n}\n";
+    } else {
+        throw SyntaxError{"Syntax error."};
+    }
+}
+
+// Locals and function-pointer types declared inside a closing block are
+// forgotten.
+void Translator::closeScope(int32_t openingLine, int32_t closingLine) {
+    std::vector<std::shared_ptr<VariableRecord>> keptVariables;
+    for (auto& variable : localVariables)
+        if (variable->declaredLine < openingLine || variable->declaredLine >= closingLine)
+            keptVariables.push_back(variable);
+    localVariables.swap(keptVariables);
+    std::vector<std::shared_ptr<FunctionRecord>> keptTypes;
+    for (auto& type : functionPointerTypes)
+        if (type->declaredLine <= openingLine || type->declaredLine >= closingLine) keptTypes.push_back(type);
+    functionPointerTypes.swap(keptTypes);
+}
+
+bool Translator::isClassName(const std::string& name) const {
+    if (name.empty()) return false;
+    const std::string wanted = upperCase(name);
+    for (const auto& module : modules)
+        if (upperCase(module->className) == wanted) return true;
+    return false;
+}

@@ -41,7 +41,7 @@ int Translator::run(const std::vector<std::string>& arguments) {
         }
         return finishRun(sourceFile);
     } catch (const FatalStop& stop) {
-        console << stop.message << "\n";
+        console << stop.message;
         console.flush();
         return stop.status;
     }

@@ -47,8 +47,8 @@ public:
     TypeRecord* findType(const std::string& name) const;
     void runDeclarationPass(std::string fileName);
     // Opens a module in the reader: the working directory first, then the
-    // include directory. A module found in neither is a fatal stop.
-    void openModuleSource(const std::string& fileName);
+    // include directory. False when it is in neither.
+    bool openModuleSource(const std::string& fileName);
     std::string includeDirectory() const;
     void declareStatementToken(ModuleRecord& module);
     void declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
@@ -70,6 +70,39 @@ public:
 
     // --- convert/: conversion pass ----------------------------------------
     void convertCurrentModule();
+    void convertStatements();
+    void convertStatement();
+    void convertAccessWordLine();
+    void convertEnd();
+    void convertCase();
+    void closeScope(int32_t openingLine, int32_t closingLine);
+    bool isClassName(const std::string& name) const;
+    // Class headers and inheritance.
+    void emitClassHeader(const std::string& fileName);
+    void inheritMembers(const std::string& className, const std::string& baseClassName);
+    // Data declarations.
+    void emitVariableDefinition(int32_t declarationLine);
+    void emitConstant();
+    void emitExternalDeclaration();
+    void emitTypeDefinition();
+    bool isAbstractClass(const std::string& typeName) const;
+    bool isModuleVariable(const std::string& name) const;
+    bool isLocalVariable(const std::string& name) const;
+    // Procedure heads and the program prologue.
+    void emitProcedureHeader();
+    void emitPropertyHeader();
+    void emitPrologue(const ModuleRecord& module);
+    FunctionRecord* findProperty(const std::string& upperKey) const;
+    void emitParameters(const FunctionRecord& function, bool registerLocals);
+
+    // --- expr/: expressions, member access, assignments -------------------
+    std::string variableStructType(const std::string& name) const;
+    void translateIfCondition();
+    void translateWhileCondition();
+    void translateForHeader();
+    std::string translateCall(const std::string& expectedType);
+    void translateAssignment(const std::string& first, const std::string& second);
+    void translateReturnAssignment();
 
     // --- state, in the order of the run's description ---------------------
     bool prologueWritten = false;
@@ -100,6 +133,9 @@ public:
     std::ostream& console;
     // The module the declaration pass is reading; named in its reports.
     ModuleRecord* scannedModule = nullptr;
+    // The last procedure head was pure virtual: its END FUNCTION, if any,
+    // closes nothing.
+    bool afterPureVirtualHead = false;
 };
 
 // File-name rule for every derived name (.cpp, .h, .exe, .lib, .obj).

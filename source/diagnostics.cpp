@@ -43,3 +43,9 @@ void Translator::skipToStatementEnd() {
         if (reader.lineEnded) return;
     }
 }
+
+// Reads the rest of a statement that is being ignored; unlike the recovery
+// above, a reader error here is an error of the statement.
+void Translator::skipLine() {
+    while (!reader.lineEnded && !reader.atEof) reader.nextToken();
+}

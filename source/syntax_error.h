@@ -10,8 +10,8 @@ struct SyntaxError {
 };
 
 // A stop that ends the whole run (a module that cannot be opened, a base
-// class that is not a class). The entry point prints the message and ends
-// the process with the status.
+// class that is not a class). The entry point prints the message, which
+// carries its own line feed where it has one, and ends with the status.
 struct FatalStop {
     std::string message;
     int status = 1;

@@ -40,7 +40,8 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     }
     constant->isConstant = true;
     constant->scope = scope;
-    module.variables.push_back(constant);
     r.nextToken();
+    // Checked before registering: a failed declaration leaves no record.
     if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    module.variables.push_back(constant);
 }

@@ -38,7 +38,8 @@ void Translator::runDeclarationPass(std::string fileName) {
             }
     }
     module->cppFileName = changeExtension(module->fileName, "cpp");
-    openModuleSource(module->fileName);
+    if (!openModuleSource(module->fileName))
+        throw FatalStop{"Parse1,unable to open input file: " + module->fileName + "\n", 1};
     scannedModule = module;
 
     if (moduleCursor == 1) {
@@ -72,11 +73,6 @@ void Translator::runDeclarationPass(std::string fileName) {
             runDeclarationPass(modules[i]->fileName);
         }
     }
-}
-
-// Reads tokens up to the end of the statement.
-void Translator::skipLine() {
-    while (!reader.lineEnded && !reader.atEof) reader.nextToken();
 }
 
 // The keyword table: every row sees the token as the rows before left it.

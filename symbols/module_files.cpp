@@ -2,7 +2,6 @@
 #include "driver/host.h"
 #include "driver/install_paths.h"
 #include "driver/translator.h"
-#include "source/syntax_error.h"
 
 std::string Translator::includeDirectory() const {
     // The BasicInclude folder beside the bin folder that holds plix.
@@ -11,11 +10,11 @@ std::string Translator::includeDirectory() const {
     return dir + "\\BasicInclude\\";
 }
 
-void Translator::openModuleSource(const std::string& fileName) {
-    if (reader.open(host::findFile(host::nativePath(fileName)))) return;
+bool Translator::openModuleSource(const std::string& fileName) {
+    if (reader.open(host::findFile(host::nativePath(fileName)))) return true;
     reader.close();
     std::string included = host::nativePath(includeDirectory() + fileName);
-    if (reader.open(host::findFile(included))) return;
+    if (reader.open(host::findFile(included))) return true;
     reader.close();
-    throw FatalStop{"Parse1,unable to open input file: " + fileName, 1};
+    return false;
 }

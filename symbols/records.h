@@ -83,6 +83,10 @@ struct ModuleRecord {
     std::vector<std::shared_ptr<TypeRecord>> types;
     std::string fileName;
     std::string baseClassName;
+    // Members appended from a base class: the class header leaves them out,
+    // since they reach C++ through the base.
+    std::vector<const FunctionRecord*> inheritedFunctions;
+    std::vector<const VariableRecord*> inheritedVariables;
 
 private:
     void addBuiltInFunctions();

@@ -16,6 +16,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
         if (r.token == "FUNCTION" || r.atEof) break;
         r.nextToken();
         if (r.token == "END") continue;
+        if (r.atEof) break;  // cut by the end of the file: no END TYPE
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
         auto field = std::make_shared<VariableRecord>();
         field->arraySize = -1;

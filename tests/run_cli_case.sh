@@ -8,8 +8,8 @@
 #   case/bare_install  when present, the build's BasicInclude is not installed
 #   case/expected/     files the run must leave in the working directory, byte for byte
 set -u
-plix=$1
-case_dir=$2
+plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+case_dir=$(cd "$2" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 

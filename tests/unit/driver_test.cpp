@@ -5,6 +5,7 @@
 
 #include "driver/install_paths.h"
 #include "driver/translator.h"
+#include "test_files.h"
 
 namespace {
 
@@ -80,11 +81,15 @@ class Decisions : public ::testing::TestWithParam<DecisionCase> {};
 
 TEST_P(Decisions, PrintsTheFirstThatHolds) {
     const DecisionCase& c = GetParam();
+    TempDir dir;
+    dir.write("prog.bas", "");
+    InDirectory inside(dir.path());
     std::ostringstream out;
     Translator t(out);
     t.modules.push_back(std::make_unique<ModuleRecord>());
     t.modules.back()->fileName = "prog.bas";
     t.modules.push_back(std::make_unique<ModuleRecord>("Quillkit.BAS"));
+    t.modules.back()->isInterfaceModule = true;
     t.currentModule = t.modules.front().get();
     t.currentModule->isApiModule = c.api;
     t.currentModule->isClassModule = c.classModule;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 // A fresh folder under the system's temporary directory, removed on exit.
 class TempDir {
 public:
@@ -31,4 +33,19 @@ private:
     std::filesystem::path path_;
 };
 
-#include <unistd.h>
+
+// Runs a test inside a folder: the passes read and write files in the
+// working directory. The previous one is restored on exit.
+class InDirectory {
+public:
+    explicit InDirectory(const std::filesystem::path& dir) : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir);
+    }
+    ~InDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+
+private:
+    std::filesystem::path previous_;
+};

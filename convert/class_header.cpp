@@ -1,0 +1,130 @@
+// The C++ class declaration of a class module, written to a header of its
+// own, and the copying of base-class members into a derived class.
+#include <algorithm>
+#include <fstream>
+
+#include "convert/parameters.h"
+#include "driver/host.h"
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+template <typename Record>
+bool isListed(const std::vector<const Record*>& list, const Record* record) {
+    return std::find(list.begin(), list.end(), record) != list.end();
+}
+
+void writeFunction(std::ofstream& header, const FunctionRecord& function,
+                   const std::string& className) {
+    header << "\t";
+    if (function.isStatic)
+        header << "static ";
+    else if (function.name != className)
+        header << "virtual ";
+    header << function.returnType << (function.returnsPointer ? "*" : "") << " "
+           << (function.isProperty ? function.aliasName : function.name) << "("
+           << parameterList(function) << ")" << (function.isPureVirtual ? "=0" : "") << ";\n";
+}
+
+void writeVariable(std::ofstream& header, const VariableRecord& variable) {
+    header << "\t" << variable.type;
+    if (variable.isPointer || (variable.isArray && variable.arraySize == -1))
+        header << " *" << variable.name << ";\n";
+    else if (variable.isArray)
+        header << " " << variable.name << "[" << variable.arraySize << "];\n";
+    else
+        header << " " << variable.name << ";\n";
+}
+
+}  // namespace
+
+void Translator::emitClassHeader(const std::string& fileName) {
+    const ModuleRecord& module = *currentModule;
+    const std::string& c = module.className;
+    // A header that cannot be created just loses its writes.
+    std::ofstream header(host::nativePath(changeExtension(fileName, "h")),
+                         std::ios::out | std::ios::trunc | std::ios::binary);
+    header << "#ifndef _" << c << "_\n"
+           << "#define _" << c << "_\n"
+           << "#include \"qztypes.h\"\n"
+           << "#include <string>\n";
+    for (const std::string& used : module.usedModules) header << "#include \"" << used << ".h\"\n";
+    header << "using namespace std;\n";
+
+    // Inherited members come through the base class and are not declared here.
+    auto own = [&module](const VariableRecord& v) { return !isListed(module.inheritedVariables, &v); };
+    for (const auto& variable : module.variables)
+        if (variable->scope == SCOPE_STATIC_VARIABLE && own(*variable))
+            header << "static " << variable->type << " " << variable->name << "=0;\n";
+
+    header << "class " << c;
+    if (!module.baseClassName.empty()) header << ": public " << module.baseClassName;
+    header << "{\n";
+
+    static const struct {
+        int32_t scope;
+        const char* label;
+    } sections[] = {
+        {SCOPE_PUBLIC, "public:\n\n"},
+        {SCOPE_PROTECTED, "protected:\n\n"},
+        {SCOPE_PRIVATE, "private:\n\n"},
+    };
+    for (const auto& section : sections) {
+        header << section.label;
+        for (const auto& function : module.functions) {
+            if (function->scope != section.scope || function->builtIn) continue;
+            if (isListed(module.inheritedFunctions, static_cast<const FunctionRecord*>(function.get())))
+                continue;
+            writeFunction(header, *function, c);
+        }
+        for (const auto& variable : module.variables)
+            if (variable->scope == section.scope && own(*variable)) writeVariable(header, *variable);
+    }
+    header << "};\n\n"
+           << "#endif\n\n";
+}
+
+namespace {
+
+// A chain that comes back to one of its own classes would never end.
+void inheritAlongChain(Translator& t, const std::string& className,
+                       const std::string& baseClassName, size_t depth) {
+    if (baseClassName.empty()) return;
+    ModuleRecord* derived = nullptr;
+    ModuleRecord* base = nullptr;
+    // Every record is compared: with duplicates the last one counts.
+    for (const auto& module : t.modules) {
+        if (module->className == className) derived = module.get();
+        if (module->className == baseClassName) base = module.get();
+    }
+    if (!derived || !base || depth > t.modules.size()) throw SyntaxError{"Internal parser error."};
+    if (!base->baseClassName.empty())
+        inheritAlongChain(t, base->className, base->baseClassName, depth + 1);
+
+    const std::string constructor = base->className;
+    const std::string destructor = "~" + base->className;
+    // Copies: the derived record may be the base's own (A EXTENDS A).
+    // The base's list already holds what it inherited (appended after its
+    // own members), so an override in the base is found before the
+    // grand-base's member of the same name.
+    const auto functions = base->functions;
+    const auto variables = base->variables;
+    for (const auto& function : functions) {
+        if (function->scope == SCOPE_PRIVATE || function->name == constructor || function->name == destructor)
+            continue;
+        derived->functions.push_back(function);
+        derived->inheritedFunctions.push_back(function.get());
+    }
+    for (const auto& variable : variables) {
+        if (variable->scope == SCOPE_PRIVATE) continue;
+        derived->variables.push_back(variable);
+        derived->inheritedVariables.push_back(variable.get());
+    }
+}
+
+}  // namespace
+
+void Translator::inheritMembers(const std::string& className, const std::string& baseClassName) {
+    inheritAlongChain(*this, className, baseClassName, 0);
+}

@@ -1,0 +1,216 @@
+// Data declarations in the generated C++: variables, constants, user types
+// and imports from dynamic libraries. The declaration pass has registered
+// them already; the line is read again and the records supply the text.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+bool Translator::isAbstractClass(const std::string& typeName) const {
+    const std::string wanted = upperCase(typeName);
+    for (const auto& module : modules)
+        if (module->isClassModule && upperCase(module->className) == wanted)
+            return module->hasPureVirtual;
+    return false;
+}
+
+bool Translator::isModuleVariable(const std::string& name) const {
+    for (const auto& module : modules) {
+        if (module->isClassModule) continue;
+        for (const auto& variable : module->variables)
+            if (variable->name == name) return true;
+    }
+    return false;
+}
+
+bool Translator::isLocalVariable(const std::string& name) const {
+    for (const auto& variable : localVariables)
+        if (variable->name == name) return true;
+    return false;
+}
+
+/* variable -> name [ "(" [digits] ")" ] AS (type [PTR] | FUNCTION ...) EOL */
+void Translator::emitVariableDefinition(int32_t declarationLine) {
+    SourceReader& r = reader;
+    if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
+    const std::string name = r.tokenAsWritten;
+    std::string declarator = name;
+    bool isArray = false;
+    int32_t size = -1;
+    r.nextToken();
+    if (r.token == "(") {
+        isArray = true;
+        r.nextToken();
+        if (r.allDigits) {
+            size = decimalValue(r.token);
+            r.nextToken();
+            if (r.token != ")") throw SyntaxError{"Expected )."};
+        } else if (r.token != ")") {
+            throw SyntaxError{"Syntax error."};
+        }
+        r.nextToken();
+    }
+    if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\""};
+    r.nextToken();
+    if (r.token == "FUNCTION") {
+        parseFunctionPointer(name);
+        return;
+    }
+    if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
+    if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
+    const std::string type = r.tokenAsWritten;
+    const bool abstract = isAbstractClass(r.token);
+    bool isPointer = false;
+    r.nextToken();
+    if (r.token == "PTR") {
+        declarator = "*" + declarator;
+        isPointer = true;
+        r.nextToken();
+    } else if (abstract) {
+        throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
+    }
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+
+    // An API header may be included by several translation units.
+    if (currentModule && currentModule->isApiModule && !insideProcedure) output << "inline ";
+    if (isArray && size != -1)
+        output << type << " " << declarator << "[" << size << "]";
+    else if (isArray)
+        output << type << " " << "*" << declarator;
+    else
+        output << type << " " << declarator;
+
+    if (insideProcedure && !isModuleVariable(name) && !isLocalVariable(name)) {
+        auto local = std::make_shared<VariableRecord>();
+        local->name = name;
+        local->type = type;
+        local->isPointer = isPointer;
+        local->isArray = isArray;
+        local->arraySize = size;
+        local->declaredLine = declarationLine;
+        localVariables.push_back(local);
+    }
+}
+
+/* const  -> CONST name ["-"] "=" ["-"] value EOL
+   define -> DEFINE name ["-"] (value | "&" Hdigits) EOL */
+void Translator::emitConstant() {
+    SourceReader& r = reader;
+    const bool define = r.token == "DEFINE";
+    if (define) output << "#define ";
+    r.nextToken();
+    if (!define) {
+        // A string constant keeps its type; every other CONST is a long.
+        bool isText = false;
+        if (currentModule)
+            for (const auto& variable : currentModule->variables)
+                if (variable->isConstant && variable->name == r.tokenAsWritten) {
+                    isText = variable->type == "String";
+                    break;
+                }
+        output << (isText ? "const String " : "const long ");
+    }
+    output << r.tokenAsWritten;
+    r.nextToken();
+    bool negative = false;
+    if (r.token == "-") {
+        negative = true;
+        r.nextToken();
+    }
+    if (define) {
+        if (r.token == "&") {
+            r.nextToken();
+            const std::string value = r.token;
+            if (!value.empty() && value[0] == 'H') {
+                output << " 0x" << value.substr(1) << "\n";
+                output.flush();
+            }
+        } else {
+            output << " " << (negative ? "-" : "") << r.tokenAsWritten << "\n";
+            output.flush();
+        }
+    } else {
+        output << "=";
+        r.nextToken();
+        // The sign of CONST X = -5 stands after the "=".
+        if (r.token == "-" && !negative) {
+            negative = true;
+            r.nextToken();
+        }
+        output << (negative ? "-" : "") << r.tokenAsWritten << ";\n";
+    }
+    r.nextToken();
+    if (!r.lineEnded) throw SyntaxError{"end of line expected."};
+}
+
+/* import -> DECLARE FUNCTION name ALIAS "entry" LIB "library" "(" params ")" [AS type] */
+void Translator::emitExternalDeclaration() {
+    SourceReader& r = reader;
+    r.nextToken();
+    r.nextToken();
+    const FunctionRecord* function = findFunction(r.token);
+    if (!function) throw SyntaxError{"Function does not exist."};
+    const std::string& alias = function->aliasName;
+    const std::string entry = alias.size() >= 2 ? alias.substr(1, alias.size() - 2) : std::string();
+
+    output << "extern \"C\"{ \n"
+           << " __declspec(dllimport) \n"
+           << function->returnType << " __stdcall \n"
+           << entry << "(";
+    const auto& parameters = function->parameters;
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        const VariableRecord& parameter = *parameters[i];
+        if (parameter.type == "String")
+            output << "char* ";
+        else if (parameter.type == "Any")
+            output << "Long ";
+        else
+            output << parameter.type << " ";
+        if (parameter.byRef && parameter.type != "Any") output << "*";
+        output << parameter.name;
+        if (i + 1 < parameters.size()) output << ",";
+    }
+    output << ");\n};\n"
+           << "\n";
+    output.flush();
+    // The BASIC name calls the imported entry.
+    if (function->name != entry) {
+        output << "#define " << function->name << " " << entry << "\n";
+        output.flush();
+    }
+    while (!r.lineEnded && !r.atEof) r.nextToken();
+}
+
+/* usertype -> TYPE name EOL { field EOL } END TYPE EOL */
+void Translator::emitTypeDefinition() {
+    SourceReader& r = reader;
+    r.nextToken();
+    const TypeRecord* type = findType(r.tokenAsWritten);
+    if (!type) throw SyntaxError{"Syntax error."};
+    output << "struct " << type->name << "{\n";
+    for (const auto& field : type->fields) {
+        // A String PTR field is a character buffer; every PTR keeps its "*".
+        const bool charBuffer = field->type == "String" && field->isPointer;
+        output << "\t" << (charBuffer ? std::string("Char") : field->type)
+               << (field->isPointer ? "*" : "") << " " << field->name;
+        if (field->isArray) {
+            if (!field->arraySizeName.empty())
+                output << "[" << field->arraySizeName << "]";
+            else
+                output << "[" << field->arraySize << "]";
+        }
+        output << ";\n";
+    }
+    output << "};\n";
+
+    // The field lines were registered by the declaration pass: skip to END.
+    for (;;) {
+        if (r.atEof) throw SyntaxError{"Expected End Type."};
+        r.nextToken();
+        if (r.token == "END" && !r.atEof) break;
+    }
+    r.nextToken();
+    if (r.token != "TYPE") throw SyntaxError{"Expected End Type."};
+    r.nextToken();
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+}

@@ -1,0 +1,137 @@
+// FUNCTION and PROPERTY lines become C++ function heads; the first head of
+// the run is preceded by the prototypes and the WinMain entry point.
+#include <ostream>
+
+#include "convert/parameters.h"
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+// A method head qualifies the name with its class ("Long Shape ::  Area (").
+void writeHead(std::ostream& out, const ModuleRecord& module, const FunctionRecord& function,
+               const std::string& name) {
+    // An API module's header may be included by several translation units.
+    if (module.isApiModule && !module.isClassModule) out << "inline ";
+    out << function.returnType << (function.returnsPointer ? "*" : "");
+    if (module.isClassModule) out << " " << module.className << " :: ";
+    out << " " << name << " " << "(";
+}
+
+FunctionRecord* ownFunction(const ModuleRecord& module, const std::string& upperName) {
+    for (const auto& function : module.functions)
+        if (!function->builtIn && upperCase(function->name) == upperName) return function.get();
+    return nullptr;
+}
+
+}  // namespace
+
+/* head -> FUNCTION (name | CLASSCONSTRUCTOR | CLASSDESTRUCTOR) ... EOL */
+void Translator::emitProcedureHeader() {
+    SourceReader& r = reader;
+    ModuleRecord& module = *currentModule;
+    if (!prologueWritten) {
+        prologueWritten = true;
+        emitPrologue(module);
+    }
+    if (insideProcedure) throw SyntaxError{"Missing End Function for previous function."};
+    afterPureVirtualHead = false;
+    const int32_t startLine = r.line;
+    insideProcedure = true;
+    r.nextToken();
+    if (r.token == "CLASSCONSTRUCTOR") {
+        r.tokenAsWritten = module.className;
+        r.token = upperCase(module.className);
+    } else if (r.token == "CLASSDESTRUCTOR") {
+        r.tokenAsWritten = "~" + module.className;
+        r.token = upperCase(r.tokenAsWritten);
+    }
+    // A method takes its own class's record, even where an ordinary module
+    // declares a function of the same name.
+    FunctionRecord* function = module.isClassModule ? ownFunction(module, r.token) : nullptr;
+    if (!function) function = findFunction(r.token);
+    if (!function) throw SyntaxError{"Syntax error."};
+    if (function->isPureVirtual) {
+        insideProcedure = false;
+        afterPureVirtualHead = true;
+        skipLine();
+        return;
+    }
+    procedureStack.push_back(startLine);
+    writeHead(output, module, *function, function->name);
+    currentProcedureName = function->name;
+    emitParameters(*function, true);
+    output << "){" << "\n";
+    output.flush();
+    skipLine();
+}
+
+/* prophead -> PROPERTY (GET | SET) name ... EOL */
+void Translator::emitPropertyHeader() {
+    SourceReader& r = reader;
+    ModuleRecord& module = *currentModule;
+    if (!prologueWritten) {
+        prologueWritten = true;
+        emitPrologue(module);
+    }
+    afterPureVirtualHead = false;
+    insideProcedure = true;
+    procedureStack.push_back(r.line);
+    r.nextToken();
+    if (r.token != "GET" && r.token != "SET") throw SyntaxError{"Expected \"Get\" or \"Set\""};
+    const std::string kind = r.token;
+    r.nextToken();
+    FunctionRecord* accessor = findProperty(kind + r.token);
+    if (!accessor) throw SyntaxError{"Syntax error."};
+    if (accessor->isPureVirtual) {
+        skipLine();
+        return;
+    }
+    writeHead(output, module, *accessor, accessor->aliasName);
+    currentProcedureName = accessor->name;
+    emitParameters(*accessor, true);
+    output << "){" << "\n";
+    output.flush();
+    skipLine();
+}
+
+// Writes the parameter list; the parameters become locals of the body.
+void Translator::emitParameters(const FunctionRecord& function, bool registerLocals) {
+    output << parameterList(function);
+    if (!registerLocals) return;
+    for (const auto& parameter : function.parameters) {
+        auto local = std::make_shared<VariableRecord>();
+        local->name = parameter->name;
+        local->type = parameter->type;
+        local->declaredLine = reader.line;
+        localVariables.push_back(local);
+    }
+}
+
+void Translator::emitPrologue(const ModuleRecord& module) {
+    if (module.isClassModule) return;
+    for (const auto& function : module.functions) {
+        if (function->builtIn || function->isExternal) continue;
+        output << (function->isStatic ? "static " : "") << function->returnType << " "
+               << (function->returnsPointer ? "*" : "") << function->name << " " << "("
+               << parameterList(*function) << ");\n";
+    }
+    output << "extern \"C\"{\n"
+           << "int __stdcall WinMain ("
+           << "long hThisInstance,long hPrevInstance"
+           << ",char* lpszArgument,int nFunsterStil)"
+           << "\n{\n"
+           << "\t//SetUpDllCalls();\n"
+           << "\tInitGui(hThisInstance);\n"
+           << "\n}\n};\n";
+}
+
+FunctionRecord* Translator::findProperty(const std::string& upperKey) const {
+    const std::string& currentClass = currentModule ? currentModule->className : std::string();
+    for (const auto& module : modules) {
+        if (module->isClassModule && module->className != currentClass) continue;
+        for (const auto& function : module->functions)
+            if (function->isProperty && upperCase(function->aliasName) == upperKey) return function.get();
+    }
+    return nullptr;
+}

@@ -1,0 +1,13 @@
+#include <string>
+#include "qztypes.h"
+#include "quillkit.h"
+using namespace std;
+#include "Shape.h"
+
+
+
+
+ Shape ::  Shape (){
+}
+
+

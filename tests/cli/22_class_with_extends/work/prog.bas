@@ -1,0 +1,2 @@
+USING Circle
+USING Shape

@@ -1,0 +1,15 @@
+#ifndef _NET_API_
+#define _NET_API_
+#include <string>
+#include "qztypes.h"
+#include "quillkit.h"
+using namespace std;
+
+inline Long counter;
+
+inline Long Ping (){
+}
+
+
+#endif
+

@@ -1,0 +1,3 @@
+USING Net
+FUNCTION Main() AS Long
+END FUNCTION

@@ -1,0 +1,6 @@
+FUNCTION f()
+	foo bar
+	END SUB
+END FUNCTION
+END IF
+WEND
