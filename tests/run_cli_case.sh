@@ -7,6 +7,7 @@
 #   case/status        the expected exit status (0 when missing)
 #   case/bare_install  when present, the build's BasicInclude is not installed
 #   case/expected/     files the run must leave in the working directory, byte for byte
+#   case/absent        names of files the run must not leave there, one per line
 set -u
 plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 case_dir=$(cd "$2" && pwd)
@@ -55,5 +56,11 @@ if [ -d "$case_dir/expected" ]; then
       failed=1
     fi
   done < <(find "$case_dir/expected" -type f -print0)
+fi
+if [ -f "$case_dir/absent" ]; then
+  while IFS= read -r name; do
+    [ -z "$name" ] && continue
+    if [ -e "$tmp/work/$name" ]; then echo "file $name should not have been written"; failed=1; fi
+  done < "$case_dir/absent"
 fi
 exit $failed

@@ -1,0 +1,9 @@
+#include <string>
+#include "qztypes.h"
+#include "quillkit.h"
+using namespace std;
+#include "Bb.h"
+
+
+
+

@@ -1,0 +1,1 @@
+CLASS Dog EXTENDS Animal
