@@ -1,1 +1,1 @@
-x = 1
+DIM x AS Long
