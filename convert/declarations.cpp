@@ -166,7 +166,9 @@ void Translator::emitExternalDeclaration() {
             output << "Long ";
         else
             output << parameter.type << " ";
-        if (parameter.byRef && parameter.type != "Any") output << "*";
+        // BYREF is a reference, which crosses the DLL boundary as an address.
+        // A String is handed over as its buffer and Any as an address already.
+        if (parameter.byRef && parameter.type != "Any" && parameter.type != "String") output << "&";
         output << parameter.name;
         if (i + 1 < parameters.size()) output << ",";
     }

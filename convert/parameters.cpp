@@ -1,7 +1,11 @@
 #include "convert/parameters.h"
 
+// A BYREF parameter is a C++ reference: the caller passes the variable
+// itself and the body writes through the plain name. An Any parameter
+// already carries an address, so it is never a reference.
 std::string parameterDeclaration(const VariableRecord& parameter) {
-    return parameter.type + " " + (parameter.byRef ? "*" : "") + parameter.name;
+    const bool reference = parameter.byRef && parameter.type != "Any";
+    return parameter.type + " " + (reference ? "&" : "") + parameter.name;
 }
 
 std::string parameterList(const FunctionRecord& function) {

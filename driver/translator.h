@@ -96,13 +96,43 @@ public:
     void emitParameters(const FunctionRecord& function, bool registerLocals);
 
     // --- expr/: expressions, member access, assignments -------------------
+    // Calls and their arguments. The current token is the called name.
+    void translateCall(const std::string& expectedType, bool byRefArgument = false);
+    // The rest of a call whose name has been written: from the token after it.
+    void translateCallArguments(const FunctionRecord& function, bool propertySet);
+    // The argument loop; the member-call translators run it with their own
+    // operand rules (memberVariant).
+    void translateArguments(const FunctionRecord& function, bool propertySet, bool memberVariant);
+    // Member calls, member access and indexes.
+    std::string translateMemberCall(const std::string& objectName, const std::string& expectedType);
+    std::string translateConditionMemberCall(const std::string& objectName, const std::string& expectedType);
+    std::string translateMemberAccess(const std::string& expectedType, bool takeAddress);
+    std::string translateTypeMember(const std::string& parentType, const std::string& castType,
+                                    bool takeAddress);
+    std::string translateClassMember(const std::string& objectName, const std::string& expectedType);
+    void translateIndex();
+    // Lookups of the expression translators; all ignore letter case.
+    bool isPointerVariable(const std::string& name) const;
+    bool isArrayVariable(const std::string& name) const;
     std::string variableStructType(const std::string& name) const;
+    bool isTypeName(const std::string& name) const;
+    VariableRecord* findTypeField(const std::string& typeName, const std::string& field) const;
+    bool isPointerField(const std::string& typeName, const std::string& field) const;
+    bool isArrayField(const std::string& typeName, const std::string& field) const;
+    FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
+    FunctionRecord* findAccessor(const std::string& alias) const;
+    FunctionRecord* findModuleFunction(const std::string& name) const;
+    VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
+    std::string declaredVariableName(const std::string& name) const;
+    std::string declaredMemberName(const std::string& className, const std::string& member) const;
+    int32_t variableArraySize(const std::string& name) const;
+    // Assignments and function results. The current token is the target.
+    void translateAssignment(const std::string& first, const std::string& second);
+    void translateReturnAssignment();
+    // Control-flow heads; the current token is IF, WHILE or FOR.
     void translateIfCondition();
     void translateWhileCondition();
     void translateForHeader();
-    std::string translateCall(const std::string& expectedType);
-    void translateAssignment(const std::string& first, const std::string& second);
-    void translateReturnAssignment();
 
     // --- state, in the order of the run's description ---------------------
     bool prologueWritten = false;
@@ -133,6 +163,8 @@ public:
     std::ostream& console;
     // The module the declaration pass is reading; named in its reports.
     ModuleRecord* scannedModule = nullptr;
+    // How deeply the expression translators are nested in each other.
+    int32_t expressionDepth = 0;
     // The last procedure head was pure virtual: its END FUNCTION, if any,
     // closes nothing.
     bool afterPureVirtualHead = false;

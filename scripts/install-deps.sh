@@ -4,6 +4,10 @@
 set -euo pipefail
 
 packages=(build-essential cmake libgtest-dev)
+# The bounce sample: 32-bit MinGW cross tools, and Wine in a virtual X server
+# with screenshot and resource tools for its tests.
+packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb x11-apps
+  imagemagick icoutils)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -17,5 +21,9 @@ sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# wine32 comes from the i386 architecture, which a fresh machine lacks.
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $sudo dpkg --add-architecture i386
+fi
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -148,7 +148,7 @@ TEST_F(ClassHeaderTest, HeadersByteForByte) {
          },
          "#ifndef _Mover_\n#define _Mover_\n#include \"qztypes.h\"\n#include <string>\n"
          "using namespace std;\nclass Mover{\npublic:\n\nprotected:\n\nprivate:\n\n"
-         "\tvirtual Void Move(Long *x,Long y,String s);\n};\n\n#endif\n\n"},
+         "\tvirtual Void Move(Long &x,Long y,String s);\n};\n\n#endif\n\n"},
         {"member arrays, pointers and a static variable in front",
          [](ClassHeaderTest& f) {
              ModuleRecord* m = f.addClass("Grid");
@@ -423,7 +423,7 @@ const EmitCase externalCases[] = {
      "a AS Any, BYREF b AS Any, BYREF n AS String) AS Long\n",
      nullptr, "DECLARE", Emitter::External, false,
      "extern \"C\"{ \n __declspec(dllimport) \nLong __stdcall \n"
-     "MessageBeep(Long *t,char* s,Long a,Long b,char* *n);\n};\n\n#define Beep MessageBeep\n",
+     "MessageBeep(Long &t,char* s,Long a,Long b,char* n);\n};\n\n#define Beep MessageBeep\n",
      ""},
     {"same name, no define", "DECLARE FUNCTION Sleep ALIAS \"Sleep\" LIB \"kernel32\" ()\n", nullptr,
      "DECLARE", Emitter::External, false,

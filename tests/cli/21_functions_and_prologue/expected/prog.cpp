@@ -2,7 +2,7 @@
 #include "qztypes.h"
 #include "quillkit.h"
 using namespace std;
-Double Area (Long w,Long *h);
+Double Area (Long w,Long &h);
 Void Init ();
 extern "C"{
 int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,int nFunsterStil)
@@ -12,7 +12,7 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 
 }
 };
-Double Area (Long w,Long *h){
+Double Area (Long w,Long &h){
 Long t;
 
 }

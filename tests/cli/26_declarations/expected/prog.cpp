@@ -22,7 +22,7 @@ const long Two=2;
 extern "C"{ 
  __declspec(dllimport) 
 Long __stdcall 
-MessageBeep(Long t,char* s,Long *r,Long a);
+MessageBeep(Long t,char* s,Long &r,Long a);
 };
 
 #define Beep MessageBeep

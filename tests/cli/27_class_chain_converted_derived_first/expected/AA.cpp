@@ -5,7 +5,7 @@ using namespace std;
 #include "Aa.h"
 
 
-Long Aa ::  Fa (Long *n){
+Long Aa ::  Fa (Long &n){
 
 }
 

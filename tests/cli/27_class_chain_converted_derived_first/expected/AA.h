@@ -6,7 +6,7 @@ using namespace std;
 class Aa{
 public:
 
-	virtual Long Fa(Long *n);
+	virtual Long Fa(Long &n);
 protected:
 
 	Long va;

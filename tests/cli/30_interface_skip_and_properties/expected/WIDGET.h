@@ -6,7 +6,7 @@ using namespace std;
 class Widget{
 public:
 
-	virtual Long Show(Long *n);
+	virtual Long Show(Long &n);
 protected:
 
 private:
