@@ -210,13 +210,18 @@ void Translator::convertStatement() {
         r.nextToken();
         return;
     }
-    if (!functionSpelling(r.token).empty() && r.tokenAsWritten != currentProcedureName) {
+    // Inside a procedure its own name, in any letter case, starts either the
+    // function result or a call of itself; translateReturnAssignment tells
+    // the two apart by the "=".
+    const bool ownName = insideProcedure && !currentProcedureName.empty() &&
+                         r.token == upperCase(currentProcedureName);
+    if (!functionSpelling(r.token).empty() && !ownName) {
         output << I;
         translateCall("");
         output << ";\n";
         return;
     }
-    if (!currentProcedureName.empty() && r.tokenAsWritten == currentProcedureName) {
+    if (ownName) {
         output << I;
         translateReturnAssignment();
         output << ";\n";

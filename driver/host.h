@@ -3,7 +3,10 @@
 // operating system is adapted here.
 #pragma once
 
+#include <iosfwd>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace host {
 
@@ -25,5 +28,28 @@ std::string nativePath(const std::string& path);
 // the one file in its folder whose name matches ignoring case is taken.
 // Returns `path` unchanged when nothing better is found.
 std::string findFile(const std::string& path);
+
+// One tool-chain command: the text the Windows command interpreter runs
+// (and plix prints), and the same command as a tool and its arguments, so
+// that other hosts can run it without a shell, whatever the file names hold.
+struct Command {
+    std::string text;
+    std::vector<std::string> arguments;  // arguments[0]: the tool as the text names it
+};
+
+// Runs the command and waits for it; its result is not examined. A tool
+// that cannot be started is reported on the console in one line.
+void runCommand(const Command& command, std::ostream& console);
+
+// Deletes a generated file, as the command interpreter's "del " would.
+void deleteFile(const std::string& name, std::ostream& console);
+
+// Generated sources include headers under names whose letter case can
+// differ from the files written (CLASS Counter in COUNTER.BAS: "Counter.h"
+// and COUNTER.h). Where file names are case-sensitive, the aliases (include
+// name, existing header) are made available to the compiler; the result is
+// the extra compiler arguments. The aliases live until removeHeaderAliases.
+std::vector<std::string> prepareHeaderAliases(const std::vector<std::pair<std::string, std::string>>& aliases);
+void removeHeaderAliases();
 
 }  // namespace host

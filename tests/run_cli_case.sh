@@ -8,7 +8,12 @@
 #   case/bare_install  when present, the build's BasicInclude is not installed
 #   case/expected/     files the run must leave in the working directory, byte for byte
 #   case/absent        names of files the run must not leave there, one per line
+#   case/fake_tools    when present, the MinGW tools are stand-ins that log their
+#                      arguments to tools.log in the working directory
+#   case/no_tools      when present, no tool can be found on the search path
+# "@INSTALL@" in expected texts stands for the temporary installation folder.
 set -u
+script_dir=$(cd "$(dirname "$0")" && pwd)
 plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 case_dir=$(cd "$2" && pwd)
 tmp=$(mktemp -d)
@@ -27,15 +32,27 @@ if [ -f "$case_dir/args" ]; then
 fi
 
 cd "$tmp/work"
-"$tmp/install/bin/$(basename "$plix")" "${args[@]}" > "$tmp/stdout" 2> "$tmp/stderr" < /dev/null
+if [ -e "$case_dir/fake_tools" ]; then
+  export PATH="$script_dir/fake_tools:$PATH"
+  export PLIX_TOOL_LOG="$tmp/work/tools.log"
+fi
+launcher=()
+if [ -e "$case_dir/no_tools" ]; then
+  mkdir -p "$tmp/emptybin"
+  launcher=(env PATH="$tmp/emptybin")
+fi
+"${launcher[@]}" "$tmp/install/bin/$(basename "$plix")" "${args[@]}" > "$tmp/stdout" 2> "$tmp/stderr" < /dev/null
 status=$?
+
+# Expected texts name the installation folder as @INSTALL@.
+expand() { sed "s#@INSTALL@#$tmp/install/#g" "$1"; }
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
 
 failed=0
-if ! cmp -s "$tmp/stdout" "$case_dir/stdout"; then
+if ! cmp -s "$tmp/stdout" <(expand "$case_dir/stdout"); then
   echo "standard output differs (expected, actual):"
-  diff <(cat -A "$case_dir/stdout") <(cat -A "$tmp/stdout")
+  diff <(expand "$case_dir/stdout" | cat -A) <(cat -A "$tmp/stdout")
   failed=1
 fi
 if [ "$status" != "$expected_status" ]; then
@@ -50,9 +67,9 @@ fi
 if [ -d "$case_dir/expected" ]; then
   while IFS= read -r -d '' f; do
     rel=${f#"$case_dir/expected/"}
-    if ! cmp -s "$f" "$tmp/work/$rel"; then
+    if ! cmp -s <(expand "$f") "$tmp/work/$rel"; then
       echo "generated file $rel differs (expected, actual):"
-      diff "$f" "$tmp/work/$rel"
+      diff <(expand "$f") "$tmp/work/$rel"
       failed=1
     fi
   done < <(find "$case_dir/expected" -type f -print0)

@@ -1,0 +1,3 @@
+USING Shape
+FUNCTION Main()
+END FUNCTION

@@ -1,0 +1,3 @@
+USING A
+USING Net
+USING B

@@ -1,0 +1,3 @@
+USING Shape
+USING Net
+USING Gone
