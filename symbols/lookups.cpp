@@ -1,5 +1,7 @@
 // The seven read-only symbol lookups. Each walks the lists linearly in
 // declaration order and returns its first match; a miss is empty or null.
+#include <algorithm>
+
 #include "driver/translator.h"
 
 namespace {
@@ -111,23 +113,23 @@ std::string Translator::functionSpelling(const std::string& upperName) const {
     return found ? found->name : std::string();
 }
 
+// The class first, then its base, then the base's base: each level is
+// every module of that class name in list order, and the next level is the
+// base named by the last of them. Class names are compared exactly; a chain
+// that comes back to a class it has passed ends there.
 FunctionRecord* Translator::findMemberFunction(const std::string& className,
                                                const std::string& upperMember) const {
-    std::string base;
-    for (const auto& module : modules) {
-        if (module->className == className) {
+    std::vector<std::string> passed;
+    std::string level = className;
+    while (!level.empty() && std::find(passed.begin(), passed.end(), level) == passed.end()) {
+        passed.push_back(level);
+        std::string base;
+        for (const auto& module : modules) {
+            if (module->className != level) continue;
+            if (FunctionRecord* found = matchFunction(module->functions, upperMember)) return found;
             base = module->baseClassName;
         }
-    }
-    for (const auto& module : modules) {
-        const bool own = module->className == className;
-        const bool inherited = !base.empty() && module->className == base;
-        if (!own && !inherited) {
-            continue;
-        }
-        if (FunctionRecord* found = matchFunction(module->functions, upperMember)) {
-            return found;
-        }
+        level = base;
     }
     return nullptr;
 }

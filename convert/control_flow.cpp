@@ -1,0 +1,281 @@
+// Heads of IF, WHILE and FOR lines. A condition is copied operand by
+// operand in source order; the BASIC words and comparisons become their
+// C++ operators, and the C++ compiler gives the result its precedence.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/member_names.h"
+#include "expr/one_value_index.h"
+#include "expr/output_capture.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+enum class Head { If, While };
+
+// The state of one condition while it is translated.
+class Condition {
+public:
+    Condition(Translator& t, Head head) : t_(t), r_(t.reader), head_(head) {}
+
+    // The condition began with "(": its ")" is the outer one.
+    void openOuter() { outer_ = true; }
+    bool outerOpen() const { return outer_; }
+    // WHILE: the leading "(" closed before the end of the condition.
+    bool grouped() const { return grouped_; }
+    // A "(" inside the condition is still open where the line ends.
+    void requireClosed() const {
+        if (depth_ > 0) throw SyntaxError{"Expected )"};
+    }
+
+    /* condition -> operand {(operator | comparison | AND | OR | "[" OR "]" | "[" AND "]") operand} */
+    void translate() {
+        do {
+            comparisonSeen_ = false;
+            booleanSeen_ = false;
+            if (!first_) r_.nextToken();
+            operand();
+            afterOperand();
+            first_ = false;
+        } while (repeats());
+    }
+
+private:
+    bool repeats() const {
+        if (r_.lineEnded || r_.atEof) return false;
+        if (depth_ > 0 || r_.isOperator || comparisonSeen_) return true;
+        return booleanSeen_ && (head_ == Head::While || r_.token != "THEN");
+    }
+
+    /* operand -> typevariable ... | call | variable ... | TRUE | FALSE | number | literal | "(" */
+    void operand() {
+        const std::string& token = r_.token;
+        if (!t_.variableStructType(token).empty()) {
+            t_.translateMemberAccess("", true);
+        } else if (!t_.functionSpelling(token).empty()) {
+            t_.translateCall(callContext());
+        } else if (!t_.variableType(token).empty()) {
+            variableOperand();
+        } else if (token == "FALSE" || token == "TRUE") {
+            t_.output << (token == "TRUE" ? "true" : "false");
+            r_.nextToken();
+        } else if (r_.allDigits || r_.isString) {
+            t_.output << r_.tokenAsWritten;
+            r_.nextToken();
+        } else if (token == "(") {
+            // The next cycle reads the operand inside.
+            t_.output << r_.tokenAsWritten;
+            ++depth_;
+        } else if (head_ == Head::If) {
+            throw SyntaxError{"Syntax error."};
+        }
+        // WHILE: no operand here; whatever is left on the line is refused at its end.
+    }
+
+    // A condition wants a value: a property is read through its GET accessor.
+    std::string callContext() const {
+        const FunctionRecord* function = t_.findFunction(r_.token);
+        std::string type = function ? function->returnType : std::string();
+        if (function && function->isProperty) {
+            const FunctionRecord* getter = t_.findAccessor("GET" + r_.token);
+            type = getter ? getter->returnType : std::string();
+        }
+        return type.empty() ? std::string("Any") : type;
+    }
+
+    /* variable -> name ["(" index ")"] ["." (member | method ...)] */
+    void variableOperand() {
+        const std::string name = writtenVariableName(t_, r_.token, r_.tokenAsWritten);
+        const std::string className = objectClassName(t_, name);
+        t_.output << name;
+        r_.nextToken();
+        if (r_.token == "(") translateOneValueIndex(t_, name, true);
+        if (!className.empty() && r_.token == ".") objectMember(name, className);
+    }
+
+    void objectMember(const std::string& object, const std::string& className) {
+        r_.nextToken();
+        if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token))
+            t_.translateConditionMemberCall(object, "");
+        else
+            t_.translateClassMember(object, "");
+    }
+
+    void afterOperand() {
+        closingParentheses();
+        if (r_.token == "AND") {
+            t_.output << " && ";
+            booleanSeen_ = true;
+        } else if (r_.token == "OR") {
+            t_.output << " || ";
+            booleanSeen_ = true;
+        } else if (r_.token == "=" || r_.token == "<" || r_.token == ">") {
+            comparison();
+        } else if (r_.token == "[" && head_ == Head::If) {
+            bracketOperator();
+        }
+        if (r_.isOperator) t_.output << r_.tokenAsWritten;
+    }
+
+    // Every ")" that closes something here, the outer one last.
+    void closingParentheses() {
+        while (r_.token == ")") {
+            if (depth_ > 0) {
+                t_.output << ")";
+                --depth_;
+                r_.nextToken();
+            } else if (outer_) {
+                closeOuter();
+            } else {
+                return;
+            }
+        }
+    }
+
+    void closeOuter() {
+        outer_ = false;
+        r_.nextToken();
+        if (head_ == Head::While && r_.lineEnded) return;  // it held the whole condition
+        grouped_ = true;
+        t_.output << ")";
+        booleanSeen_ = true;
+    }
+
+    /* comparison -> "=" | "<" [">" | "="] | ">" ["="] ; a sign after "<" or ">" stays */
+    void comparison() {
+        comparisonSeen_ = true;
+        if (r_.token == "=") {
+            t_.output << "==";
+            return;
+        }
+        const bool less = r_.token == "<";
+        r_.nextToken();
+        if (less && r_.token == ">") {
+            t_.output << "!=";
+        } else if (r_.token == "=") {
+            t_.output << (less ? "<=" : ">=");
+        } else {
+            t_.output << (less ? "<" : ">");
+            // The operand is read by the next cycle; a sign is written at once.
+            if (!r_.isOperator && !r_.lineEnded) r_.pushBack();
+        }
+    }
+
+    /* bitop -> "[" (OR | AND) "]" */
+    void bracketOperator() {
+        r_.nextToken();
+        if (r_.token == "OR")
+            t_.output << "|";
+        else if (r_.token == "AND")
+            t_.output << "&";
+        else
+            throw SyntaxError{"Invalid boolean operator in if statement."};
+        r_.nextToken();  // the "]", passed over by the next cycle
+        booleanSeen_ = true;
+    }
+
+    Translator& t_;
+    SourceReader& r_;
+    const Head head_;
+    bool outer_ = false;
+    bool grouped_ = false;
+    int32_t depth_ = 0;
+    bool first_ = true;
+    bool comparisonSeen_ = false;
+    bool booleanSeen_ = false;
+};
+
+/* loopexpr -> (variable | number) {operator (variable | number)} */
+std::string loopExpression(Translator& t) {
+    SourceReader& r = t.reader;
+    std::string text;
+    for (;;) {
+        r.nextToken();
+        if (r.allDigits)
+            text += r.tokenAsWritten;
+        else if (!t.variableType(r.token).empty())
+            text += writtenVariableName(t, r.token, r.tokenAsWritten);
+        else
+            throw SyntaxError{"Expected identifier or value for start of loop."};
+        r.nextToken();
+        if (!r.isOperator) return text;
+        text += r.tokenAsWritten;
+    }
+}
+
+}  // namespace
+
+/* ifhead -> IF ["("] condition [")"] [THEN] EOL */
+void Translator::translateIfCondition() {
+    SourceReader& r = reader;
+    Condition condition(*this, Head::If);
+    output << "if";
+    r.nextToken();
+    if (r.token == "(") {
+        output << "(";
+        condition.openOuter();
+        r.nextToken();
+    }
+    output << "(";
+    condition.translate();
+    condition.requireClosed();
+    if (condition.outerOpen()) output << ")";
+    output << ")";
+    if (r.lineEnded) return;
+    if (r.token != "THEN") throw SyntaxError{"Expected \"Then\"."};
+    r.nextToken();
+}
+
+/* whilehead -> WHILE ["("] condition [")"] EOL */
+void Translator::translateWhileCondition() {
+    SourceReader& r = reader;
+    Condition condition(*this, Head::While);
+    output << "while(";
+    r.nextToken();
+    if (r.token == "(") {
+        // Not copied when it encloses the whole condition.
+        condition.openOuter();
+        r.nextToken();
+    }
+    std::string body;
+    {
+        OutputCapture capture(output);
+        condition.translate();
+        body = capture.release();
+    }
+    output << (condition.grouped() ? "(" : "") << body;
+    condition.requireClosed();
+    output << ")";
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+}
+
+/* forhead -> FOR variable "=" loopexpr TO loopexpr [STEP ("+" | "-") loopexpr] EOL */
+void Translator::translateForHeader() {
+    SourceReader& r = reader;
+    r.nextToken();
+    if (variableType(r.token).empty()) throw SyntaxError{"Unknown identifier in for loop."};
+    const std::string variable = writtenVariableName(*this, r.token, r.tokenAsWritten);
+    output << "for (" << variable;
+    r.nextToken();
+    if (r.token != "=") throw SyntaxError{"Expected =."};
+    output << "=";
+    const std::string start = loopExpression(*this);
+    if (r.token != "TO") throw SyntaxError{"Expected \"To\"."};
+    const std::string end = loopExpression(*this);
+    std::string step = "+1";
+    bool negative = false;
+    if (r.token == "STEP") {
+        r.nextToken();
+        if (r.token != "+" && r.token != "-") {
+            // A step without its sign lacks the operand after the sign.
+            if (!r.lineEnded) r.nextToken();
+            throw SyntaxError{"Expected identifier or value for start of loop."};
+        }
+        negative = r.token == "-";
+        const std::string sign = r.tokenAsWritten;
+        step = sign + "(" + loopExpression(*this) + ")";
+    }
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    output << start << ";" << variable << (negative ? ">=" : "<=") << end << ";" << variable << "="
+           << variable << step << ")";
+}

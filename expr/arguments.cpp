@@ -1,0 +1,379 @@
+// The argument list of a call: a flat run of operands and operators per
+// parameter, each operand cast against the declared parameter type. The
+// member-call translators run the same loop with their own few operand
+// rules (memberVariant).
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/nesting_guard.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
+bool isStringType(const std::string& type) { return upperCase(type) == "STRING"; }
+bool isAnyType(const std::string& type) { return upperCase(type) == "ANY"; }
+bool isIndexType(const std::string& type) {
+    const std::string upper = upperCase(type);
+    return upper == "LONG" || upper == "INTEGER" || upper == "BYTE";
+}
+
+// Class and TYPE names as declared; a built-in type stays as written.
+std::string declaredClassName(const Translator& t, const std::string& upper, const std::string& asWritten) {
+    for (const auto& module : t.modules)
+        if (module->isClassModule && upperCase(module->className) == upper) return module->className;
+    return asWritten;
+}
+
+// The class of an object variable as its module spells it, whatever the
+// letter case of the variable's declared type; empty for other variables.
+std::string objectClass(const Translator& t, const std::string& variable) {
+    const std::string type = t.variableType(variable);
+    if (type.empty()) return std::string();
+    return declaredClassName(t, upperCase(type), std::string());
+}
+
+std::string declaredTypeName(const Translator& t, const std::string& upper, const std::string& asWritten) {
+    for (const auto& module : t.modules)
+        for (const auto& type : module->types)
+            if (upperCase(type->name) == upper) return type->name;
+    return declaredClassName(t, upper, asWritten);
+}
+
+class ArgumentList {
+public:
+    ArgumentList(Translator& t, const FunctionRecord& function, bool memberVariant)
+        : t_(t),
+          r_(t.reader),
+          out_(t.output),
+          function_(function),
+          memberVariant_(memberVariant),
+          // sizeof measures its operand: no cast and no "&" may change it.
+          plain_(function.builtIn && function.name == "sizeof") {}
+
+    void run();
+
+private:
+    void selectParameter();
+    void operandStep();
+    void closeGroup();
+    void bitOperator();
+    void operand();
+    void typeName();
+    void thisOperand();
+    void structOperand();
+    void nestedCall();
+    void objectOperand();
+    void objectElement(const std::string& name);
+    void variableOperand();
+    std::string variableCast(const std::string& variableType);
+    void oneValueIndex(const std::string& name);
+    void stringLiteral();
+    void otherToken();
+    void addressOf();
+    void number();
+    std::string declaredName() const;
+    std::string cast(const std::string& type) const { return type.empty() ? "" : "(" + type + ")"; }
+
+    Translator& t_;
+    SourceReader& r_;
+    std::ostream& out_;
+    const FunctionRecord& function_;
+    const bool memberVariant_;
+    const bool plain_;
+
+    int32_t index_ = 0;
+    int32_t depth_ = 0;
+    // Only the first variable of a by-reference argument is the reference.
+    bool castApplied_ = false;
+    // The current token is an opening "(" or a closing "]" already written.
+    bool tokenWritten_ = false;
+    // The parameter being filled; T is empty for a setter declared without one.
+    std::string T_;
+    bool byRef_ = false;
+};
+
+/* args -> arg {"," arg} */
+void ArgumentList::run() {
+    for (;;) {
+        if ((index_ >= function_.paramCount && depth_ <= 0) || r_.lineEnded || r_.atEof) return;
+        if (r_.token == ",") {
+            out_ << ",";
+            castApplied_ = false;
+            ++index_;
+            if (index_ >= function_.paramCount)
+                throw SyntaxError{"to many parameters to function " + function_.name};
+        }
+        selectParameter();
+        operandStep();
+        if (index_ == function_.paramCount - 1 && depth_ == 0 && r_.token == ")")
+            index_ = function_.paramCount + 1;
+        // Anything else after an operand would be skipped unseen by the next read.
+        if (!r_.lineEnded && !r_.atEof && !tokenWritten_ && r_.token != "," && r_.token != ")")
+            throw SyntaxError{"Syntax error."};
+    }
+}
+
+void ArgumentList::selectParameter() {
+    T_.clear();
+    byRef_ = false;
+    if (index_ >= 0 && index_ < static_cast<int32_t>(function_.parameters.size())) {
+        T_ = function_.parameters[index_]->type;
+        byRef_ = function_.parameters[index_]->byRef;
+    }
+}
+
+/* arg -> operand {(operator | "[" (OR | AND) "]") operand} */
+void ArgumentList::operandStep() {
+    do {
+        r_.nextToken();
+        tokenWritten_ = false;
+        operand();
+        closeGroup();
+        if (r_.isOperator) out_ << " " << r_.tokenAsWritten << " ";
+        bitOperator();
+    } while (r_.isOperator);
+}
+
+void ArgumentList::closeGroup() {
+    if (r_.token != ")" || depth_ <= 0) return;
+    --depth_;
+    out_ << r_.tokenAsWritten;
+    if (depth_ == 0) r_.nextToken();
+}
+
+/* bitop -> "[" (OR | AND) "]" */
+void ArgumentList::bitOperator() {
+    if (r_.token != "[") return;
+    r_.nextToken();
+    if (r_.token == "OR")
+        out_ << " | ";
+    else if (r_.token == "AND")
+        out_ << " & ";
+    else
+        throw SyntaxError{"Expected OR, AND or NOT"};
+    r_.nextToken();
+    if (r_.token != "]") throw SyntaxError{"Expected ]"};
+    tokenWritten_ = true;
+}
+
+/* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
+void ArgumentList::operand() {
+    NestingGuard guard(t_);
+    if (r_.token == "(") {
+        ++depth_;
+        out_ << r_.tokenAsWritten;
+        tokenWritten_ = true;
+    } else if ((plain_ || !isAnyType(T_)) && t_.isKnownType(r_.token)) {
+        typeName();
+    } else if (r_.token == "THIS" && t_.currentModule && t_.currentModule->isClassModule) {
+        thisOperand();
+    } else if (!t_.variableStructType(r_.token).empty()) {
+        structOperand();
+    } else if (!t_.functionSpelling(r_.token).empty()) {
+        nestedCall();
+    } else if (!objectClass(t_, r_.token).empty()) {
+        objectOperand();
+    } else if (!t_.variableType(r_.token).empty()) {
+        variableOperand();
+    } else if (r_.isString) {
+        stringLiteral();
+    } else if (!r_.allDigits) {
+        otherToken();
+    } else {
+        number();
+    }
+}
+
+/* type -> builtin | TYPE name | class name */
+void ArgumentList::typeName() {
+    out_ << declaredTypeName(t_, r_.token, r_.tokenAsWritten);
+    r_.nextToken();
+}
+
+/* this -> THIS */
+void ArgumentList::thisOperand() {
+    if (!plain_ && !T_.empty()) {
+        if (memberVariant_ || !isAnyType(T_))
+            out_ << "(" << T_ << "*)";
+        else
+            out_ << "(Long)";
+    }
+    out_ << r_.tokenAsWritten;
+    r_.nextToken();
+}
+
+/* typevar -> name [index] {"." member} */
+void ArgumentList::structOperand() {
+    if (plain_) {
+        t_.translateMemberAccess("", false);
+        return;
+    }
+    // Whole: the value for a parameter of its own TYPE, otherwise its address.
+    if (isAnyType(T_)) {
+        out_ << "(Long)";
+        t_.translateMemberAccess("", true);
+    } else if (sameName(t_.variableStructType(r_.token), T_)) {
+        t_.translateMemberAccess(T_, false);
+    } else {
+        t_.translateMemberAccess(memberVariant_ ? "" : T_, true);
+    }
+}
+
+/* call -> name "(" args ")" */
+void ArgumentList::nestedCall() {
+    std::string expected = T_.empty() ? "Any" : T_;  // never empty: the call yields a value
+    if (!memberVariant_ && isStringType(T_) && function_.isExternal) expected = "StringPtr";
+    t_.translateCall(expected, byRef_);
+}
+
+/* object -> name [ "(" index ")" ] [ "." member ] */
+void ArgumentList::objectOperand() {
+    const std::string name = declaredName();
+    r_.nextToken();
+    out_ << name;
+    if (r_.token == "(") objectElement(name);
+    if (r_.token != ".") return;
+    r_.nextToken();
+    const std::string className = objectClass(t_, name);
+    if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
+        const bool stringPointer = !memberVariant_ && isStringType(T_) && function_.isExternal;
+        t_.translateMemberCall(name, stringPointer ? "StringPtr" : "");
+    } else {
+        // A member variable, or the report that the member does not exist.
+        t_.translateClassMember(name, T_);
+    }
+}
+
+/* element -> "(" value {operator value} ")" */
+void ArgumentList::objectElement(const std::string& name) {
+    if (!t_.isArrayVariable(name)) throw SyntaxError{"Variable was not declared as an array."};
+    out_ << "[";
+    for (;;) {
+        r_.nextToken();
+        if (!t_.variableType(r_.token).empty())
+            out_ << declaredName();
+        else if (r_.allDigits)
+            out_ << r_.tokenAsWritten;
+        else
+            throw SyntaxError{"Expected identifier or value for index of array."};
+        r_.nextToken();
+        if (!r_.isOperator) break;
+        out_ << r_.tokenAsWritten;
+    }
+    if (r_.token != ")") throw SyntaxError{"Expected )"};
+    out_ << "]";
+    r_.nextToken();
+}
+
+/* variable -> name [ "(" value ")" ] */
+void ArgumentList::variableOperand() {
+    const std::string name = declaredName();
+    out_ << variableCast(t_.variableType(r_.token)) << name;
+    r_.nextToken();
+    if (r_.token == "(") oneValueIndex(name);
+}
+
+// The text in front of a variable of type V given to the parameter T. A
+// by-reference parameter is a C++ reference and takes the variable itself;
+// an Any parameter by reference takes its address.
+std::string ArgumentList::variableCast(const std::string& V) {
+    if (plain_ || T_.empty()) return "";
+    const bool variableIsString = isStringType(V);
+    const bool parameterIsString = isStringType(T_);
+    if (variableIsString && parameterIsString) return "";
+    // A DLL function takes the number as it is; a program function's String
+    // parameter gets the number's decimal text (a "(char*)" cast would turn
+    // the number into an address).
+    if (parameterIsString) return function_.isExternal ? "(char*)" : "(String)";
+    if (variableIsString) return isAnyType(T_) ? "(Long)" : cast(T_);
+    if (byRef_ && !castApplied_) {
+        castApplied_ = true;
+        return isAnyType(T_) ? "(Long)&" : "";
+    }
+    if (castApplied_ || sameName(V, T_)) return "";
+    return cast(T_);
+}
+
+/* index -> "(" (number | variable) ")" */
+void ArgumentList::oneValueIndex(const std::string& name) {
+    if (!t_.isArrayVariable(name)) throw SyntaxError{name + " is not an array."};
+    out_ << "[";
+    r_.nextToken();
+    if (r_.allDigits) {
+        out_ << r_.tokenAsWritten;
+    } else {
+        if (!isIndexType(t_.variableType(r_.token))) throw SyntaxError{"Array index must be Long,Integer, Byte"};
+        out_ << declaredName();
+    }
+    r_.nextToken();
+    if (r_.token != ")") throw SyntaxError{"Expected )"};
+    out_ << "]";
+    r_.nextToken();
+}
+
+/* string -> '"' text '"' */
+void ArgumentList::stringLiteral() {
+    if (!isStringType(T_)) throw SyntaxError{"Did not expected string for parameter "};
+    out_ << r_.tokenAsWritten;
+    r_.nextToken();
+}
+
+// ADDRESSOF, or a token the step around the operand deals with: an operator
+// (written there) or the ")" that closes a group.
+void ArgumentList::otherToken() {
+    if (r_.token == "ADDRESSOF" && !memberVariant_) {
+        addressOf();
+        return;
+    }
+    if (r_.isOperator) return;
+    // A ")" with no group open would end the call on an empty argument.
+    if (r_.token == ")" && depth_ > 0) return;
+    throw SyntaxError{"Syntax error."};
+}
+
+/* address -> ADDRESSOF (function | class ":" ":" method) */
+void ArgumentList::addressOf() {
+    if (!plain_) out_ << cast(T_);
+    r_.nextToken();
+    if (t_.isClassName(r_.token)) {
+        const std::string className = declaredClassName(t_, r_.token, r_.tokenAsWritten);
+        out_ << className;
+        for (int colon = 0; colon < 2; ++colon) {
+            r_.nextToken();
+            if (r_.token != ":") throw SyntaxError{"Expected :: for static member of class "};
+            out_ << r_.tokenAsWritten;
+        }
+        r_.nextToken();
+        const FunctionRecord* method = t_.findMemberFunction(className, r_.token);
+        if (!method) throw SyntaxError{"Expected static function name of class "};
+        out_ << method->name;
+        r_.nextToken();
+        return;
+    }
+    const std::string function = t_.functionSpelling(r_.token);
+    if (function.empty()) throw SyntaxError{"Syntax error."};
+    out_ << function;
+    r_.nextToken();
+}
+
+/* number -> digit {digit} */
+void ArgumentList::number() {
+    // A String parameter gets the digits as a literal.
+    if (isStringType(T_) && !plain_)
+        out_ << "\"" << r_.tokenAsWritten << "\"";
+    else
+        out_ << r_.tokenAsWritten;
+    r_.nextToken();
+}
+
+std::string ArgumentList::declaredName() const {
+    const std::string declared = t_.declaredVariableName(r_.token);
+    return declared.empty() ? r_.tokenAsWritten : declared;
+}
+
+}  // namespace
+
+void Translator::translateArguments(const FunctionRecord& function, bool, bool memberVariant) {
+    ArgumentList(*this, function, memberVariant).run();
+}

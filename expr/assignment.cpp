@@ -1,0 +1,214 @@
+// Assignment statements: a variable, array element, TYPE member, class
+// member or property as the target, "=", and a value or one of the object
+// forms NOTHING, CLASSCAST and NEW; and the function result, which becomes
+// a return statement (or, without "=", a call of the function itself).
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/assignment_values.h"
+#include "expr/member_names.h"
+#include "expr/output_capture.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
+
+// What the target turned out to be.
+struct Target {
+    std::string name;        // the variable, declared spelling
+    std::string type;        // decides casts and quoting of the value
+    bool pointer = false;    // the variable or member assigned was declared PTR
+    bool complete = false;   // a method or property call was the whole statement
+};
+
+/* member -> "." (membervariable | method ...) ; the "." is current */
+void objectMember(Translator& t, Target& target) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    const std::string className = objectClassName(t, target.name);
+    const VariableRecord* member = t.findMemberVariable(className, r.token);
+    if (!member && t.findMemberFunction(className, r.token)) {
+        // A property given a value with "=" is written by the member call.
+        target.type = t.translateMemberCall(target.name, "");
+        target.complete = true;
+        return;
+    }
+    target.type = t.translateClassMember(target.name, target.type);
+    target.pointer = member && member->isPointer;
+}
+
+/* objecttarget -> object ["(" index ")"] [member] */
+void objectTarget(Translator& t, Target& target) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    t.output << target.name;
+    if (r.token == "=") return;
+    if (t.isArrayVariable(target.name) && r.token == "(") {
+        t.translateIndex();
+        r.nextToken();
+    }
+    if (r.token == ".") objectMember(t, target);
+}
+
+/* plaintarget -> variable ["(" index ")"] */
+void plainTarget(Translator& t, const Target& target) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    t.output << target.name;
+    if (t.isArrayVariable(target.name) && r.token == "(") {
+        t.translateIndex();
+        r.nextToken();
+    }
+}
+
+// Writes the target; the token after it is current afterwards.
+Target translateTarget(Translator& t) {
+    SourceReader& r = t.reader;
+    Target target;
+    target.type = t.variableType(r.token);
+    target.name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    target.pointer = t.isPointerVariable(r.token);
+    if (!t.variableStructType(r.token).empty())
+        target.type = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
+    else if (t.isClassName(target.type))
+        objectTarget(t, target);
+    else if (!target.type.empty())
+        plainTarget(t, target);
+    return target;
+}
+
+// The class as its module spells it; the name itself when it is none.
+std::string declaredClassName(const Translator& t, const std::string& name) {
+    for (const auto& module : t.modules)
+        if (module->isClassModule && sameName(module->className, name)) return module->className;
+    return name;
+}
+
+/* nothing -> NOTHING ; the object goes first, then the pointer is cleared */
+void destroyTarget(Translator& t, const std::string& written, bool wholeArray) {
+    t.output << "delete " << (wholeArray ? "[] " : "") << written << ";\n"
+             << t.reader.indent << written << "=0";
+}
+
+/* castindex -> "(" (number | variable) ")" */
+void classCastIndex(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    t.output << "[";
+    if (r.allDigits)
+        t.output << r.tokenAsWritten;
+    else if (!t.variableType(r.token).empty())
+        t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
+    else
+        throw SyntaxError{"Syntax error."};
+    r.nextToken();
+    if (r.token != ")") throw SyntaxError{"Expected ) for closing of array index"};
+    t.output << "]";
+    r.nextToken();
+}
+
+/* classcast -> CLASSCAST "(" object ["(" index ")"] ")" EOL */
+void classCast(Translator& t, const Target& target) {
+    SourceReader& r = t.reader;
+    if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
+    r.nextToken();
+    if (r.token != "(") throw SyntaxError{"Expected ( for opening of  function call."};
+    r.nextToken();
+    if (!t.isClassName(t.variableType(r.token))) throw SyntaxError{"Expected a class variable for ClassCast."};
+    const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
+    r.nextToken();
+    t.output << "static_cast<" << declaredClassName(t, target.type) << "*>(" << object;
+    if (r.token == "(") classCastIndex(t);
+    if (r.token != ")") throw SyntaxError{"Expected ) for closing of function call."};
+    r.nextToken();
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    t.output << ")";
+}
+
+bool isNewType(const std::string& upperName) {
+    static const char* const types[] = {"STRING", "LONG",   "INTEGER", "BYTE",  "CHAR",
+                                        "FLOAT",  "SINGLE", "BOOLEAN", "DOUBLE"};
+    for (const char* type : types)
+        if (upperName == type) return true;
+    return false;
+}
+
+/* new -> NEW (class | type) ["(" count ")"] EOL ; the count for a dynamic array */
+void newObject(Translator& t, const Target& target, bool wholeArray) {
+    SourceReader& r = t.reader;
+    t.output << "new ";
+    r.nextToken();
+    const bool isClass = t.isClassName(r.token);
+    if (!isClass && !isNewType(r.token)) throw SyntaxError{"Expected class name for new "};
+    t.output << (isClass ? declaredClassName(t, r.token) : r.tokenAsWritten);
+    r.nextToken();
+    if (wholeArray && t.variableArraySize(target.name) == -1) {
+        if (r.token != "(") throw SyntaxError{"expected ( for creating array of pointers"};
+        t.translateIndex();
+        r.nextToken();
+    }
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+}
+
+// The procedure being converted: a method of the class module before a
+// function of the same name elsewhere; for a property its GET accessor.
+const FunctionRecord* currentFunction(const Translator& t) {
+    const std::string& name = t.reader.token;
+    const FunctionRecord* found = nullptr;
+    if (t.currentModule && t.currentModule->isClassModule)
+        for (const auto& function : t.currentModule->functions)
+            if (!found && !function->builtIn && !function->isProperty && sameName(function->name, name))
+                found = function.get();
+    if (!found) found = t.findFunction(name);
+    if (found && found->isProperty)
+        if (const FunctionRecord* getter = t.findProperty("GET" + name)) found = getter;
+    return found;
+}
+
+}  // namespace
+
+/* assignment -> target "=" (NOTHING | CLASSCAST ... | NEW ... | value) */
+void Translator::translateAssignment(const std::string&, const std::string&) {
+    SourceReader& r = reader;
+    // NOTHING rewrites the target, so it is held back until the value is seen.
+    OutputCapture capture(output);
+    const Target target = translateTarget(*this);
+    if (target.complete) return;
+    if (r.token != "=") throw SyntaxError{"Expected = for assignment of variable."};
+    output << "=";
+    r.nextToken();
+    std::string written = capture.release();
+    if (!written.empty()) written.pop_back();  // the "="
+    // The array itself, not an element or a member of it.
+    const bool wholeArray = isArrayVariable(target.name) && sameName(written, target.name);
+    if (r.token == "NOTHING") {
+        destroyTarget(*this, written, wholeArray);
+        return;
+    }
+    output << written << "=";
+    if (r.token == "CLASSCAST")
+        classCast(*this, target);
+    else if (r.token == "NEW")
+        newObject(*this, target, wholeArray);
+    else
+        translateAssignmentValue(*this, target.type);
+}
+
+/* result -> function "=" value | function "(" args ")" */
+void Translator::translateReturnAssignment() {
+    SourceReader& r = reader;
+    const FunctionRecord* function = currentFunction(*this);
+    if (!function) throw SyntaxError{"Invalid Function."};
+    r.nextToken();
+    if (r.token != "=") {
+        // The procedure calls itself.
+        output << function->name;
+        translateCallArguments(*function, false);
+        return;
+    }
+    output << reader.indent << "return ";
+    if (function->returnsPointer) output << "(" << function->returnType << "*)";
+    r.nextToken();
+    translateResultValue(*this, *function);
+}

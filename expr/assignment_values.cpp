@@ -1,0 +1,252 @@
+// Values of assignments and function results: operands and operators are
+// copied in source order without added spaces; casts and quoting are
+// decided against the type being assigned.
+#include "expr/assignment_values.h"
+
+#include <ostream>
+
+#include "expr/member_names.h"
+#include "expr/one_value_index.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
+
+bool isString(const std::string& type) { return sameName(type, "String"); }
+
+// A function called inside a value yields a value, whatever the target is.
+std::string valueContext(const std::string& type) { return type.empty() ? std::string("Any") : type; }
+
+// The class as its module spells it; the name itself when it is none.
+std::string declaredClassName(const Translator& t, const std::string& name) {
+    for (const auto& module : t.modules)
+        if (module->isClassModule && sameName(module->className, name)) return module->className;
+    return name;
+}
+
+void expectLineEnd(const SourceReader& r) {
+    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+}
+
+/* number -> digits ; a String receives it as a literal */
+void writeNumber(Translator& t, const std::string& type) {
+    // A target of no known type (a TYPE value assigned whole) still gets the number.
+    if (isString(type))
+        t.output << "\"" << t.reader.tokenAsWritten << "\"";
+    else
+        t.output << t.reader.tokenAsWritten;
+    t.reader.nextToken();
+}
+
+/* bracketop -> "[" (OR | AND | NOT) "]" */
+void bracketOperator(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (r.token == "OR")
+        t.output << " | ";
+    else if (r.token == "AND")
+        t.output << " & ";
+    else if (r.token == "NOT")
+        t.output << " ^ ";
+    else
+        throw SyntaxError{"Invalid operator "};
+    r.nextToken();  // the "]"
+    r.nextToken();
+}
+
+/* addressof -> ADDRESSOF (function | class ":" ":" method) EOL */
+void addressOf(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (t.isClassName(r.token)) {
+        const std::string className = declaredClassName(t, r.token);
+        t.output << className;
+        for (int colon = 0; colon < 2; ++colon) {
+            r.nextToken();
+            if (r.token != ":") throw SyntaxError{"Expected :: for static member of class "};
+            t.output << ":";
+        }
+        r.nextToken();
+        const FunctionRecord* method = t.findMemberFunction(className, r.token);
+        if (!method) throw SyntaxError{"Expected static function name of class "};
+        t.output << method->name;
+    } else {
+        const std::string function = t.functionSpelling(r.token);
+        if (function.empty()) throw SyntaxError{"Expected function name for AddressOf."};
+        t.output << function;
+    }
+    r.nextToken();
+    expectLineEnd(r);
+}
+
+/* objectvalue -> object ["(" index ")"] ["." (member | method ...)] */
+void objectValue(Translator& t, const std::string& targetType) {
+    SourceReader& r = t.reader;
+    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    const std::string className = objectClassName(t, name);
+    t.output << name;
+    r.nextToken();
+    if (t.isArrayVariable(name) && r.token == "(") {
+        t.translateIndex();
+        r.nextToken();
+    }
+    // Without a member the object itself is the value (a pointer, say).
+    if (r.token != ".") return;
+    r.nextToken();
+    if (!t.findMemberVariable(className, r.token) && t.findMemberFunction(className, r.token))
+        t.translateMemberCall(name, targetType);
+    else
+        t.translateClassMember(name, targetType);
+}
+
+/* variablevalue -> ["(" type ")"] variable ["(" index ")"] */
+void variableValue(Translator& t, const std::string& targetType) {
+    SourceReader& r = t.reader;
+    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    if (!targetType.empty() && r.token != "NULL" && !sameName(t.variableType(r.token), targetType))
+        t.output << "(" << targetType << ")";
+    t.output << name;
+    r.nextToken();
+    if (r.token == "(") translateOneValueIndex(t, name, false);
+}
+
+/* shift -> ">" ">" | "<" "<" */
+void shift(Translator& t, const char* twice) {
+    SourceReader& r = t.reader;
+    const std::string single = r.token;
+    r.nextToken();
+    if (r.token != single) throw SyntaxError{"Syntax error."};
+    t.output << twice;
+    r.nextToken();
+}
+
+// "&H1F" is a hexadecimal literal only when no blank stands after the "&".
+void ampersand(Translator& t) {
+    SourceReader& r = t.reader;
+    const int32_t before = r.column;
+    r.nextToken();
+    const bool adjacent = before == r.column - static_cast<int32_t>(r.token.size());
+    if (!r.token.empty() && r.token[0] == 'H' && adjacent) {
+        t.output << " 0x" << r.token.substr(1);
+        r.nextToken();
+    } else {
+        // The token read is the next operand.
+        t.output << " & ";
+    }
+}
+
+// One operand or operator of an assignment value. False when THEN ends it.
+bool assignmentStep(Translator& t, const std::string& targetType) {
+    SourceReader& r = t.reader;
+    if (r.token == "ADDRESSOF") {
+        addressOf(t);
+    } else if (!t.variableStructType(r.token).empty()) {
+        t.translateMemberAccess("", false);
+    } else if (!t.functionSpelling(r.token).empty()) {
+        t.translateCall(valueContext(targetType));
+    } else if (t.isClassName(t.variableType(r.token))) {
+        objectValue(t, targetType);
+    } else if (!t.variableType(r.token).empty()) {
+        variableValue(t, targetType);
+    } else if (r.isString) {
+        if (!isString(targetType)) throw SyntaxError{"Expected string for parameter "};
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (r.allDigits) {
+        writeNumber(t, targetType);
+    } else if (r.token == "[") {
+        bracketOperator(t);
+    } else if (r.isOperator) {
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (r.token == ">") {
+        shift(t, " >> ");
+    } else if (r.token == "<") {
+        shift(t, " << ");
+    } else if (r.token == "&") {
+        ampersand(t);
+    } else if (r.token == "|") {
+        t.output << " | ";
+        r.nextToken();
+    } else if (r.token == "(" || r.token == ")") {
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (r.token == "THEN") {
+        return false;
+    } else {
+        throw SyntaxError{"Syntax error."};
+    }
+    return true;
+}
+
+/* resultaddress -> ADDRESSOF function EOL */
+void resultAddressOf(Translator& t, const std::string& returnType) {
+    SourceReader& r = t.reader;
+    t.output << "(" << returnType << ")";
+    r.nextToken();
+    const std::string function = t.functionSpelling(r.token);
+    if (function.empty()) throw SyntaxError{"Expected function name for AddressOf."};
+    t.output << function;
+    r.nextToken();
+    expectLineEnd(r);
+}
+
+// A TYPE value of the function's own TYPE is returned as it is, unless the
+// function returns a pointer; any other is returned by address.
+void resultTypeValue(Translator& t, const FunctionRecord& function) {
+    const bool ownType = sameName(t.variableStructType(t.reader.token), function.returnType);
+    t.translateMemberAccess(ownType && !function.returnsPointer ? function.returnType : "", true);
+}
+
+/* resultvariable -> variable ["(" index ")"] */
+void resultVariable(Translator& t) {
+    SourceReader& r = t.reader;
+    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    t.output << name;
+    r.nextToken();
+    if (r.token == "(") translateOneValueIndex(t, name, false);
+}
+
+// One operand or operator of a function result.
+void resultStep(Translator& t, const FunctionRecord& function) {
+    SourceReader& r = t.reader;
+    const std::string& returnType = function.returnType;
+    if (r.token == "ADDRESSOF") {
+        resultAddressOf(t, returnType);
+    } else if (!t.variableStructType(r.token).empty()) {
+        resultTypeValue(t, function);
+    } else if (!t.functionSpelling(r.token).empty()) {
+        t.translateCall(valueContext(returnType));
+    } else if (!t.variableType(r.token).empty()) {
+        resultVariable(t);
+    } else if (r.isString) {
+        if (!isString(returnType)) throw SyntaxError{"Expected string for parameter."};
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (r.allDigits) {
+        writeNumber(t, returnType);
+    } else if (r.token == "[") {
+        bracketOperator(t);
+    } else if (r.isOperator) {
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else {
+        throw SyntaxError{"Syntax error."};
+    }
+}
+
+}  // namespace
+
+/* value -> {operand | operator} (EOL | THEN) */
+void translateAssignmentValue(Translator& t, const std::string& targetType) {
+    const SourceReader& r = t.reader;
+    while (!r.lineEnded && !r.atEof)
+        if (!assignmentStep(t, targetType)) return;
+}
+
+/* resultvalue -> {operand | operator} EOL */
+void translateResultValue(Translator& t, const FunctionRecord& function) {
+    const SourceReader& r = t.reader;
+    while (!r.lineEnded && !r.atEof) resultStep(t, function);
+}

@@ -1,0 +1,81 @@
+// Calls of program functions: the called name, property accessors,
+// function-pointer assignments and the parenthesised argument list.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/nesting_guard.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+// The value given to a function-pointer variable: a function or another
+// function-pointer variable (declared spelling), a variable, or a number
+// such as 0. ADDRESSOF in front of the function is allowed and dropped.
+std::string functionPointerValue(Translator& t) {
+    SourceReader& r = t.reader;
+    if (r.token == "ADDRESSOF") r.nextToken();
+    const std::string function = t.functionSpelling(r.token);
+    if (!function.empty()) return function;
+    const std::string variable = t.declaredVariableName(r.token);
+    if (!variable.empty()) return variable;
+    if (r.allDigits) return r.tokenAsWritten;
+    throw SyntaxError{"Syntax error."};
+}
+
+}  // namespace
+
+/* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
+void Translator::translateCall(const std::string& expectedType, bool) {
+    NestingGuard guard(*this);
+    SourceReader& r = reader;
+    const bool valueContext = !expectedType.empty();
+
+    // LEFT is the string function even inside a class that has a Left of its own.
+    const bool isLeft = r.token == "LEFT";
+    FunctionRecord* function = isLeft ? findModuleFunction(r.token) : findFunction(r.token);
+    if (!function) throw SyntaxError{"Invalid Function."};
+    if (isLeft && currentModule && currentModule->isClassModule) output << "::";
+
+    if (function->isProperty) {
+        if (valueContext) {
+            /* property read -> name */
+            const FunctionRecord* getter = findAccessor("GET" + r.token);
+            if (!getter) throw SyntaxError{"Property has no Get accessor: " + function->name};
+            output << getter->aliasName << "()";
+            r.nextToken();
+            return;
+        }
+        /* property write -> name "=" value */
+        const FunctionRecord* setter = findAccessor("SET" + r.token);
+        if (!setter) throw SyntaxError{"Property has no Set accessor: " + function->name};
+        output << setter->aliasName;
+        r.nextToken();
+        if (r.token != "=") throw SyntaxError{"expected = for property assignment "};
+        translateCallArguments(*setter, true);
+        return;
+    }
+
+    output << function->name;
+    r.nextToken();
+    if (r.token == "=" && function->isFunctionPointer && !valueContext) {
+        /* pointer assignment -> name "=" function */
+        output << "=(" << function->returnType << function->name << ")";
+        r.nextToken();
+        output << functionPointerValue(*this);
+        r.nextToken();
+        return;
+    }
+    translateCallArguments(*function, false);
+}
+
+/* arglist -> "(" args ")" ; a property setter takes its value after "=" */
+void Translator::translateCallArguments(const FunctionRecord& function, bool propertySet) {
+    SourceReader& r = reader;
+    if (!propertySet && r.token != "(") throw SyntaxError{"Expected ( after function name."};
+    output << "(";
+    translateArguments(function, propertySet, false);
+    if (function.paramCount == 0) r.nextToken();
+    if (!propertySet && r.token != ")") throw SyntaxError{"Expected )"};
+    output << ")";
+    if (!propertySet) r.nextToken();
+}

@@ -1,0 +1,99 @@
+// Array indexes: a BASIC "(" index ")" becomes a C++ "[" index "]", its
+// operands and operators copied without spaces.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/member_names.h"
+#include "expr/nesting_guard.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+/* objectoperand -> object ["(" index ")"] ["." (member | method)] */
+// Written as what it is: a[obj->n], a[objs[1].n], a[obj.Count()].
+void objectOperand(Translator& t) {
+    SourceReader& r = t.reader;
+    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    const std::string className = objectClassName(t, name);
+    t.output << name;
+    r.nextToken();
+    if (t.isArrayVariable(name)) {
+        if (r.token != "(") throw SyntaxError{"expected ( for start of index."};
+        t.translateIndex();
+        r.nextToken();
+    } else if (r.token == "(") {
+        throw SyntaxError{name + " is not an array."};
+    }
+    if (r.token != ".") return;  // the object itself
+    r.nextToken();
+    if (t.findMemberVariable(className, r.token)) {
+        t.translateClassMember(name, "Integer");
+    } else if (t.findMemberFunction(className, r.token)) {
+        t.translateMemberCall(name, "Integer");
+    } else {
+        throw SyntaxError{r.tokenAsWritten + " is not a member of class " + className};
+    }
+}
+
+/* variableoperand -> variable ["(" index ")"] */
+void variableOperand(Translator& t) {
+    SourceReader& r = t.reader;
+    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    t.output << name;
+    r.nextToken();
+    if (r.token != "(") return;
+    if (!t.isArrayVariable(name)) throw SyntaxError{name + " is not an array."};
+    t.translateIndex();
+    r.nextToken();
+}
+
+// One operand; the token after it is current afterwards.
+void indexOperand(Translator& t) {
+    SourceReader& r = t.reader;
+    if (r.lineEnded || r.atEof) return;
+    if (r.allDigits) {
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (!t.variableStructType(r.token).empty()) {
+        t.translateMemberAccess("", false);
+    } else if (t.isClassName(t.variableType(r.token))) {
+        objectOperand(t);
+    } else if (!t.variableType(r.token).empty()) {
+        variableOperand(t);
+    } else if (!t.functionSpelling(r.token).empty()) {
+        t.translateCall("Long");
+    } else if (r.token != ")") {
+        // An unknown name writes nothing; a missing operand leaves the ")"
+        // that closes the index.
+        r.nextToken();
+    }
+}
+
+}  // namespace
+
+/* index -> "(" term {operator term} ")" ; term -> {"(" | sign} operand {")"} */
+void Translator::translateIndex() {
+    NestingGuard guard(*this);
+    SourceReader& r = reader;
+    if (r.token != "(") throw SyntaxError{"Internal parser error."};
+    output << "[";
+    int32_t depth = 0;
+    for (;;) {
+        r.nextToken();
+        while (!r.lineEnded && (r.token == "(" || r.isOperator)) {
+            if (r.token == "(") ++depth;
+            output << r.tokenAsWritten;
+            r.nextToken();
+        }
+        indexOperand(*this);
+        while (r.token == ")" && depth > 0) {
+            output << ")";
+            --depth;
+            r.nextToken();
+        }
+        if (!r.isOperator) break;
+        output << r.tokenAsWritten;
+    }
+    // The token that ends the index, normally its ")", stays current.
+    output << "]";
+}

@@ -1,0 +1,129 @@
+// Member access: chains of TYPE members and member variables of class
+// objects. "->" follows what was declared PTR, "." everything else.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/member_names.h"
+#include "expr/nesting_guard.h"
+#include "expr/output_capture.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+// Where the chain ended: the last member's type, whether that member (or
+// the variable) is used whole, and whether it was declared PTR.
+struct ChainEnd {
+    std::string type;
+    bool usedWhole;
+    bool pointer;
+};
+
+// A pointer already is an address; a value of the TYPE the context expects
+// is passed as it is.
+bool needsAddress(bool takeAddress, const ChainEnd& end, const std::string& expectedType) {
+    return takeAddress && end.usedWhole && !end.pointer && upperCase(expectedType) != upperCase(end.type);
+}
+
+void writeChain(std::ostream& out, OutputCapture& chain, bool address) {
+    const std::string text = chain.release();
+    out << (address ? "&" : "") << text;
+}
+
+/* plainmember -> member ["(" index ")"] */
+ChainEnd plainMember(Translator& t, const VariableRecord& member) {
+    SourceReader& r = t.reader;
+    t.output << member.name;
+    r.nextToken();
+    if (member.isArray && r.token == "(") {
+        t.translateIndex();
+        r.nextToken();
+    }
+    return {member.type, false, member.isPointer};
+}
+
+// The member after a "." of a value of the TYPE typeName; the current
+// token is its name.
+const VariableRecord& memberOf(const Translator& t, const std::string& typeName) {
+    const VariableRecord* member = t.findTypeField(typeName, t.reader.token);
+    if (!member) throw SyntaxError{t.reader.tokenAsWritten + " is not a member of " + typeName + "."};
+    return *member;
+}
+
+/* typemember -> member ["(" index ")"] ["=" | "." member ...] */
+ChainEnd typeMemberChain(Translator& t, const std::string& parentType) {
+    NestingGuard guard(t);
+    SourceReader& r = t.reader;
+    const VariableRecord& member = memberOf(t, parentType);
+    t.output << member.name;
+    r.nextToken();
+    if (member.isArray && r.token == "(") {
+        t.translateIndex();
+        r.nextToken();
+    }
+    if (r.token == "=") {
+        // Only a pointer member of a TYPE can be given another value whole.
+        if (!member.isPointer) throw SyntaxError{"Expected type member."};
+        return {member.type, false, true};
+    }
+    if (r.token != ".") return {member.type, true, member.isPointer};
+    r.nextToken();
+    const VariableRecord& next = memberOf(t, member.type);
+    t.output << (member.isPointer ? "->" : ".");
+    if (t.isTypeName(next.type)) return typeMemberChain(t, member.type);
+    return plainMember(t, next);
+}
+
+}  // namespace
+
+/* typeaccess -> variable ["(" index ")"] ["." member {"." member}] */
+std::string Translator::translateMemberAccess(const std::string& expectedType, bool takeAddress) {
+    NestingGuard guard(*this);
+    SourceReader& r = reader;
+    const std::string name = writtenVariableName(*this, r.token, r.tokenAsWritten);
+    const std::string typeName = variableStructType(r.token);
+    const bool pointer = isPointerVariable(r.token);
+    // Held back until it is known whether an "&" goes in front.
+    OutputCapture chain(output);
+    output << name;
+    r.nextToken();
+    if (isArrayVariable(name) && r.token == "(") {
+        translateIndex();
+        r.nextToken();
+    }
+    if (r.token != ".") {
+        // Before "=" the whole variable is assigned; otherwise it is used whole.
+        const ChainEnd whole{typeName, r.token != "=", pointer};
+        writeChain(output, chain, needsAddress(takeAddress, whole, expectedType));
+        return std::string();
+    }
+    r.nextToken();
+    const VariableRecord& member = memberOf(*this, typeName);
+    output << (pointer ? "->" : ".");
+    const ChainEnd end = isTypeName(member.type) ? typeMemberChain(*this, typeName) : plainMember(*this, member);
+    writeChain(output, chain, needsAddress(takeAddress, end, expectedType));
+    return end.type;
+}
+
+// A member chain continued from its parent TYPE. The "&" of a member used
+// whole belongs in front of the whole chain, which translateMemberAccess
+// writes; castType and takeAddress are not needed here.
+std::string Translator::translateTypeMember(const std::string& parentType, const std::string&, bool) {
+    return typeMemberChain(*this, parentType).type;
+}
+
+/* classmember -> member ["(" index ")"] */
+std::string Translator::translateClassMember(const std::string& objectName, const std::string&) {
+    NestingGuard guard(*this);
+    SourceReader& r = reader;
+    const std::string className = objectClassName(*this, objectName);
+    if (className.empty()) throw SyntaxError{"Internal parser error - " + objectName};
+    const VariableRecord* member = findMemberVariable(className, r.token);
+    if (!member) throw SyntaxError{r.tokenAsWritten + " is not a member of class " + objectName};
+    output << (isPointerVariable(objectName) ? "->" : ".") << member->name;
+    r.nextToken();
+    if (r.token == "(") {
+        translateIndex();
+        r.nextToken();
+    }
+    return member->type;
+}

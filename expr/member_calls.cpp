@@ -1,0 +1,103 @@
+// Method calls and property use on class objects: obj.Draw(1) becomes
+// obj.Draw(1) or obj->Draw(1), obj.Color a call of its Get accessor and
+// obj.Color = 3 a call of its Set accessor.
+#include <ostream>
+
+#include "driver/translator.h"
+#include "expr/member_names.h"
+#include "expr/nesting_guard.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+/* element -> "(" (number | variable) ")" */
+void objectElement(Translator& t, const std::string& object) {
+    SourceReader& r = t.reader;
+    t.output << "[";
+    if (!t.isArrayVariable(object)) throw SyntaxError{object + " is not an array."};
+    r.nextToken();
+    if (r.allDigits) {
+        t.output << r.tokenAsWritten;
+    } else if (isIndexType(t.variableType(r.token))) {
+        t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
+    } else {
+        throw SyntaxError{"Array index must be Long,Integer, Byte"};
+    }
+    r.nextToken();
+    if (r.token != ")") throw SyntaxError{"Expected )"};
+    t.output << "]";
+    r.nextToken();
+}
+
+/* object -> name [element] "." */
+// Writes the object; the method name after the "." is current afterwards.
+std::string leadingObject(Translator& t) {
+    SourceReader& r = t.reader;
+    const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
+    t.output << object;
+    r.nextToken();
+    if (r.token == "(") objectElement(t, object);
+    if (r.token != ".") throw SyntaxError{"Syntax error."};
+    r.nextToken();
+    return object;
+}
+
+const FunctionRecord& accessor(const Translator& t, const std::string& className, const std::string& kind,
+                               const std::string& property, const std::string& propertyAsWritten) {
+    const FunctionRecord* found = t.findMemberAccessor(className, kind + property);
+    if (!found) {
+        const char* word = kind == "GET" ? " has no Get accessor." : " has no Set accessor.";
+        throw SyntaxError{"Property " + propertyAsWritten + word};
+    }
+    return *found;
+}
+
+/* membercall -> [object] method ("(" args ")" | "=" value)
+   A condition always reads a property. */
+std::string memberCall(Translator& t, const std::string& objectName, bool inCondition) {
+    SourceReader& r = t.reader;
+    const std::string object = objectName.empty() ? leadingObject(t) : objectName;
+    const std::string className = objectClassName(t, object);
+    if (className.empty()) throw SyntaxError{"Syntax error."};
+    t.output << (t.isPointerVariable(object) ? "->" : ".");
+    const FunctionRecord* method = t.findMemberFunction(className, r.token);
+    if (!method) throw SyntaxError{"function " + r.tokenAsWritten + " is not a member of " + className + "."};
+
+    bool propertySet = false;
+    if (method->isProperty) {
+        const std::string property = r.token;
+        const std::string propertyAsWritten = r.tokenAsWritten;
+        r.nextToken();
+        if (inCondition || r.token != "=") {
+            const FunctionRecord& get = accessor(t, className, "GET", property, propertyAsWritten);
+            t.output << get.aliasName << "()";
+            return get.returnType;
+        }
+        method = &accessor(t, className, "SET", property, propertyAsWritten);
+        t.output << method->aliasName;
+        propertySet = true;
+    } else {
+        t.output << method->name;
+        r.nextToken();
+        if (r.token != "(") throw SyntaxError{"Expected ( after function name."};
+    }
+    t.output << "(";
+    t.translateArguments(*method, propertySet, /*memberVariant=*/true);
+    if (method->paramCount == 0) r.nextToken();
+    if (!propertySet && r.token != ")") throw SyntaxError{"Expected )"};
+    t.output << ")";
+    if (!propertySet) r.nextToken();
+    return method->returnType;
+}
+
+}  // namespace
+
+std::string Translator::translateMemberCall(const std::string& objectName, const std::string&) {
+    NestingGuard guard(*this);
+    return memberCall(*this, objectName, false);
+}
+
+std::string Translator::translateConditionMemberCall(const std::string& objectName, const std::string&) {
+    NestingGuard guard(*this);
+    return memberCall(*this, objectName, true);
+}

@@ -1,0 +1,30 @@
+// Names as the member translators write them, and the class behind an
+// object variable.
+#pragma once
+
+#include <string>
+
+#include "driver/translator.h"
+
+// The declared spelling of a variable, or the source token when it has none.
+inline std::string writtenVariableName(const Translator& t, const std::string& name,
+                                       const std::string& asWritten) {
+    const std::string declared = t.declaredVariableName(name);
+    return declared.empty() ? asWritten : declared;
+}
+
+// The class an object variable belongs to, as the class module spells it;
+// the variable's type may be written in any letter case.
+inline std::string objectClassName(const Translator& t, const std::string& name) {
+    const std::string type = upperCase(t.variableType(name));
+    if (type.empty()) return std::string();
+    for (const auto& module : t.modules)
+        if (module->isClassModule && upperCase(module->className) == type) return module->className;
+    return std::string();
+}
+
+// The one-value indexes accept these variable types, in any letter case.
+inline bool isIndexType(const std::string& type) {
+    const std::string upper = upperCase(type);
+    return upper == "LONG" || upper == "INTEGER" || upper == "BYTE";
+}
