@@ -11,6 +11,8 @@
 #   case/fake_tools    when present, the MinGW tools are stand-ins that log their
 #                      arguments to tools.log in the working directory
 #   case/no_tools      when present, no tool can be found on the search path
+#   case/compiles      when present, every generated .cpp must compile with the
+#                      MinGW cross compiler against the support headers
 # "@INSTALL@" in expected texts stands for the temporary installation folder.
 set -u
 script_dir=$(cd "$(dirname "$0")" && pwd)
@@ -79,5 +81,18 @@ if [ -f "$case_dir/absent" ]; then
     [ -z "$name" ] && continue
     if [ -e "$tmp/work/$name" ]; then echo "file $name should not have been written"; failed=1; fi
   done < "$case_dir/absent"
+fi
+if [ -e "$case_dir/compiles" ]; then
+  if ! command -v i686-w64-mingw32-g++ >/dev/null; then
+    echo "i686-w64-mingw32-g++ is not installed"
+    failed=1
+  fi
+  for f in "$tmp"/work/*.cpp; do
+    [ -e "$f" ] || continue
+    if ! i686-w64-mingw32-g++ -fsyntax-only -fpermissive -w -I"$tmp/install/BasicInclude" -I"$tmp/work" "$f"; then
+      echo "generated $(basename "$f") does not compile"
+      failed=1
+    fi
+  done
 fi
 exit $failed
