@@ -18,12 +18,9 @@ build-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPLIX_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
-# Translates the sample program in a scratch folder and shows what came out.
+# Translates and builds examples/hello.bas with plix, then runs it under Wine.
 demo: build
-	@rm -rf $(BUILD)/demo && mkdir -p $(BUILD)/demo
-	@cp examples/hello.bas $(BUILD)/demo/
-	@cd $(BUILD)/demo && ../bin/plix hello.bas -c
-	@for f in $(BUILD)/demo/*; do echo "== $$f"; cat "$$f"; done
+	@bash scripts/demo.sh $(BUILD)
 
 test: build build-asan
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

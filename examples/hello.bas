@@ -1,5 +1,5 @@
-' hello.bas - the smallest plix program
-FUNCTION Main() AS Long
-    Print("Hello from plix")
-    Main = 0
+' hello.bas - the smallest plix program.
+' Every program starts in FUNCTION Main; Print writes a line.
+FUNCTION Main()
+	Print("Hello from plix")
 END FUNCTION

@@ -1,0 +1,1 @@
+// Greeting.h - shared by Greeting.rc and the programs that use it.

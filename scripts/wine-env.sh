@@ -1,0 +1,33 @@
+# Sourced by the scripts that run Windows programs under Wine: a private
+# Wine prefix and a virtual X server, both removed by wine_env_stop.
+#   wine_env_start   sets WINEPREFIX, DISPLAY, WINEPATH (the MinGW DLLs)
+#   wine_env_stop    stops Wine and the X server, removes the prefix
+wine_env_start() {
+  WINE_ENV_DIR=$(mktemp -d)
+  export WINEPREFIX="$WINE_ENV_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  local dlls
+  dlls=$(dirname "$(i686-w64-mingw32-g++ -print-file-name=libstdc++-6.dll)")
+  export WINEPATH="$dlls;/usr/i686-w64-mingw32/lib"
+  # Xvfb chooses a free display and reports it once it is ready.
+  Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp > "$WINE_ENV_DIR/display" 2>/dev/null &
+  WINE_ENV_XVFB=$!
+  for _ in $(seq 1 100); do
+    [ -s "$WINE_ENV_DIR/display" ] && break
+    sleep 0.1
+  done
+  export DISPLAY=":$(head -n 1 "$WINE_ENV_DIR/display")"
+  timeout 120 wineboot -i >/dev/null 2>&1
+  timeout 60 wineserver -w >/dev/null 2>&1
+}
+
+wine_env_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  [ -n "${WINE_ENV_XVFB:-}" ] && kill "$WINE_ENV_XVFB" 2>/dev/null
+  [ -n "${WINE_ENV_DIR:-}" ] && rm -rf "$WINE_ENV_DIR"
+  return 0
+}
+
+# Runs a Windows program; its standard output without carriage returns.
+wine_run() {
+  timeout 60 wine "$@" 2>/dev/null | tr -d '\r'
+}
