@@ -5,6 +5,7 @@
 
 #include "driver/translator.h"
 #include "expr/member_names.h"
+#include "expr/number_literal.h"
 #include "expr/one_value_index.h"
 #include "expr/output_capture.h"
 #include "source/syntax_error.h"
@@ -59,9 +60,18 @@ private:
         } else if (token == "FALSE" || token == "TRUE") {
             t_.output << (token == "TRUE" ? "true" : "false");
             r_.nextToken();
-        } else if (r_.allDigits || r_.isString) {
+        } else if (r_.allDigits) {
+            t_.output << readNumberLiteral(r_);
+        } else if (r_.isString) {
             t_.output << r_.tokenAsWritten;
             r_.nextToken();
+        } else if ((token == "-" || token == "+") && !signSeen_) {
+            // A signed operand, as in IF n = -1.
+            t_.output << r_.tokenAsWritten;
+            r_.nextToken();
+            signSeen_ = true;
+            operand();
+            signSeen_ = false;
         } else if (token == "(") {
             // The next cycle reads the operand inside.
             t_.output << r_.tokenAsWritten;
@@ -182,6 +192,7 @@ private:
     int32_t depth_ = 0;
     bool first_ = true;
     bool comparisonSeen_ = false;
+    bool signSeen_ = false;
     bool booleanSeen_ = false;
 };
 

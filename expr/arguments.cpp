@@ -6,6 +6,7 @@
 
 #include "driver/translator.h"
 #include "expr/nesting_guard.h"
+#include "expr/number_literal.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -360,11 +361,11 @@ void ArgumentList::addressOf() {
 /* number -> digit {digit} */
 void ArgumentList::number() {
     // A String parameter gets the digits as a literal.
+    const std::string number = readNumberLiteral(r_);
     if (isStringType(T_) && !plain_)
-        out_ << "\"" << r_.tokenAsWritten << "\"";
+        out_ << "\"" << number << "\"";
     else
-        out_ << r_.tokenAsWritten;
-    r_.nextToken();
+        out_ << number;
 }
 
 std::string ArgumentList::declaredName() const {

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "expr/member_names.h"
+#include "expr/number_literal.h"
 #include "expr/one_value_index.h"
 #include "source/syntax_error.h"
 
@@ -32,11 +33,11 @@ void expectLineEnd(const SourceReader& r) {
 /* number -> digits ; a String receives it as a literal */
 void writeNumber(Translator& t, const std::string& type) {
     // A target of no known type (a TYPE value assigned whole) still gets the number.
+    const std::string number = readNumberLiteral(t.reader);
     if (isString(type))
-        t.output << "\"" << t.reader.tokenAsWritten << "\"";
+        t.output << "\"" << number << "\"";
     else
-        t.output << t.reader.tokenAsWritten;
-    t.reader.nextToken();
+        t.output << number;
 }
 
 /* bracketop -> "[" (OR | AND | NOT) "]" */
@@ -229,6 +230,10 @@ void resultStep(Translator& t, const FunctionRecord& function) {
     } else if (r.token == "[") {
         bracketOperator(t);
     } else if (r.isOperator) {
+        t.output << r.tokenAsWritten;
+        r.nextToken();
+    } else if (r.token == "(" || r.token == ")") {
+        // Grouping, as in any other value.
         t.output << r.tokenAsWritten;
         r.nextToken();
     } else {

@@ -194,6 +194,8 @@ const CallCase castCases[] = {
     {"string to any of a program function", "Store(s)", "", "Store((Long)s)", "", ""},
     {"external function", "MessageBox(s, s, \"Note\", 0)", "", "MessageBox((Long)s,s,\"Note\",0)", "", ""},
     {"number to string", "Say(5)", "", "Say(\"5\")", "", ""},
+    {"decimal number", "Bar(2.75)", "", "Bar(2.75)", "", ""},
+    {"decimal number to string", "Say(0.5)", "", "Say(\"0.5\")", "", ""},
     {"number to double", "Half(2)", "", "Half(2)", "", ""},
     {"string literal", "Say(\"hi\")", "", "Say(\"hi\")", "", ""},
     {"string literal to long", "Bar(\"hi\")", "", "Bar(", "Did not expected string for parameter ", ""},

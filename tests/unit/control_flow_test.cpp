@@ -146,6 +146,9 @@ TEST_F(ControlFlowTest, IfParentheses) {
         {"IF (n = 1) AND (m = 2) THEN", "if((n==1) && (m==2))", ""},
         {"IF ((n + 1) * 2) = m THEN", "if(((n+1)*2)==m)", ""},
         {"IF n = ((m)) THEN", "if(n==((m)))", ""},
+        {"IF n = -1 THEN", "if(n==-1)", ""},
+        {"IF -n < 2.5 THEN", "if(-n<2.5)", ""},
+        {"IF n = - - 1 THEN", "if(n==-", "Syntax error."},
         {"IF (n = (m + 1)) THEN", "if((n==(m+1)))", ""},
         // An open "(" carries the condition past THEN, to the end of the line.
         {"IF n = (m + 1 THEN", "if(n==(m+1", "Syntax error."},

@@ -1,0 +1,11 @@
+// Numbers in expressions. The reader delivers 2.5 as three tokens (digits,
+// ".", digits); the value translators put them back together.
+#pragma once
+
+#include <string>
+
+#include "source/source_reader.h"
+
+// From a digits token: the number as written, with its fraction if one
+// follows. The token after the number is current afterwards.
+std::string readNumberLiteral(SourceReader& reader);
