@@ -87,9 +87,22 @@ if [ -e "$case_dir/compiles" ]; then
     echo "i686-w64-mingw32-g++ is not installed"
     failed=1
   fi
+  # Headers are included as the class and USING names spell them; Windows
+  # ignores letter case, so every spelling of a generated header is offered.
+  mkdir -p "$tmp/aliases"
+  for h in "$tmp"/work/*.h; do
+    [ -e "$h" ] || continue
+    base=$(basename "$h" .h)
+    lower=$(printf '%s' "$base" | tr 'A-Z' 'a-z')
+    capital=$(printf '%s' "${lower:0:1}" | tr 'a-z' 'A-Z')${lower:1}
+    for name in "$lower" "$capital" "$(printf '%s' "$base" | tr 'a-z' 'A-Z')"; do
+      [ -e "$tmp/work/$name.h" ] || ln -sf "$h" "$tmp/aliases/$name.h"
+    done
+  done
   for f in "$tmp"/work/*.cpp; do
     [ -e "$f" ] || continue
-    if ! i686-w64-mingw32-g++ -fsyntax-only -fpermissive -w -I"$tmp/install/BasicInclude" -I"$tmp/work" "$f"; then
+    if ! i686-w64-mingw32-g++ -fsyntax-only -fpermissive -w -I"$tmp/install/BasicInclude" -I"$tmp/work" \
+        -I"$tmp/aliases" "$f"; then
       echo "generated $(basename "$f") does not compile"
       failed=1
     fi
