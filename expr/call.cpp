@@ -40,14 +40,14 @@ void Translator::translateCall(const std::string& expectedType, bool) {
         if (valueContext) {
             /* property read -> name */
             const FunctionRecord* getter = findAccessor("GET" + r.token);
-            if (!getter) throw SyntaxError{"Property has no Get accessor: " + function->name};
+            if (!getter) throw SyntaxError{"Property " + function->name + " has no Get accessor."};
             output << getter->aliasName << "()";
             r.nextToken();
             return;
         }
         /* property write -> name "=" value */
         const FunctionRecord* setter = findAccessor("SET" + r.token);
-        if (!setter) throw SyntaxError{"Property has no Set accessor: " + function->name};
+        if (!setter) throw SyntaxError{"Property " + function->name + " has no Set accessor."};
         output << setter->aliasName;
         r.nextToken();
         if (r.token != "=") throw SyntaxError{"expected = for property assignment "};
