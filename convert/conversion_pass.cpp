@@ -47,20 +47,6 @@ void Translator::convertStatements() {
     }
 }
 
-namespace {
-
-bool isPlainName(const std::string& text) {
-    if (text.empty()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-        if (!letter && !(c >= '0' && c <= '9' && i > 0)) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 // The rule table. A rule either ends the statement (return) or lets the
 // following rules test whatever token is current afterwards.
 void Translator::convertStatement() {

@@ -10,16 +10,6 @@
 
 namespace {
 
-bool isPlainName(const std::string& text) {
-    if (text.empty()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-        if (!letter && !(c >= '0' && c <= '9' && i > 0)) return false;
-    }
-    return true;
-}
-
 bool sameIgnoringCase(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
 
 }  // namespace

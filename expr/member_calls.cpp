@@ -6,28 +6,10 @@
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
+#include "expr/one_value_index.h"
 #include "source/syntax_error.h"
 
 namespace {
-
-/* element -> "(" (number | variable) ")" */
-void objectElement(Translator& t, const std::string& object) {
-    SourceReader& r = t.reader;
-    t.output << "[";
-    if (!t.isArrayVariable(object)) throw SyntaxError{object + " is not an array."};
-    r.nextToken();
-    if (r.allDigits) {
-        t.output << r.tokenAsWritten;
-    } else if (isIndexType(t.variableType(r.token))) {
-        t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
-    } else {
-        throw SyntaxError{"Array index must be Long,Integer, Byte"};
-    }
-    r.nextToken();
-    if (r.token != ")") throw SyntaxError{"Expected )"};
-    t.output << "]";
-    r.nextToken();
-}
 
 /* object -> name [element] "." */
 // Writes the object; the method name after the "." is current afterwards.
@@ -36,7 +18,7 @@ std::string leadingObject(Translator& t) {
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << object;
     r.nextToken();
-    if (r.token == "(") objectElement(t, object);
+    if (r.token == "(") translateOneValueIndex(t, object, true);
     if (r.token != ".") throw SyntaxError{"Syntax error."};
     r.nextToken();
     return object;

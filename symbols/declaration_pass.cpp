@@ -6,22 +6,6 @@
 #include "driver/translator.h"
 #include "source/syntax_error.h"
 
-namespace {
-
-// A USING name becomes a file name: only a plain name may do so.
-bool isPlainName(const std::string& text) {
-    if (text.empty()) return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-        bool digit = c >= '0' && c <= '9';
-        if (!letter && !(digit && i > 0)) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 void Translator::runDeclarationPass(std::string fileName) {
     insideProcedure = false;
     ModuleRecord* module = nullptr;

@@ -26,6 +26,17 @@ int32_t decimalValue(const std::string& digits) {
     return static_cast<int32_t>(value);
 }
 
+bool isPlainName(const std::string& text) {
+    if (text.empty()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        const bool digit = c >= '0' && c <= '9';
+        if (!letter && !(digit && i > 0)) return false;
+    }
+    return true;
+}
+
 ModuleRecord::ModuleRecord() { addBuiltInFunctions(); }
 
 ModuleRecord::ModuleRecord(std::string fileName) : fileName(std::move(fileName)) {

@@ -98,5 +98,9 @@ extern const char* const builtInTypeNames[9];
 // The value of a digits-only token, held at INT32_MAX rather than overflowing.
 int32_t decimalValue(const std::string& digits);
 
+// A name that may become a file name or reach a command line: a letter or
+// "_" first, then letters, digits and "_".
+bool isPlainName(const std::string& text);
+
 // Upper-cases a to z only; every other byte is unchanged.
 std::string upperCase(std::string text);
