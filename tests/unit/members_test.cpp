@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Shape EXTENDS Base EXTENDS Root, Circle EXTENDS Shape; the program's own
 // names are declared in mixed letter case so that the written spelling
 // shows where it came from.
