@@ -68,6 +68,9 @@ public:
 
     // The buffer, for DLL functions that take a char*.
     operator char*() const { return const_cast<char*>(text_.c_str()); }
+    // (Long)s and (Any)s: the address of the text, as a DLL function taking
+    // an address expects it. The number a text holds is Val(s).
+    explicit operator intptr_t() const { return reinterpret_cast<intptr_t>(text_.c_str()); }
 
     const std::string& str() const { return text_; }
     Long length() const { return static_cast<Long>(text_.size()); }

@@ -23,6 +23,7 @@ TEST(RuntimeString, BehavesAsBasicStrings) {
     // A DLL function gets the buffer.
     char* buffer = s;
     EXPECT_STREQ(buffer, "Hi there");
+    EXPECT_EQ((Any)s, reinterpret_cast<Any>(buffer));
     String fromNull = static_cast<const char*>(nullptr);
     EXPECT_EQ(fromNull.length(), 0);
 }
