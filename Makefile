@@ -3,7 +3,7 @@ JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps build build-asan demo test clean
+.PHONY: all deps build build-asan demo test clean dist
 
 all: build
 
@@ -26,6 +26,11 @@ test: build build-asan
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(JOBS)
+
+# The Windows distribution: dist/plix/ (bin/plix.exe, BasicInclude, BasicLibs,
+# README, examples) and dist/plix.zip.
+dist: build
+	@bash scripts/make-dist.sh $(BUILD) dist
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -41,6 +41,17 @@ struct Command {
 // that cannot be started is reported on the console in one line.
 void runCommand(const Command& command, std::ostream& console);
 
+// The line the Windows command interpreter is given for a command: the text
+// without its final line feed (Wine's interpreter would hand that on to the
+// tool), or, where an argument holds a blank or a character the interpreter
+// acts on, the tool and its arguments with those quoted as the tool's C
+// runtime reads them back. The printed text stays as it is.
+std::string interpreterLine(const Command& command);
+
+// The interpreter's deletion of one file: "del " and the name, quoted where
+// needed, with "/" as "\\" (del would take it for a switch).
+std::string deletionLine(const std::string& name);
+
 // Deletes a generated file, as the command interpreter's "del " would.
 void deleteFile(const std::string& name, std::ostream& console);
 

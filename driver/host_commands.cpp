@@ -1,8 +1,67 @@
 // Running the tool chain and deleting files on each host.
+#include <cstdio>
 #include <cstdlib>
 #include <ostream>
 
 #include "driver/host.h"
+
+namespace host {
+
+namespace {
+
+// What the command interpreter would split or act on inside a file name.
+bool needsQuotes(const std::string& argument) {
+    return argument.empty() || argument.find_first_of(" \t\"&|<>^") != std::string::npos;
+}
+
+// One argument as the tool's C runtime reads it back: inside the quotes a
+// run of backslashes is doubled where a quote follows it.
+std::string quoted(const std::string& argument) {
+    std::string result = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        result.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        result += c;
+    }
+    result.append(2 * backslashes, '\\');
+    return result + "\"";
+}
+
+std::string quotedWhereNeeded(const std::string& argument) {
+    return needsQuotes(argument) ? quoted(argument) : argument;
+}
+
+}  // namespace
+
+std::string interpreterLine(const Command& command) {
+    bool plain = true;
+    for (const std::string& argument : command.arguments)
+        if (needsQuotes(argument)) plain = false;
+    if (plain) {
+        std::string line = command.text;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        return line;
+    }
+    // The tool is a bare name; a leading quote would make cmd /c strip quotes.
+    std::string line = command.arguments.front();
+    for (size_t i = 1; i < command.arguments.size(); ++i) line += " " + quotedWhereNeeded(command.arguments[i]);
+    return line;
+}
+
+std::string deletionLine(const std::string& name) {
+    // del takes a "/" for the start of a switch and deletes another file.
+    std::string target = name;
+    for (char& c : target)
+        if (c == '/') c = '\\';
+    return "del " + quotedWhereNeeded(target);
+}
+
+}  // namespace host
 
 #ifdef _WIN32
 
@@ -10,12 +69,14 @@ namespace host {
 
 void runCommand(const Command& command, std::ostream& console) {
     console.flush();
-    std::system(command.text.c_str());
+    std::fflush(stdout);
+    std::system(interpreterLine(command).c_str());
 }
 
 void deleteFile(const std::string& name, std::ostream& console) {
     console.flush();
-    std::system(("del " + name).c_str());
+    std::fflush(stdout);
+    std::system(deletionLine(name).c_str());
 }
 
 std::vector<std::string> prepareHeaderAliases(const std::vector<std::pair<std::string, std::string>>&) {

@@ -8,6 +8,8 @@ packages=(build-essential cmake libgtest-dev)
 # with screenshot and resource tools for its tests.
 packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb x11-apps
   imagemagick icoutils)
+# The Windows distribution is a zip; its tests unpack it.
+packages+=(zip unzip)
 
 missing=()
 for p in "${packages[@]}"; do
