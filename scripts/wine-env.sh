@@ -27,7 +27,18 @@ wine_env_stop() {
   return 0
 }
 
-# Runs a Windows program; its standard output without carriage returns.
+# Runs a Windows program; its standard output without carriage returns. A
+# run that fails without any output is Wine failing to start the program
+# now and then, and is tried again.
 wine_run() {
-  timeout 60 wine "$@" 2>/dev/null | tr -d '\r'
+  local out status attempt
+  out=$(mktemp)
+  for attempt in 1 2 3; do
+    timeout 60 wine "$@" > "$out" 2>/dev/null
+    status=$?
+    { [ -s "$out" ] || [ "$status" -eq 0 ]; } && break
+  done
+  tr -d '\r' < "$out"
+  rm -f "$out"
+  return $status
 }

@@ -97,6 +97,17 @@ BAT
   export WINEPATH="$dir;$WINEPATH"
 }
 
+# plix always prints its banner: a run with no output at all is Wine
+# failing to start the program now and then, and is tried again.
 wine_plix() {
-  timeout 120 wine "$WINDOWS_PLIX" "$@" 2>/dev/null
+  local out status attempt
+  out=$(mktemp)
+  for attempt in 1 2 3; do
+    timeout 120 wine "$WINDOWS_PLIX" "$@" > "$out" 2>/dev/null
+    status=$?
+    [ -s "$out" ] && break
+  done
+  cat "$out"
+  rm -f "$out"
+  return $status
 }
