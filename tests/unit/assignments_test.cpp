@@ -72,24 +72,13 @@ struct LineCase {
     const char* after;  // the token current afterwards (upper case)
 };
 
-class AssignmentTest : public ::testing::Test {
+class AssignmentTest : public DeclaredProgram {
 protected:
-    TempDir dir;
-    InDirectory in{dir.path()};
-    std::ostringstream console;
-    Translator t{console};
-
-    AssignmentTest() {
-        dir.write("Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n");
-        dir.write("SHAPE.BAS", shapeModule);
-        dir.write("CIRCLE.BAS", circleModule);
-        dir.write("prog.bas", program);
-        t.runDeclarationPass("prog.bas");
-    }
-
-    ~AssignmentTest() override {
-        t.reader.close();
-        t.output.close();
+    AssignmentTest()
+        : DeclaredProgram({{"Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n"},
+              {"SHAPE.BAS", shapeModule},
+              {"CIRCLE.BAS", circleModule},
+              {"prog.bas", program}}) {
     }
 
     ModuleRecord* shapeModuleRecord() {

@@ -70,18 +70,12 @@ struct CallCase {
 
 void PrintTo(const CallCase& c, std::ostream* out) { *out << c.name; }
 
-class CallTest : public ::testing::Test {
+class CallTest : public DeclaredProgram {
 protected:
-    TempDir dir;
-    InDirectory in{dir.path()};
-    std::ostringstream console;
-    Translator t{console};
-
-    CallTest() {
-        dir.write("Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n");
-        dir.write("SHAPE.BAS", shapeModule);
-        dir.write("prog.bas", program);
-        t.runDeclarationPass("prog.bas");
+    CallTest()
+        : DeclaredProgram({{"Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n"},
+              {"SHAPE.BAS", shapeModule},
+              {"prog.bas", program}}) {
         // What DIM h AS FUNCTION(a AS LONG) AS LONG registers in the conversion pass.
         auto pointer = std::make_shared<FunctionRecord>();
         pointer->name = "h";
@@ -93,11 +87,6 @@ protected:
         pointer->parameters.push_back(a);
         pointer->paramCount = 1;
         t.functionPointerTypes.push_back(pointer);
-    }
-
-    ~CallTest() override {
-        t.reader.close();
-        t.output.close();
     }
 
     ModuleRecord* module(In which) {

@@ -52,23 +52,12 @@ struct HeadCase {
 
 enum class In { Program, Shape };
 
-class ControlFlowTest : public ::testing::Test {
+class ControlFlowTest : public DeclaredProgram {
 protected:
-    TempDir dir;
-    InDirectory in{dir.path()};
-    std::ostringstream console;
-    Translator t{console};
-
-    ControlFlowTest() {
-        dir.write("Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n");
-        dir.write("SHAPE.BAS", shapeModule);
-        dir.write("prog.bas", program);
-        t.runDeclarationPass("prog.bas");
-    }
-
-    ~ControlFlowTest() override {
-        t.reader.close();
-        t.output.close();
+    ControlFlowTest()
+        : DeclaredProgram({{"Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n"},
+              {"SHAPE.BAS", shapeModule},
+              {"prog.bas", program}}) {
     }
 
     ModuleRecord* module(In which) {

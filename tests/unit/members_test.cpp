@@ -51,28 +51,17 @@ struct Outcome {
     std::string result; // the type name returned
 };
 
-class MembersTest : public ::testing::Test {
+class MembersTest : public DeclaredProgram {
 protected:
-    TempDir dir;
-    InDirectory in{dir.path()};
-    std::ostringstream console;
-    Translator t{console};
-
-    MembersTest() {
-        dir.write("Quillkit.BAS", "' kit\nDIM kitLevel AS LONG\n");
-        dir.write("SHAPE.BAS", kShape);
-        dir.write("CIRCLE.BAS", "CLASS Circle EXTENDS Shape\nPRIVATE r AS Long\n");
-        dir.write("BASE.BAS", "CLASS Base EXTENDS Root\n");
-        dir.write("ROOT.BAS", kRoot);
-        dir.write("prog.bas", kProgram);
-        t.runDeclarationPass("prog.bas");
+    MembersTest()
+        : DeclaredProgram({{"Quillkit.BAS", "' kit\nDIM kitLevel AS LONG\n"},
+              {"SHAPE.BAS", kShape},
+              {"CIRCLE.BAS", "CLASS Circle EXTENDS Shape\nPRIVATE r AS Long\n"},
+              {"BASE.BAS", "CLASS Base EXTENDS Root\n"},
+              {"ROOT.BAS", kRoot},
+              {"prog.bas", kProgram}}) {
         EXPECT_FALSE(t.declarationFailed) << console.str();
         t.currentModule = t.modules.front().get();
-    }
-
-    ~MembersTest() override {
-        t.reader.close();
-        t.output.close();
     }
 
     ModuleRecord* module(const std::string& className) {

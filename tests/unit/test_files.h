@@ -8,6 +8,14 @@
 
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <sstream>
+#include <utility>
+
+#include "driver/translator.h"
+
 // The whole content of a file, bytes as they are.
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -55,4 +63,24 @@ public:
 
 private:
     std::filesystem::path previous_;
+};
+
+// A Translator that has run the declaration pass over a program of several
+// modules, written into a folder the test works in. The expression tests
+// then drive one translator at a time on it.
+class DeclaredProgram : public ::testing::Test {
+protected:
+    explicit DeclaredProgram(std::initializer_list<std::pair<const char*, const char*>> files) {
+        for (const auto& [name, text] : files) dir.write(name, text);
+        t.runDeclarationPass("prog.bas");
+    }
+    ~DeclaredProgram() override {
+        t.reader.close();
+        t.output.close();
+    }
+
+    TempDir dir;
+    InDirectory in{dir.path()};
+    std::ostringstream console;
+    Translator t{console};
 };
