@@ -18,14 +18,15 @@ build-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPLIX_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
-# Translates and builds examples/hello.bas with plix, then runs it under Wine.
+# Translates and builds examples/hello.bas with plix, then runs it under Wine,
+# or natively where this host cannot run 32-bit programs.
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
+# Each run ends with the count of skipped tests and their reasons.
 test: build build-asan
-	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
-	@cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure -j$(JOBS)
+	@bash scripts/run-tests.sh $(BUILD) $(JOBS)
+	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 bash scripts/run-tests.sh $(ASAN_BUILD) $(JOBS)
 
 # The Windows distribution: dist/plix/ (bin/plix.exe, BasicInclude, BasicLibs,
 # README, examples) and dist/plix.zip.

@@ -2,6 +2,19 @@
 # Wine prefix and a virtual X server, both removed by wine_env_stop.
 #   wine_env_start   sets WINEPREFIX, DISPLAY, WINEPATH (the MinGW DLLs)
 #   wine_env_stop    stops Wine and the X server, removes the prefix
+#   wine_or_skip WHAT  returns when this host can run Windows programs under
+#                    Wine (scripts/wine-probe.sh); otherwise prints one line,
+#                    "SKIPPED: WHAT: " and the probe's reason, and exits with
+#                    status 77, which ctest counts as skipped
+WINE_SKIP_STATUS=77
+
+wine_or_skip() {
+  local why
+  why=$(bash "$(dirname "${BASH_SOURCE[0]}")/wine-probe.sh") && return 0
+  echo "SKIPPED: $1: $why"
+  exit "$WINE_SKIP_STATUS"
+}
+
 wine_env_start() {
   WINE_ENV_DIR=$(mktemp -d)
   export WINEPREFIX="$WINE_ENV_DIR/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

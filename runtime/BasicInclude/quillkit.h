@@ -30,7 +30,8 @@ String LCase(String s);
 String Trim(String s);
 // The decimal text of a number, without a leading blank.
 String Str(Long n);
-// The number at the start of a text (0 when there is none).
+// The number at the start of a text (0 when there is none; beyond the
+// Long range, the nearest Long).
 Long Val(String s);
 String Chr(Long code);
 Long Asc(String s);

@@ -1,5 +1,6 @@
 // Console output and math of the Quillkit library.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,7 +14,9 @@ void Print(String text) {
     std::fflush(stdout);
 }
 
-Long Abs(Long n) { return n < 0 ? -n : n; }
+// The one Long without a positive counterpart stays as it is, as 32-bit
+// arithmetic gives it, rather than overflowing.
+Long Abs(Long n) { return n < 0 ? static_cast<Long>(0u - static_cast<uint32_t>(n)) : n; }
 Double Sqr(Double x) { return std::sqrt(x); }
 Double Sin(Double x) { return std::sin(x); }
 Double Cos(Double x) { return std::cos(x); }

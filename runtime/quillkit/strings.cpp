@@ -1,5 +1,6 @@
 // String functions of the Quillkit library.
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 
 #include "quillkit.h"
@@ -58,7 +59,14 @@ String Trim(String s) {
 
 String Str(Long n) { return String(n); }
 
-Long Val(String s) { return static_cast<Long>(std::strtol(s.str().c_str(), nullptr, 10)); }
+// Beyond the Long range the nearest Long, as strtol gives it where long has
+// 32 bits; a wider long would be cut to its low 32 bits instead.
+Long Val(String s) {
+    long long n = std::strtoll(s.str().c_str(), nullptr, 10);
+    if (n > INT32_MAX) return INT32_MAX;
+    if (n < INT32_MIN) return INT32_MIN;
+    return static_cast<Long>(n);
+}
 
 String Chr(Long code) { return String(static_cast<char>(code)); }
 

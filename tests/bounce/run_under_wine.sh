@@ -9,16 +9,19 @@ set -uo pipefail
 
 exe=${1:?usage: run_under_wine.sh bounce.exe}
 
-for tool in wine Xvfb; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed, so bounce.exe was not run (scripts/install-deps.sh installs it)"
-        exit 0
-    fi
-done
-for tool in wineboot wineserver xwd convert; do
+[ -f "$exe" ] || { echo "FAIL: no $exe"; exit 1; }
+# What can be checked without running it: a 32-bit Windows GUI program
+# (its icon is bounce.icon's part).
+headers=$(i686-w64-mingw32-objdump -p "$exe" 2>&1)
+grep -q "file format pei-i386" <<<"$headers" || { echo "FAIL: $exe is no 32-bit Windows program"; exit 1; }
+grep -q "^Subsystem.*(Windows GUI)" <<<"$headers" || { echo "FAIL: $exe is no GUI program"; exit 1; }
+if ! why=$(bash "$(dirname "$0")/../../scripts/wine-probe.sh"); then
+    echo "SKIPPED: bounce.exe not run under Wine: $why"
+    exit 77
+fi
+for tool in Xvfb wineboot wineserver xwd convert; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
 done
-[ -f "$exe" ] || { echo "FAIL: no $exe"; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/bounce-wine.XXXXXX")
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

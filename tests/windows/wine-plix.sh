@@ -1,7 +1,8 @@
 # Sourced by the tests of plix.exe under Wine.
 #   plix_windows_setup BUILD_DIR   checks the tools, sets LINUX_PLIX, WINDOWS_PLIX,
 #                                  ROOT and TMP (removed at exit), starts Wine;
-#                                  the script ends after 480 s at most
+#                                  the script ends after 480 s at most, or at
+#                                  once as skipped where Wine cannot run
 #   windows_path PATH              a Linux path as Wine's programs see it
 #   install_dist FOLDER            unpacks the distribution zip into FOLDER
 #   fake_mingw                     g++, windres.exe and ar.exe on the Wine PATH
@@ -13,14 +14,18 @@ plix_windows_setup() {
   BUILD=$(cd "$1" && pwd)
   LINUX_PLIX=$BUILD/bin/plix
   WINDOWS_PLIX=$BUILD/windows/bin/plix.exe
-  for tool in wine wineserver Xvfb zip unzip i686-w64-mingw32-g++; do
+  for tool in zip unzip i686-w64-mingw32-g++; do
     command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
   done
   for f in "$LINUX_PLIX" "$WINDOWS_PLIX"; do
     [ -x "$f" ] || { echo "missing $f"; exit 1; }
   done
-  TMP=$(mktemp -d)
   . "$ROOT/scripts/wine-env.sh"
+  wine_or_skip "plix.exe not run under Wine"
+  for tool in wineserver Xvfb; do
+    command -v "$tool" >/dev/null || { echo "missing $tool"; exit 1; }
+  done
+  TMP=$(mktemp -d)
   trap 'kill "$WATCHDOG" 2>/dev/null; wine_env_stop; rm -rf "$TMP"' EXIT
   trap 'exit 1' TERM
   wine_env_start
