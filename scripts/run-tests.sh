@@ -11,7 +11,7 @@ ctest --output-on-failure -j"$jobs"
 status=$?
 log=Testing/Temporary/LastTest.log
 if [ -f "$log" ]; then
-  reasons=$(awk '/^[0-9]+\/[0-9]+ Test: / { name = $3 } /^SKIPPED: / { print "  " name ": " $0 }' "$log")
+  reasons=$(awk '/^[0-9]+\/[0-9]+ Test: / { name = $3 } /^SKIPPED: / { print "  " name ": " $0 }' "$log" | sort)
   count=$(grep -c . <<<"$reasons")
   echo "$count tests skipped in $build${reasons:+:}"
   [ -n "$reasons" ] && printf '%s\n' "$reasons"
