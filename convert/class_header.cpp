@@ -15,7 +15,7 @@ bool isListed(const std::vector<const Record*>& list, const Record* record) {
     return std::find(list.begin(), list.end(), record) != list.end();
 }
 
-void writeFunction(std::ofstream& header, const FunctionRecord& function,
+void writeFunction(const Translator& t, std::ofstream& header, const FunctionRecord& function,
                    const std::string& className) {
     header << "\t";
     if (function.isStatic)
@@ -24,17 +24,56 @@ void writeFunction(std::ofstream& header, const FunctionRecord& function,
         header << "virtual ";
     header << function.returnType << (function.returnsPointer ? "*" : "") << " "
            << (function.isProperty ? function.aliasName : function.name) << "("
-           << parameterList(function) << ")" << (function.isPureVirtual ? "=0" : "") << ";\n";
+           << parameterList(t, function) << ")" << (function.isPureVirtual ? "=0" : "") << ";\n";
+}
+
+// A CONST is a class constant of its value (a plain member would hide the
+// module's constant of the same name and start out undefined).
+void writeConstant(std::ofstream& header, const VariableRecord& constant) {
+    if (constant.type == "String")
+        header << "\tinline static const String " << constant.name << "=" << constant.constValue << ";\n";
+    else
+        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue << ";\n";
+}
+
+// A DEFINE stays a macro, defined before the class as the module's .cpp
+// defines it again (an identical definition), so that every use sees it.
+void writeMacro(std::ofstream& header, const VariableRecord& macro) {
+    const std::string& value = macro.constValue;
+    header << "#define " << macro.name << " ";
+    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
+        header << "0x" << upperCase(value.substr(2));
+    else
+        header << value;
+    header << "\n";
 }
 
 void writeVariable(std::ofstream& header, const VariableRecord& variable) {
+    if (variable.isConstant) {
+        if (!variable.isMacro) writeConstant(header, variable);
+        return;
+    }
+    // An array of PTR elements keeps both its size and the elements' "*".
+    const std::string element = variable.isPointer ? " *" : " ";
     header << "\t" << variable.type;
-    if (variable.isPointer || (variable.isArray && variable.arraySize == -1))
-        header << " *" << variable.name << ";\n";
+    if (variable.isArray && variable.arraySize == -1)
+        header << element << "*" << variable.name << ";\n";
     else if (variable.isArray)
-        header << " " << variable.name << "[" << variable.arraySize << "];\n";
+        header << element << variable.name << "[" << variable.arraySize << "];\n";
     else
-        header << " " << variable.name << ";\n";
+        header << element << variable.name << ";\n";
+}
+
+// A class that another class extends may be deleted through a pointer of
+// its own type: its destructor is virtual, so that the object's own runs.
+bool needsVirtualDestructor(const Translator& t, const ModuleRecord& module) {
+    if (module.className.empty()) return false;
+    const std::string destructor = "~" + module.className;
+    for (const auto& function : module.functions)
+        if (function->name == destructor) return false;
+    for (const auto& other : t.modules)
+        if (other->baseClassName == module.className) return true;
+    return false;
 }
 
 }  // namespace
@@ -57,6 +96,8 @@ void Translator::emitClassHeader(const std::string& fileName) {
     for (const auto& variable : module.variables)
         if (variable->scope == SCOPE_STATIC_VARIABLE && own(*variable))
             header << "static " << variable->type << " " << variable->name << "=0;\n";
+    for (const auto& variable : module.variables)
+        if (variable->isMacro && own(*variable)) writeMacro(header, *variable);
 
     header << "class " << c;
     if (!module.baseClassName.empty()) header << ": public " << module.baseClassName;
@@ -76,8 +117,10 @@ void Translator::emitClassHeader(const std::string& fileName) {
             if (function->scope != section.scope || function->builtIn) continue;
             if (isListed(module.inheritedFunctions, static_cast<const FunctionRecord*>(function.get())))
                 continue;
-            writeFunction(header, *function, c);
+            writeFunction(*this, header, *function, c);
         }
+        if (section.scope == SCOPE_PUBLIC && needsVirtualDestructor(*this, module))
+            header << "\tvirtual ~" << c << "(){}\n";
         for (const auto& variable : module.variables)
             if (variable->scope == section.scope && own(*variable)) writeVariable(header, *variable);
     }

@@ -147,7 +147,12 @@ void Translator::convertStatement() {
         emitTypeDefinition();
         return;
     }
-    if (!variableStructType(r.token).empty()) {
+    // Inside a procedure its own name, in any letter case, starts either the
+    // function result or a call of itself, whatever another module declares
+    // under that name; translateReturnAssignment tells the two apart by the "=".
+    const bool ownName = insideProcedure && !currentProcedureName.empty() &&
+                         r.token == upperCase(currentProcedureName);
+    if (!variableStructType(r.token).empty() && !ownName) {
         output << I;
         translateAssignment("", "");
         output << ";\n";
@@ -196,11 +201,6 @@ void Translator::convertStatement() {
         r.nextToken();
         return;
     }
-    // Inside a procedure its own name, in any letter case, starts either the
-    // function result or a call of itself; translateReturnAssignment tells
-    // the two apart by the "=".
-    const bool ownName = insideProcedure && !currentProcedureName.empty() &&
-                         r.token == upperCase(currentProcedureName);
     if (!functionSpelling(r.token).empty() && !ownName) {
         output << I;
         translateCall("");

@@ -58,7 +58,7 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
     }
     if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
     if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
-    const std::string type = r.tokenAsWritten;
+    const std::string type = declaredTypeSpelling(r.tokenAsWritten);
     const bool abstract = isAbstractClass(r.token);
     bool isPointer = false;
     r.nextToken();
@@ -166,9 +166,13 @@ void Translator::emitExternalDeclaration() {
             output << "Long ";
         else
             output << parameter.type << " ";
-        // BYREF is a reference, which crosses the DLL boundary as an address.
+        // BYREF is a reference, which crosses the DLL boundary as an address;
+        // a structure's address is a pointer, so that 0 can stand for none.
         // A String is handed over as its buffer and Any as an address already.
-        if (parameter.byRef && parameter.type != "Any" && parameter.type != "String") output << "&";
+        if (passesAddress(parameter))
+            output << "*";
+        else if (parameter.byRef && parameter.type != "Any" && parameter.type != "String")
+            output << "&";
         output << parameter.name;
         if (i + 1 < parameters.size()) output << ",";
     }

@@ -1,18 +1,28 @@
 #include "convert/parameters.h"
 
-// A BYREF parameter is a C++ reference: the caller passes the variable
-// itself and the body writes through the plain name. An Any parameter
-// already carries an address, so it is never a reference.
-std::string parameterDeclaration(const VariableRecord& parameter) {
+#include "driver/translator.h"
+
+// A BYREF object or TYPE value is handed over by its address: a class
+// module's objects live on the heap behind PTR variables, and 0 stands for
+// "no structure" in many library calls. Members are then reached with "->".
+bool Translator::passesAddress(const VariableRecord& parameter) const {
+    return parameter.byRef && (isClassName(parameter.type) || isTypeName(parameter.type));
+}
+
+// Any other BYREF parameter is a C++ reference: the caller passes the
+// variable itself and the body writes through the plain name. An Any
+// parameter already carries an address, so it is never a reference.
+std::string parameterDeclaration(const Translator& t, const VariableRecord& parameter) {
+    if (t.passesAddress(parameter)) return parameter.type + " *" + parameter.name;
     const bool reference = parameter.byRef && parameter.type != "Any";
     return parameter.type + " " + (reference ? "&" : "") + parameter.name;
 }
 
-std::string parameterList(const FunctionRecord& function) {
+std::string parameterList(const Translator& t, const FunctionRecord& function) {
     std::string text;
     for (size_t i = 0; i < function.parameters.size(); ++i) {
         if (i > 0) text += ",";
-        text += parameterDeclaration(*function.parameters[i]);
+        text += parameterDeclaration(t, *function.parameters[i]);
     }
     return text;
 }

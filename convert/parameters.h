@@ -6,6 +6,8 @@
 
 #include "symbols/records.h"
 
-std::string parameterDeclaration(const VariableRecord& parameter);
+class Translator;
+
+std::string parameterDeclaration(const Translator& t, const VariableRecord& parameter);
 // Every parameter of the function, separated by "," without blanks.
-std::string parameterList(const FunctionRecord& function);
+std::string parameterList(const Translator& t, const FunctionRecord& function);

@@ -97,12 +97,13 @@ void Translator::emitPropertyHeader() {
 
 // Writes the parameter list; the parameters become locals of the body.
 void Translator::emitParameters(const FunctionRecord& function, bool registerLocals) {
-    output << parameterList(function);
+    output << parameterList(*this, function);
     if (!registerLocals) return;
     for (const auto& parameter : function.parameters) {
         auto local = std::make_shared<VariableRecord>();
         local->name = parameter->name;
         local->type = parameter->type;
+        local->isPointer = passesAddress(*parameter);
         local->declaredLine = reader.line;
         localVariables.push_back(local);
     }
@@ -114,7 +115,7 @@ void Translator::emitPrologue(const ModuleRecord& module) {
         if (function->builtIn || function->isExternal) continue;
         output << (function->isStatic ? "static " : "") << function->returnType << " "
                << (function->returnsPointer ? "*" : "") << function->name << " " << "("
-               << parameterList(*function) << ");\n";
+               << parameterList(*this, *function) << ");\n";
     }
     output << "extern \"C\"{\n"
            << "int __stdcall WinMain ("

@@ -45,6 +45,10 @@ public:
     FunctionRecord* findMemberFunction(const std::string& className,
                                        const std::string& upperMember) const;
     TypeRecord* findType(const std::string& name) const;
+    // A type name as its declaration spells it (a built-in type as the
+    // support header does); any other name unchanged.
+    std::string declaredTypeSpelling(const std::string& type) const;
+    void settleTypeSpellings();
     void runDeclarationPass(std::string fileName);
     // Opens a module in the reader: the working directory first, then the
     // include directory. False when it is in neither.
@@ -94,6 +98,8 @@ public:
     void emitPrologue(const ModuleRecord& module);
     FunctionRecord* findProperty(const std::string& upperKey) const;
     void emitParameters(const FunctionRecord& function, bool registerLocals);
+    // A BYREF parameter of a class or TYPE: declared and passed as a pointer.
+    bool passesAddress(const VariableRecord& parameter) const;
 
     // --- expr/: expressions, member access, assignments -------------------
     // Calls and their arguments. The current token is the called name.

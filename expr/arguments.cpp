@@ -7,6 +7,7 @@
 #include "driver/translator.h"
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
+#include "expr/output_capture.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -92,6 +93,8 @@ private:
     // The parameter being filled; T is empty for a setter declared without one.
     std::string T_;
     bool byRef_ = false;
+    // A BYREF object or TYPE parameter: it takes an address (a pointer as it is).
+    bool address_ = false;
 };
 
 /* args -> arg {"," arg} */
@@ -118,9 +121,12 @@ void ArgumentList::run() {
 void ArgumentList::selectParameter() {
     T_.clear();
     byRef_ = false;
+    address_ = false;
     if (index_ >= 0 && index_ < static_cast<int32_t>(function_.parameters.size())) {
-        T_ = function_.parameters[index_]->type;
-        byRef_ = function_.parameters[index_]->byRef;
+        const VariableRecord& parameter = *function_.parameters[index_];
+        T_ = parameter.type;
+        byRef_ = parameter.byRef;
+        address_ = !plain_ && t_.passesAddress(parameter);
     }
 }
 
@@ -200,7 +206,7 @@ void ArgumentList::thisOperand() {
         else
             out_ << "(Long)";
     }
-    out_ << r_.tokenAsWritten;
+    out_ << "this";
     r_.nextToken();
 }
 
@@ -211,7 +217,9 @@ void ArgumentList::structOperand() {
         return;
     }
     // Whole: the value for a parameter of its own TYPE, otherwise its address.
-    if (isAnyType(T_)) {
+    if (address_) {
+        t_.translateMemberAccess("", true);
+    } else if (isAnyType(T_)) {
         out_ << "(Long)";
         t_.translateMemberAccess("", true);
     } else if (sameName(t_.variableStructType(r_.token), T_)) {
@@ -231,10 +239,18 @@ void ArgumentList::nestedCall() {
 /* object -> name [ "(" index ")" ] [ "." member ] */
 void ArgumentList::objectOperand() {
     const std::string name = declaredName();
+    // Held back until it is known whether the object is used whole.
+    OutputCapture object(out_);
     r_.nextToken();
     out_ << name;
     if (r_.token == "(") objectElement(name);
-    if (r_.token != ".") return;
+    const std::string written = object.release();
+    if (r_.token != ".") {
+        // An object given whole to a BYREF parameter: its address.
+        out_ << (address_ && !t_.isPointerVariable(name) ? "&" : "") << written;
+        return;
+    }
+    out_ << written;
     r_.nextToken();
     const std::string className = objectClass(t_, name);
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {

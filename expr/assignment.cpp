@@ -134,6 +134,11 @@ bool isNewType(const std::string& upperName) {
     return false;
 }
 
+// FLOAT is C++'s own float; the other types as the support header spells them.
+std::string newTypeSpelling(const std::string& upperName) {
+    return upperName == "FLOAT" ? std::string("float") : typeSpelling(upperName);
+}
+
 /* new -> NEW (class | type) ["(" count ")"] EOL ; the count for a dynamic array */
 void newObject(Translator& t, const Target& target, bool wholeArray) {
     SourceReader& r = t.reader;
@@ -141,10 +146,12 @@ void newObject(Translator& t, const Target& target, bool wholeArray) {
     r.nextToken();
     const bool isClass = t.isClassName(r.token);
     if (!isClass && !isNewType(r.token)) throw SyntaxError{"Expected class name for new "};
-    t.output << (isClass ? declaredClassName(t, r.token) : r.tokenAsWritten);
+    t.output << (isClass ? declaredClassName(t, r.token) : newTypeSpelling(r.token));
     r.nextToken();
     if (wholeArray && t.variableArraySize(target.name) == -1) {
         if (r.token != "(") throw SyntaxError{"expected ( for creating array of pointers"};
+        // An array of PTR elements gets the pointers; NEW makes each object.
+        if (target.pointer) t.output << "*";
         t.translateIndex();
         r.nextToken();
     }

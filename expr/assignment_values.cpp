@@ -219,6 +219,9 @@ void resultStep(Translator& t, const FunctionRecord& function) {
         resultTypeValue(t, function);
     } else if (!t.functionSpelling(r.token).empty()) {
         t.translateCall(valueContext(returnType));
+    } else if (t.isClassName(t.variableType(r.token))) {
+        // An object, or a member or method of it, as in any other value.
+        objectValue(t, returnType);
     } else if (!t.variableType(r.token).empty()) {
         resultVariable(t);
     } else if (r.isString) {

@@ -22,6 +22,17 @@ std::string functionPointerValue(Translator& t) {
     throw SyntaxError{"Syntax error."};
 }
 
+// Inside a method, C++ finds a member of the class (or of a base) before a
+// free function of the same name; a free function that plix resolved is
+// then reached through "::".
+bool hiddenByMember(const Translator& t, const FunctionRecord& function) {
+    const ModuleRecord* module = t.currentModule;
+    if (!module || !module->isClassModule || function.isFunctionPointer || function.builtIn) return false;
+    for (const auto& own : module->functions)
+        if (own.get() == &function) return false;
+    return t.findMemberFunction(module->className, upperCase(function.name)) != nullptr;
+}
+
 }  // namespace
 
 /* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
@@ -34,7 +45,8 @@ void Translator::translateCall(const std::string& expectedType, bool) {
     const bool isLeft = r.token == "LEFT";
     FunctionRecord* function = isLeft ? findModuleFunction(r.token) : findFunction(r.token);
     if (!function) throw SyntaxError{"Invalid Function."};
-    if (isLeft && currentModule && currentModule->isClassModule) output << "::";
+    if (isLeft ? currentModule && currentModule->isClassModule : hiddenByMember(*this, *function))
+        output << "::";
 
     if (function->isProperty) {
         if (valueContext) {

@@ -24,9 +24,20 @@ bool needsAddress(bool takeAddress, const ChainEnd& end, const std::string& expe
     return takeAddress && end.usedWhole && !end.pointer && upperCase(expectedType) != upperCase(end.type);
 }
 
-void writeChain(std::ostream& out, OutputCapture& chain, bool address) {
+// A pointer used whole where a value of its TYPE is expected (a BYREF
+// parameter handed on by value) is followed to the value.
+bool needsValue(const ChainEnd& end, const std::string& expectedType) {
+    return end.usedWhole && end.pointer && !expectedType.empty() && upperCase(expectedType) == upperCase(end.type);
+}
+
+void writeChain(std::ostream& out, OutputCapture& chain, const ChainEnd& end, bool takeAddress,
+                const std::string& expectedType) {
     const std::string text = chain.release();
-    out << (address ? "&" : "") << text;
+    if (needsAddress(takeAddress, end, expectedType))
+        out << "&";
+    else if (needsValue(end, expectedType))
+        out << "*";
+    out << text;
 }
 
 /* plainmember -> member ["(" index ")"] */
@@ -93,14 +104,14 @@ std::string Translator::translateMemberAccess(const std::string& expectedType, b
     if (r.token != ".") {
         // Before "=" the whole variable is assigned; otherwise it is used whole.
         const ChainEnd whole{typeName, r.token != "=", pointer};
-        writeChain(output, chain, needsAddress(takeAddress, whole, expectedType));
+        writeChain(output, chain, whole, takeAddress, expectedType);
         return std::string();
     }
     r.nextToken();
     const VariableRecord& member = memberOf(*this, typeName);
     output << (pointer ? "->" : ".");
     const ChainEnd end = isTypeName(member.type) ? typeMemberChain(*this, typeName) : plainMember(*this, member);
-    writeChain(output, chain, needsAddress(takeAddress, end, expectedType));
+    writeChain(output, chain, end, takeAddress, expectedType);
     return end.type;
 }
 

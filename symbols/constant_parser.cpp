@@ -39,6 +39,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
         }
     }
     constant->isConstant = true;
+    constant->isMacro = defineForm;
     constant->scope = scope;
     r.nextToken();
     // Checked before registering: a failed declaration leaves no record.

@@ -19,6 +19,8 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
         returnType.clear();
     }
     if (r.lineEnded) throw SyntaxError{"Expected Function Name, not end of line."};
+    // The program's start calls Main, however the source spells it.
+    if (!module.isClassModule && r.token == "MAIN") name = "Main";
     r.nextToken();
     if (r.token != "(") throw SyntaxError{"Expected \"(\""};
     r.nextToken();
@@ -29,7 +31,7 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
     if (r.token == "AS") {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
-        returnType = r.tokenAsWritten;
+        returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.token == "PTR") {
             r.nextToken();
@@ -79,7 +81,7 @@ void Translator::parseParameterList(FunctionRecord& function) {
         r.nextToken();
         if (r.token == ")") throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
-        parameter->type = r.tokenAsWritten;
+        parameter->type = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
         parameter->byRef = byRef;
@@ -121,7 +123,7 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     if (r.token == "AS") {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
-        returnType = r.tokenAsWritten;
+        returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (!r.lineEnded) throw SyntaxError{"Function has return type declared, expected end of line."};
     }

@@ -24,8 +24,8 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
             if (r.token != "AS") throw SyntaxError{"Epected \"As\""};
             r.nextToken();
             if (!isKnownType(r.token)) throw SyntaxError{"Invalid data type."};
-            parameterText += r.tokenAsWritten;
-            parameter->type = r.tokenAsWritten;
+            parameter->type = declaredTypeSpelling(r.tokenAsWritten);
+            parameterText += parameter->type;
             pointerType->parameters.push_back(parameter);
             r.nextToken();
             if (r.token == ")") {
@@ -43,7 +43,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     if (r.token == "AS") {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
-        returnType = r.tokenAsWritten;
+        returnType = declaredTypeSpelling(r.tokenAsWritten);
         r.nextToken();
     }
     pointerType->name = variableName;

@@ -144,3 +144,31 @@ TypeRecord* Translator::findType(const std::string& name) const {
     }
     return nullptr;
 }
+
+std::string Translator::declaredTypeSpelling(const std::string& type) const {
+    const std::string upper = upperCase(type);
+    for (const char* builtIn : builtInTypeNames)
+        if (upper == builtIn) return typeSpelling(type);
+    for (const auto& module : modules)
+        if (module->isClassModule && upperCase(module->className) == upper) return module->className;
+    for (const auto& module : modules)
+        for (const auto& record : module->types)
+            if (upperCase(record->name) == upper) return record->name;
+    return typeSpelling(type);
+}
+
+// C++ names are case-sensitive: every type text of the records takes the
+// spelling its declaration gave it, once all modules are known.
+void Translator::settleTypeSpellings() {
+    for (const auto& module : modules) {
+        if (!module->baseClassName.empty()) module->baseClassName = declaredTypeSpelling(module->baseClassName);
+        for (const auto& variable : module->variables) variable->type = declaredTypeSpelling(variable->type);
+        for (const auto& type : module->types)
+            for (const auto& field : type->fields) field->type = declaredTypeSpelling(field->type);
+        for (const auto& function : module->functions) {
+            if (function->builtIn) continue;
+            function->returnType = declaredTypeSpelling(function->returnType);
+            for (const auto& parameter : function->parameters) parameter->type = declaredTypeSpelling(parameter->type);
+        }
+    }
+}

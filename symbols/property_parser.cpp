@@ -19,7 +19,7 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
         r.nextToken();
         if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
         r.nextToken();
-        accessor->returnType = r.tokenAsWritten;
+        accessor->returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.token == "PTR") {
             accessor->returnsPointer = true;
@@ -38,7 +38,7 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
             r.nextToken();
             if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
             r.nextToken();
-            value->type = r.tokenAsWritten;
+            value->type = typeSpelling(r.tokenAsWritten);
             accessor->parameters.push_back(value);
             r.nextToken();
             if (r.token != ")") throw SyntaxError{"Expected )"};

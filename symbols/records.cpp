@@ -7,6 +7,15 @@ const char* const builtInTypeNames[9] = {
     "SINGLE", "DOUBLE", "SHORT", "CHAR",
 };
 
+std::string typeSpelling(const std::string& asWritten) {
+    static const char* const spellings[] = {"Long",   "Integer", "Byte",  "Boolean", "String",
+                                            "Single", "Double",  "Short", "Char",    "Any"};
+    const std::string upper = upperCase(asWritten);
+    for (const char* spelling : spellings)
+        if (upperCase(spelling) == upper) return spelling;
+    return asWritten;
+}
+
 std::string upperCase(std::string text) {
     // Bytewise and locale-free: names are compared as raw bytes elsewhere.
     for (char& c : text) {

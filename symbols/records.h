@@ -23,6 +23,8 @@ struct VariableRecord {
     int32_t scope = 0;
     bool byRef = false;
     bool isConstant = false;
+    // A DEFINE: a macro in the generated C++, where a CONST is a constant.
+    bool isMacro = false;
     std::string constValue;
     bool isPointer = false;
     int32_t arraySize = 0;
@@ -101,6 +103,12 @@ int32_t decimalValue(const std::string& digits);
 // A name that may become a file name or reach a command line: a letter or
 // "_" first, then letters, digits and "_".
 bool isPlainName(const std::string& text);
+
+// A type name as generated C++ writes it: the built-in types (and Any) in
+// the one spelling the support header defines, whatever the letter case of
+// the source ("string" would otherwise name std::string); any other name
+// as written.
+std::string typeSpelling(const std::string& asWritten);
 
 // Upper-cases a to z only; every other byte is unchanged.
 std::string upperCase(std::string text);

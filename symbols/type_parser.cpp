@@ -38,7 +38,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
         if (r.token != "AS") throw SyntaxError{"Expected keyword \"AS\"."};
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
-        field->type = r.tokenAsWritten;
+        field->type = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.token == "PTR") {
             field->isPointer = true;

@@ -24,7 +24,7 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\""};
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
-    variable->type = r.tokenAsWritten;
+    variable->type = typeSpelling(r.tokenAsWritten);
     r.nextToken();
     if (r.token == "PTR") {
         variable->isPointer = true;

@@ -14,6 +14,8 @@
 #   case/compiles      when present, every generated .cpp must compile with the
 #                      MinGW cross compiler against the support headers
 # "@INSTALL@" in expected texts stands for the temporary installation folder.
+# With PLIX_UPDATE_GOLDEN=1 the case's stdout and expected/ files are
+# rewritten from this run (review the diff before committing it).
 set -u
 script_dir=$(cd "$(dirname "$0")" && pwd)
 plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -50,6 +52,17 @@ status=$?
 expand() { sed "s#@INSTALL@#$tmp/install/#g" "$1"; }
 expected_status=0
 [ -f "$case_dir/status" ] && expected_status=$(cat "$case_dir/status")
+
+if [ "${PLIX_UPDATE_GOLDEN:-}" = 1 ]; then
+  unexpand() { sed "s#$tmp/install/#@INSTALL@#g" "$1"; }
+  unexpand "$tmp/stdout" > "$case_dir/stdout"
+  if [ -d "$case_dir/expected" ]; then
+    while IFS= read -r -d '' f; do
+      rel=${f#"$case_dir/expected/"}
+      [ -e "$tmp/work/$rel" ] && unexpand "$tmp/work/$rel" > "$f"
+    done < <(find "$case_dir/expected" -type f -print0)
+  fi
+fi
 
 failed=0
 if ! cmp -s "$tmp/stdout" <(expand "$case_dir/stdout"); then

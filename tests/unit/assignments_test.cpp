@@ -202,7 +202,7 @@ TEST_F(AssignmentTest, ObjectForms) {
         {"sh = NEW Shape", "sh=new Shape", "", ""},
         {"sh = NEW shape", "sh=new Shape", "", ""},
         {"ip = NEW Long", "ip=new Long", "", ""},
-        {"shapes = NEW Shape(10)", "shapes=new Shape[10]", "", ""},
+        {"shapes = NEW Shape(10)", "shapes=new Shape*[10]", "", ""},
         {"shapes = NEW Shape", "shapes=new Shape", "expected ( for creating array of pointers", ""},
         {"fixed(1) = NEW Shape", "fixed[1]=new Shape", "", ""},
         {"sh = NEW Thing", "sh=new ", "Expected class name for new ", ""},

@@ -218,7 +218,7 @@ INSTANTIATE_TEST_SUITE_P(Sizeof, CallCases, ::testing::ValuesIn(sizeofCases));
 
 const CallCase classCases[] = {
     {"this to a class parameter", "Keep(this, 1)", "", "Keep((Shape*)this,1)", "", "", In::Shape},
-    {"this to any", "Store(THIS)", "", "Store((Long)THIS)", "", "", In::Shape},
+    {"this to any", "Store(THIS)", "", "Store((Long)this)", "", "", In::Shape},
     {"left in a class module", "left(s, 2)", "String", "::Left(s,2)", "", "", In::Shape},
     {"left elsewhere", "Left(s, 2)", "String", "Left(s,2)", "", ""},
     {"property read", "width + 1", "Long", "GetWidth()", "", "+", In::Shape},
@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(FunctionPointer, CallCases, ::testing::ValuesIn(pointer
 // Operands translated by the member translators.
 const CallCase memberCases[] = {
     {"type variable to its own type", "Move(pt)", "", "Move(pt)", "", ""},
-    {"type variable by reference", "MoveRef(PT)", "", "MoveRef(pt)", "", ""},
+    {"type variable by reference", "MoveRef(PT)", "", "MoveRef(&pt)", "", ""},
     {"type variable to another type", "Bar(pt)", "", "Bar(&pt)", "", ""},
     {"type variable to any", "Store(pt)", "", "Store((Long)&pt)", "", ""},
     {"type member", "Bar(pt.x)", "", "Bar(pt.x)", "", ""},

@@ -124,7 +124,7 @@ TEST_P(DeclarationRecords, RegistersAndReports) {
     EXPECT_EQ(tr.declarationFailed, !c.reports.empty());
     EXPECT_EQ(tr.modules[0]->usedModules, Lines{"Quillkit"});
     EXPECT_EQ(tr.modules[1]->fileName, "Quillkit.BAS");
-    EXPECT_EQ(describe(*tr.modules[1]), Lines{"var kitLevel:LONG s0 n0"});
+    EXPECT_EQ(describe(*tr.modules[1]), Lines{"var kitLevel:Long s0 n0"});
     EXPECT_EQ(tr.moduleCursor, 2);
     EXPECT_EQ(tr.currentModule, tr.modules[0].get());
 }
@@ -136,45 +136,45 @@ const std::string quoteMessage =
 
 const PassCase passCases[] = {
     // Variables and the access words.
-    {"DimPlain", "DIM total AS LONG\n", {"var total:LONG s0 n0"}, ""},
+    {"DimPlain", "DIM total AS LONG\n", {"var total:Long s0 n0"}, ""},
     {"DimArrays", "DIM buf(256) AS BYTE\nDIM list() AS STRING\n",
-     {"var buf:BYTE s0 n256 array", "var list:STRING s0 n-1 array"}, ""},
+     {"var buf:Byte s0 n256 array", "var list:String s0 n-1 array"}, ""},
     {"TypeKeepsCase", "DIM x AS Long\n", {"var x:Long s0 n0"}, ""},
     {"AccessWords", "PRIVATE p AS POINT PTR\nPROTECTED q AS LONG\nPUBLIC r AS LONG\n",
-     {"var p:POINT s2 n0 ptr", "var q:LONG s1 n0", "var r:LONG s0 n0"}, ""},
+     {"var p:POINT s2 n0 ptr", "var q:Long s1 n0", "var r:Long s0 n0"}, ""},
     {"StaticVariables", "PRIVATE STATIC a AS LONG\nPUBLIC STATIC b AS LONG\nPROTECTED STATIC c AS LONG\n",
-     {"var a:LONG s4 n0", "var b:LONG s4 n0", "var c:LONG s4 n0"}, ""},
+     {"var a:Long s4 n0", "var b:Long s4 n0", "var c:Long s4 n0"}, ""},
     {"BareStaticAndPropertyRegisterNothing", "STATIC x AS LONG\nPROPERTY GET X() AS LONG\nDIM y AS LONG\n",
-     {"var y:LONG s0 n0"}, ""},
+     {"var y:Long s0 n0"}, ""},
     // Function headers.
     {"FunctionWithParameters", "FUNCTION Area(w AS LONG, h AS LONG) AS LONG\nEND FUNCTION\n",
-     {"fn Area(w:LONG, h:LONG) ret=LONG s0 n2"}, ""},
+     {"fn Area(w:Long, h:Long) ret=Long s0 n2"}, ""},
     {"ProcedureWithoutResult", "FUNCTION Init()\nEND FUNCTION\n", {"fn Init() ret=Void s0 n0"}, ""},
     {"PointerResult", "FUNCTION Get() AS POINT PTR\n", {"fn Get() ret=POINT s0 n0 ptr"}, ""},
     {"ByRefMarksOnlyItsParameter",
      "FUNCTION f(BYREF a AS LONG, b AS STRING, BYVAL c AS LONG, BYVAL BYREF d AS Point)\n",
-     {"fn f(&a:LONG, b:STRING, c:LONG, &d:Point) ret=Void s0 n4"}, ""},
+     {"fn f(&a:Long, b:String, c:Long, &d:Point) ret=Void s0 n4"}, ""},
     {"CommasAreOptional", "FUNCTION f(a AS LONG b AS LONG)\nEND FUNCTION\nFUNCTION g(a AS LONG,)\n",
-     {"fn f(a:LONG, b:LONG) ret=Void s0 n2", "fn g(a:LONG) ret=Void s0 n1"}, ""},
+     {"fn f(a:Long, b:Long) ret=Void s0 n2", "fn g(a:Long) ret=Void s0 n1"}, ""},
     {"FunctionAccessWords",
      "PRIVATE FUNCTION a()\nEND FUNCTION\nPROTECTED FUNCTION b()\nEND FUNCTION\nPUBLIC FUNCTION c()\n",
      {"fn a() ret=Void s2 n0", "fn b() ret=Void s1 n0", "fn c() ret=Void s0 n0"}, ""},
     {"StaticFunctionCodes",
      "PUBLIC STATIC FUNCTION a() AS LONG\nEND FUNCTION\nPROTECTED STATIC FUNCTION b() AS LONG\n"
      "END FUNCTION\nPRIVATE STATIC FUNCTION Count() AS LONG\n",
-     {"fn a() ret=LONG s0 n0 static", "fn b() ret=LONG s1 n0 static", "fn Count() ret=LONG s2 n0 static"},
+     {"fn a() ret=Long s0 n0 static", "fn b() ret=Long s1 n0 static", "fn Count() ret=Long s2 n0 static"},
      ""},
     {"BareStaticFunctionIsPlain", "STATIC FUNCTION f()\n", {"fn f() ret=Void s0 n0"}, ""},
     {"ConstructorAndDestructor",
      "CLASS Shape\nFUNCTION CLASSCONSTRUCTOR()\nEND FUNCTION\nFUNCTION CLASSDESTRUCTOR()\nEND FUNCTION\n",
      {"fn Shape() ret= s0 n0", "fn ~Shape() ret= s0 n0"}, ""},
     {"PureVirtualOpensNoBody", "CLASS Shape\nFUNCTION Draw() AS LONG = 0\nPRIVATE w AS LONG\n",
-     {"fn Draw() ret=LONG s0 n0 pure", "var w:LONG s2 n0"}, ""},
+     {"fn Draw() ret=Long s0 n0 pure", "var w:Long s2 n0"}, ""},
     {"HeaderOpensBody", "FUNCTION Draw() AS LONG\nPRIVATE w AS LONG\nDIM d AS LONG\nEND FUNCTION\nPRIVATE v AS LONG\n",
-     {"fn Draw() ret=LONG s0 n0", "var v:LONG s2 n0"}, ""},
+     {"fn Draw() ret=Long s0 n0", "var v:Long s2 n0"}, ""},
     {"External",
      "DECLARE FUNCTION Beep ALIAS \"Beep\" LIB \"kernel32.dll\" (freq AS LONG, dur AS LONG) AS LONG\n",
-     {"fn Beep(freq:LONG, dur:LONG) ret=LONG s0 n2 external alias=\"Beep\""}, ""},
+     {"fn Beep(freq:Long, dur:Long) ret=Long s0 n2 external alias=\"Beep\""}, ""},
     {"ExternalWithoutResult", "DECLARE FUNCTION Sleep ALIAS Sleep LIB \"k.dll\" ()\n",
      {"fn Sleep() ret=Void s0 n0 external alias=Sleep"}, ""},
     // Inside a body only DIM and plain access-word variables are skipped.
@@ -182,30 +182,30 @@ const PassCase passCases[] = {
      "FUNCTION f()\nDIM a AS LONG\nPRIVATE b AS LONG\nPRIVATE STATIC c AS LONG\nCONST K = 1\nDEFINE D 2\n"
      "TYPE T\nx AS LONG\nEND TYPE\nDECLARE FUNCTION Beep ALIAS B LIB \"k.dll\" ()\n"
      "DIM h AS FUNCTION(p AS LONG) AS LONG\nEXIT FUNCTION\nEND FUNCTION\nDIM after AS LONG\n",
-     {"fn f() ret=Void s0 n0", "fn Beep() ret=Void s0 n0 external alias=B", "var c:LONG s4 n0",
-      "var K:Long s0 n0 const=1", "var D:Long s0 n0 const=2", "var after:LONG s0 n0",
-      "type T s0 {x:LONG s0 n-1}"},
+     {"fn f() ret=Void s0 n0", "fn Beep() ret=Void s0 n0 external alias=B", "var c:Long s4 n0",
+      "var K:Long s0 n0 const=1", "var D:Long s0 n0 const=2", "var after:Long s0 n0",
+      "type T s0 {x:Long s0 n-1}"},
      ""},
     {"OnlyEndFunctionAndEndPropertyCloseBody",
      "FUNCTION f()\nEND CLASS\nDIM x AS LONG\nEND PROPERTY\nDIM y AS LONG\n",
-     {"fn f() ret=Void s0 n0", "var y:LONG s0 n0"}, ""},
+     {"fn f() ret=Void s0 n0", "var y:Long s0 n0"}, ""},
     {"BareEndSwallowsNextLinesFirstWord", "DIM a AS LONG\nEND\nDIM x AS LONG\nDIM y AS LONG\n",
-     {"var a:LONG s0 n0", "var y:LONG s0 n0"}, ""},
-    {"BareEndOnLastLine", "DIM a AS LONG\nEND", {"var a:LONG s0 n0"}, ""},
+     {"var a:Long s0 n0", "var y:Long s0 n0"}, ""},
+    {"BareEndOnLastLine", "DIM a AS LONG\nEND", {"var a:Long s0 n0"}, ""},
     {"SkippedLines",
      "APPTYPE CONSOLE DIM q AS LONG\nINTERFACEIGNORE DIM r AS LONG\nINTERFACESKIP DIM s AS LONG\n"
      "INTERFACEAPI more words DIM u AS LONG\nDIM x AS LONG\n",
-     {"var x:LONG s0 n0"}, ""},
+     {"var x:Long s0 n0"}, ""},
     // Properties are public whatever their access word.
     {"PropertyPair",
      "PUBLIC PROPERTY GET Width() AS LONG\nEND PROPERTY\nPUBLIC PROPERTY SET Width(v AS LONG)\nEND PROPERTY\n",
-     {"fn Width() ret=LONG s0 n0 property alias=GetWidth",
-      "fn Width(v:LONG) ret=void s0 n1 property alias=SetWidth"},
+     {"fn Width() ret=Long s0 n0 property alias=GetWidth",
+      "fn Width(v:Long) ret=void s0 n1 property alias=SetWidth"},
      ""},
     {"PropertyAccessWords", "PRIVATE PROPERTY GET A() AS Shape PTR\nEND PROPERTY\nPROTECTED PROPERTY SET B()\n",
      {"fn A() ret=Shape s0 n0 ptr property alias=GetA", "fn B() ret=void s0 n1 property alias=SetB"}, ""},
     {"PropertyBodyHidesVariables", "PUBLIC PROPERTY GET W() AS LONG\nPRIVATE a AS LONG\nEND PROPERTY\nPRIVATE b AS LONG\n",
-     {"fn W() ret=LONG s0 n0 property alias=GetW", "var b:LONG s2 n0"}, ""},
+     {"fn W() ret=Long s0 n0 property alias=GetW", "var b:Long s2 n0"}, ""},
     // Constants and user types.
     {"Constants",
      "CONST A = 10\nCONST S = \"Hello World\"\nCONST N - = 5\nDEFINE H &H10\nDEFINE B -1\nDEFINE W Width\n",
@@ -214,31 +214,31 @@ const PassCase passCases[] = {
      ""},
     {"ConstAccessWords", "PRIVATE CONST A = 1\nPROTECTED CONST B = 2\nPUBLIC CONST C = 3\n",
      {"var A:Long s2 n0 const=1", "var B:Long s1 n0 const=2", "var C:Long s0 n0 const=3"}, ""},
-    {"UserType", "TYPE Point\nx AS LONG\ny AS LONG\nEND TYPE\n", {"type Point s0 {x:LONG s0 n-1; y:LONG s0 n-1}"}, ""},
+    {"UserType", "TYPE Point\nx AS LONG\ny AS LONG\nEND TYPE\n", {"type Point s0 {x:Long s0 n-1; y:Long s0 n-1}"}, ""},
     {"TypeFields",
      "CONST MAXLEN = 32\nPRIVATE TYPE Rec\nname(32) AS BYTE\nflag AS Byte\nbuf(maxLen) AS BYTE\n"
      "link AS Rec PTR\nEND TYPE\nPUBLIC TYPE Q\nv AS LONG\nEND TYPE\n",
      {"var MAXLEN:Long s0 n0 const=32",
-      "type Rec s2 {name:BYTE s0 n32 array; flag:Byte s0 n-1; buf:BYTE s0 n-1 array size=maxLen; "
+      "type Rec s2 {name:Byte s0 n32 array; flag:Byte s0 n-1; buf:Byte s0 n-1 array size=maxLen; "
       "link:Rec s0 n-1 ptr}",
-      "type Q s0 {v:LONG s0 n-1}"},
+      "type Q s0 {v:Long s0 n-1}"},
      ""},
     // Comments and the last line.
     {"CommentEndsStatement", "DIM x AS LONG ' counter\nCONST A = 10 ' ten\nDIM y AS LONG\n",
-     {"var x:LONG s0 n0", "var A:Long s0 n0 const=10", "var y:LONG s0 n0"}, ""},
-    {"LastLineWithoutLineFeed", "DIM x AS LONG", {"var x:LONG s0 n0"}, ""},
+     {"var x:Long s0 n0", "var A:Long s0 n0 const=10", "var y:Long s0 n0"}, ""},
+    {"LastLineWithoutLineFeed", "DIM x AS LONG", {"var x:Long s0 n0"}, ""},
     {"EmptyFile", "", {}, ""},
     {"OnlyComments", "' one\n' two\n", {}, ""},
 
     // Keyword table errors.
-    {"ClassWithoutName", "CLASS\nDIM y AS LONG\n", {"var y:LONG s0 n0"},
+    {"ClassWithoutName", "CLASS\nDIM y AS LONG\n", {"var y:Long s0 n0"},
      E + "1,char:6 Expected class identifier. >>\n"},
     {"ExitSub", "EXIT SUB\n", {}, E + "1,char:6 Expected \"Function\". >>SUB\n"},
     {"UsingLiteral", "USING \"lib\"\n", {}, E + "1,char:6 Expected module name. >>\"lib\"\n"},
     {"UsingNothing", "USING\n", {}, E + "1,char:6 Expected module name. >>\n"},
     {"UsingNumber", "USING 2lib\n", {}, E + "1,char:7 Expected module name. >>2lib\n"},
     {"UsingPunctuation", "USING .\n", {}, E + "1,char:7 Expected module name. >>.\n"},
-    {"DimStatic", "DIM STATIC n AS LONG\nDIM m AS LONG\n", {"var m:LONG s0 n0"},
+    {"DimStatic", "DIM STATIC n AS LONG\nDIM m AS LONG\n", {"var m:Long s0 n0"},
      E + "1,char:5 DIM STATIC is not allowed. Use PRIVATE STATIC or PUBLIC STATIC. >>STATIC\n"},
     {"DimStaticInBody", "FUNCTION f()\nDIM STATIC n AS LONG\nEND FUNCTION\n", {"fn f() ret=Void s0 n0"}, ""},
     // Variable parser.
@@ -249,7 +249,7 @@ const PassCase passCases[] = {
     {"VarNoType", "DIM x AS\n", {}, E + "1,char:9 Expected Type, not end of line. >>\n"},
     {"VarInitialiser", "DIM x AS LONG = 5\n", {}, E + "1,char:15 Expected end of line. >>=\n"},
     // Function-header parser; a failed header opens no body.
-    {"HeaderNoName", "FUNCTION\nDIM z AS LONG\n", {"var z:LONG s0 n0"},
+    {"HeaderNoName", "FUNCTION\nDIM z AS LONG\n", {"var z:Long s0 n0"},
      E + "1,char:9 Expected Function Name, not end of line. >>\n"},
     {"HeaderNoParen", "FUNCTION f x\n", {}, E + "1,char:12 Expected \"(\" >>x\n"},
     {"HeaderPureWithoutType", "FUNCTION Draw() = 0\n", {},
@@ -267,7 +267,7 @@ const PassCase passCases[] = {
     {"ParamTypeCut", "FUNCTION f(a AS\n", {}, E + "1,char:15 Expected parameter type, not end of line. >>\n"},
     {"ParamListCut", "FUNCTION f(a AS LONG\n", {},
      E + "1,char:20 Expected \",\" or \")\", not end of line. >>\n"},
-    {"ParamsReadThenDropped", "FUNCTION f(a AS LONG, b)\nDIM z AS LONG\n", {"var z:LONG s0 n0"},
+    {"ParamsReadThenDropped", "FUNCTION f(a AS LONG, b)\nDIM z AS LONG\n", {"var z:Long s0 n0"},
      E + "1,char:22 Expected keyword \"As\". >>)\n"},
     {"HeaderCutByEndOfFile", "FUNCTION f(a AS", {}, E + "1,char:15 Expected parameter type, not end of line. >>\n"},
     // External-declaration parser.
@@ -307,12 +307,12 @@ const PassCase passCases[] = {
     {"ConstHex", "CONST A = &H10\n", {}, E + "1,char:11 unknown value assignment to const. >>&\n"},
     {"ConstTrailing", "CONST A = 10 20\n", {}, E + "1,char:14 Expected end of line. >>20\n"},
     // Recovery.
-    {"UnclosedLiteral", "CONST S = \"abc\nDIM x AS LONG\n", {"var x:LONG s0 n0"},
+    {"UnclosedLiteral", "CONST S = \"abc\nDIM x AS LONG\n", {"var x:Long s0 n0"},
      E + "1,char:15 " + quoteMessage + " >>\n"},
-    {"TwoErrors", "DIM 2x AS LONG\nDIM ok AS LONG\nCONST\n", {"var ok:LONG s0 n0"},
+    {"TwoErrors", "DIM 2x AS LONG\nDIM ok AS LONG\nCONST\n", {"var ok:Long s0 n0"},
      E + "1,char:5 Variables cannot begin with a number. >>2x\n" + E +
          "3,char:6 Expected CONST name not end of line. >>\n"},
-    {"LinesAfterComments", "' one\n' two\nDIM x AS LONG ' note\nDIM 2y AS LONG\n", {"var x:LONG s0 n0"},
+    {"LinesAfterComments", "' one\n' two\nDIM x AS LONG ' note\nDIM 2y AS LONG\n", {"var x:Long s0 n0"},
      E + "4,char:5 Variables cannot begin with a number. >>2y\n"},
 };
 
@@ -367,10 +367,10 @@ TEST_F(DeclarationPassTest, UsingChainParsesEachModuleOnceInRegistrationOrder) {
         Lines records;
     } expected[] = {
         {"prog.bas", "prog.cpp", {"Quillkit", "lib", "zeta"}, {}},
-        {"Quillkit.BAS", "Quillkit.cpp", {}, {"var kitLevel:LONG s0 n0"}},
+        {"Quillkit.BAS", "Quillkit.cpp", {}, {"var kitLevel:Long s0 n0"}},
         {"LIB.BAS", "LIB.cpp", {"LIB", "beta"}, {}},
-        {"ZETA.BAS", "ZETA.cpp", {"Beta"}, {"var z:LONG s0 n0"}},
-        {"BETA.BAS", "BETA.cpp", {}, {"var b:LONG s0 n0"}},
+        {"ZETA.BAS", "ZETA.cpp", {"Beta"}, {"var z:Long s0 n0"}},
+        {"BETA.BAS", "BETA.cpp", {}, {"var b:Long s0 n0"}},
     };
     ASSERT_EQ(tr.modules.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {
@@ -393,13 +393,13 @@ TEST_F(DeclarationPassTest, ModuleFileLetterCase) {
     ASSERT_EQ(tr.modules.size(), 3u);
     EXPECT_EQ(tr.modules[2]->fileName, "QUILLKIT.BAS");
     EXPECT_EQ(tr.modules[0]->usedModules, (Lines{"Quillkit", "quillkit"}));
-    EXPECT_EQ(describe(*tr.modules[2]), Lines{"var kitLevel:LONG s0 n0"});
+    EXPECT_EQ(describe(*tr.modules[2]), Lines{"var kitLevel:Long s0 n0"});
     EXPECT_EQ(tr.moduleCursor, 3);
 
     dir.write("tools.bas", "DIM loose AS LONG\n");
-    EXPECT_EQ(describe(*pass("USING tools\n").modules[2]), Lines{"var loose:LONG s0 n0"});
+    EXPECT_EQ(describe(*pass("USING tools\n").modules[2]), Lines{"var loose:Long s0 n0"});
     dir.write("TOOLS.BAS", "DIM exact AS LONG\n");
-    EXPECT_EQ(describe(*pass("USING tools\n").modules[2]), Lines{"var exact:LONG s0 n0"});
+    EXPECT_EQ(describe(*pass("USING tools\n").modules[2]), Lines{"var exact:Long s0 n0"});
     EXPECT_EQ(out.str(), "");
 
     // Two names that differ only in case: neither is taken.
@@ -436,13 +436,13 @@ TEST_F(DeclarationPassTest, FunctionPointerTypes) {
         const char* record;
     } cases[] = {
         {"Handler AS FUNCTION(a AS LONG, b AS STRING) AS LONG",
-         "typedef LONG(*LONGHandler)(LONG,STRING);\nLONGHandler Handler;\n", "",
-         "fn Handler(a:LONG, b:STRING) ret=LONG s0 n2 fnptr"},
+         "typedef Long(*LongHandler)(Long,String);\nLongHandler Handler;\n", "",
+         "fn Handler(a:Long, b:String) ret=Long s0 n2 fnptr"},
         {"Handler AS FUNCTION()", "typedef void(*voidHandler)();\nvoidHandler Handler;\n", "",
          "fn Handler() ret=void s0 n0 fnptr"},
         {"Handler AS FUNCTION(a AS long, p AS Point, s AS Sprite)",
-         "typedef void(*voidHandler)(long,Point,Sprite);\nvoidHandler Handler;\n", "",
-         "fn Handler(a:long, p:Point, s:Sprite) ret=void s0 n3 fnptr"},
+         "typedef void(*voidHandler)(Long,Point,Sprite);\nvoidHandler Handler;\n", "",
+         "fn Handler(a:Long, p:Point, s:Sprite) ret=void s0 n3 fnptr"},
         {"Handler AS FUNCTION(a AS Widget)", "", "Invalid data type.", ""},
         {"Handler AS FUNCTION a", "", "Expected ( after keyword \"Function\"", ""},
         {"Handler AS FUNCTION(a LONG)", "", "Epected \"As\"", ""},

@@ -226,10 +226,10 @@ TEST_F(ClassHeaderTest, ChainFlattensTopDownAndSkipsPrivatesAndConstructors) {
     EXPECT_EQ(c->inheritedVariables.size(), 2u);
 
     // The derived header was written before; the base's, written now, holds
-    // only the base's own members.
+    // only the base's own members, and a virtual destructor, as C extends it.
     EXPECT_EQ(headerOf(b),
               "#ifndef _B_\n#define _B_\n#include \"qztypes.h\"\n#include <string>\n"
-              "using namespace std;\nclass B: public A{\npublic:\n\n\t B();\n\tLong vb;\n"
+              "using namespace std;\nclass B: public A{\npublic:\n\n\t B();\n\tvirtual ~B(){}\n\tLong vb;\n"
               "protected:\n\n\tvirtual Long Fb();\nprivate:\n\n};\n\n#endif\n\n");
     EXPECT_EQ(headerOf(c),
               "#ifndef _C_\n#define _C_\n#include \"qztypes.h\"\n#include <string>\n"
@@ -363,11 +363,11 @@ const EmitCase variableCases[] = {
     {"pointer", "DIM p AS Long PTR\n", nullptr, "DIM", Emitter::Variable, false, "Long *p", ""},
     {"array of pointers", "DIM q(4) AS Long PTR\n", nullptr, "DIM", Emitter::Variable, false,
      "Long *q[4]", ""},
-    {"type as written", "dim k as long\n", nullptr, "DIM", Emitter::Variable, false, "long k", ""},
+    {"type in the support header's spelling", "dim k as long\n", nullptr, "DIM", Emitter::Variable, false, "Long k", ""},
     {"abstract class", "DIM s AS Shape\n", nullptr, "DIM", Emitter::Variable, false, "",
      "Cannot define a non pointer variable of a virtual class."},
     {"abstract class pointer", "DIM s AS shape PTR\n", nullptr, "DIM", Emitter::Variable, false,
-     "shape *s", ""},
+     "Shape *s", ""},
     {"concrete class", "DIM c AS Circle\n", nullptr, "DIM", Emitter::Variable, false, "Circle c", ""},
     {"size not a number", "DIM n(k) AS Long\n", nullptr, "DIM", Emitter::Variable, false, "",
      "Syntax error."},
@@ -382,7 +382,7 @@ const EmitCase variableCases[] = {
     {"more after the type", "DIM x AS Long y\n", nullptr, "DIM", Emitter::Variable, false, "",
      "Expected end of line."},
     {"function pointer", "DIM h AS FUNCTION(a AS LONG, b AS STRING) AS LONG\n", nullptr, "DIM",
-     Emitter::Variable, false, "typedef LONG(*LONGh)(LONG,STRING);\nLONGh h;\n", ""},
+     Emitter::Variable, false, "typedef Long(*Longh)(Long,String);\nLongh h;\n", ""},
     {"api module global is inline", "INTERFACEAPI\nDIM g(3) AS Long\n", nullptr, "DIM",
      Emitter::Variable, false, "inline Long g[3]", ""},
     {"api module local is not inline", "INTERFACEAPI\nDIM g AS Long\n", nullptr, "DIM",

@@ -8,6 +8,7 @@ public:
 
 	virtual Double Area()=0;
 	 Shape();
+	virtual ~Shape(){}
 protected:
 
 	Long n;

@@ -7,6 +7,7 @@ class Aa{
 public:
 
 	virtual Long Fa(Long &n);
+	virtual ~Aa(){}
 protected:
 
 	Long va;

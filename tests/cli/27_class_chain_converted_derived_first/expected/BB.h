@@ -7,6 +7,7 @@ class Bb: public Aa{
 public:
 
 	virtual Long Fb()=0;
+	virtual ~Bb(){}
 	Long vb;
 protected:
 

@@ -12,8 +12,8 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 }
 };
 Void f (){
-typedef LONG(*LONGh)(LONG,STRING);
-LONGh h;
+typedef Long(*Longh)(Long,String);
+Longh h;
 ;
 
 typedef void(*voidk)();

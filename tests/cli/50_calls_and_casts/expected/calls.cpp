@@ -20,7 +20,7 @@ Point pts[4];
 Long Add (Long a,Long b);
 Void Bump (Long &n);
 Void Show (String text);
-Void Move (Point &p,Long dx);
+Void Move (Point *p,Long dx);
 Void Main ();
 extern "C"{
 int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,int nFunsterStil)
@@ -45,8 +45,8 @@ Print(text);
 }
 
 
-Void Move (Point &p,Long dx){
-p.x=p.x+dx;
+Void Move (Point *p,Long dx){
+p->x=p->x+dx;
 }
 
 
@@ -56,8 +56,8 @@ Bump(count);
 Show((String)count);
 Show("5");
 d=Add((count + 1) * 2,count | 1);
-Move(pt,3);
-Move(pts[1],4);
+Move(&pt,3);
+Move(&pts[1],4);
 s=Str(sizeof(pt))+" "+Str(sizeof(d));
 Show(s);
 Show(Str(pt.x) + "," + Str(pts[1].x));

@@ -19,7 +19,7 @@ Point pts[3];
 Long i;
 
 
-Long Width (Rect &q);
+Long Width (Rect *q);
 Void Main ();
 extern "C"{
 int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,int nFunsterStil)
@@ -29,8 +29,8 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 
 }
 };
-Long Width (Rect &q){
-return q.br.x-q.tl.x;
+Long Width (Rect *q){
+return q->br.x-q->tl.x;
 }
 
 
@@ -40,7 +40,7 @@ r.tl.y=3;
 r.br.x=12;
 r.br.y=8;
 r.tags[1]=7;
-Print("width " + Str(Width(r)));
+Print("width " + Str(Width(&r)));
 Print("height " + Str(r.br.y - r.tl.y));
 Print("tag " + Str(r.tags[1]));
 for (i=0;i<=2;i=i+1){

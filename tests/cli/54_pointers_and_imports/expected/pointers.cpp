@@ -24,13 +24,13 @@ return n*n;
 
 
 Void Main (){
-typedef LONG(*LONGop)(LONG);
-LONGop op;
+typedef Long(*Longop)(Long);
+Longop op;
 ;
 
-op=(LONGop)Twice;
+op=(Longop)Twice;
 Print("twice 5 = " + Str(op(5)));
-op=(LONGop)Square;
+op=(Longop)Square;
 Print("square 5 = " + Str(op(5)));
 }
 
