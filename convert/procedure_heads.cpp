@@ -104,6 +104,7 @@ void Translator::emitParameters(const FunctionRecord& function, bool registerLoc
         local->name = parameter->name;
         local->type = parameter->type;
         local->isPointer = passesAddress(*parameter);
+        local->byRef = parameter->byRef;
         local->declaredLine = reader.line;
         localVariables.push_back(local);
     }

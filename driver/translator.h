@@ -119,6 +119,8 @@ public:
     void translateIndex();
     // Lookups of the expression translators; all ignore letter case.
     bool isPointerVariable(const std::string& name) const;
+    // A BYREF object or TYPE parameter: a pointer that stands for the value.
+    bool isAddressParameter(const std::string& name) const;
     bool isArrayVariable(const std::string& name) const;
     std::string variableStructType(const std::string& name) const;
     bool isTypeName(const std::string& name) const;

@@ -69,8 +69,11 @@ Target translateTarget(Translator& t) {
     target.type = t.variableType(r.token);
     target.name = writtenVariableName(t, r.token, r.tokenAsWritten);
     target.pointer = t.isPointerVariable(r.token);
-    if (!t.variableStructType(r.token).empty())
-        target.type = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
+    if (!t.variableStructType(r.token).empty()) {
+        // A member gives its own type; the variable assigned whole keeps its TYPE.
+        const std::string memberType = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
+        if (!memberType.empty() || r.token != "=") target.type = memberType;
+    }
     else if (t.isClassName(target.type))
         objectTarget(t, target);
     else if (!target.type.empty())
@@ -193,6 +196,8 @@ void Translator::translateAssignment(const std::string&, const std::string&) {
         destroyTarget(*this, written, wholeArray);
         return;
     }
+    // A BYREF parameter assigned whole: the caller's value is replaced.
+    if (written == target.name && isAddressParameter(target.name)) output << "*";
     output << written << "=";
     if (r.token == "CLASSCAST")
         classCast(*this, target);

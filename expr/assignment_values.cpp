@@ -143,7 +143,8 @@ bool assignmentStep(Translator& t, const std::string& targetType) {
     if (r.token == "ADDRESSOF") {
         addressOf(t);
     } else if (!t.variableStructType(r.token).empty()) {
-        t.translateMemberAccess("", false);
+        // A BYREF parameter stands for the value it points to.
+        t.translateMemberAccess(t.isAddressParameter(r.token) ? targetType : "", false);
     } else if (!t.functionSpelling(r.token).empty()) {
         t.translateCall(valueContext(targetType));
     } else if (t.isClassName(t.variableType(r.token))) {

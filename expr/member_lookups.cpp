@@ -71,6 +71,11 @@ bool Translator::isPointerVariable(const std::string& name) const {
     return variable && variable->isPointer;
 }
 
+bool Translator::isAddressParameter(const std::string& name) const {
+    const VariableRecord* variable = visibleVariable(*this, name);
+    return variable && variable->byRef && variable->isPointer;
+}
+
 bool Translator::isArrayVariable(const std::string& name) const {
     const VariableRecord* variable = visibleVariable(*this, name);
     return variable && variable->isArray;
