@@ -93,14 +93,7 @@ void Translator::convertStatement() {
         emitProcedureHeader();
         return;
     }
-    if (r.token == "SELECT") {
-        r.nextToken();
-        if (r.token != "CASE") throw SyntaxError{"Syntax Error"};
-        r.nextToken();
-        if (variableType(r.token).empty()) throw SyntaxError{"Expected a variable for Select Case."};
-        output << I << "switch(" << r.tokenAsWritten << ")\n{\n";
-        return;
-    }
+    if (r.token == "SELECT") return convertSelect();
     if (r.token == "CASE") return convertCase();
     if (r.token == "IF") {
         ifStack.push_back(r.line);
@@ -182,6 +175,7 @@ void Translator::convertStatement() {
         return;
     }
     if (r.token == "FOR") {
+        forStack.push_back(r.line);
         output << I;
         translateForHeader();
         output << I << "{\n";
@@ -190,6 +184,10 @@ void Translator::convertStatement() {
     if (r.token == "NEXT") {
         r.nextToken();
         if (variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
+        if (forStack.empty()) throw SyntaxError{"NEXT without FOR."};
+        // The loop's braces end the variables declared inside it.
+        closeScope(forStack.back(), r.line);
+        forStack.pop_back();
         output << I << "}//closing loop\n";
         return;
     }
@@ -280,23 +278,62 @@ void Translator::convertAccessWordLine() {
     }
 }
 
-/* casestat -> CASE label | CASE "-" number | CASE ELSE */
+namespace {
+
+// C++ switches on whole numbers only.
+bool isWholeNumberType(const std::string& type) {
+    static const char* const types[] = {"Long", "Integer", "Byte", "Boolean", "Short", "Char", "Any"};
+    for (const char* whole : types)
+        if (type == whole) return true;
+    return false;
+}
+
+}  // namespace
+
+/* selectstat -> SELECT CASE variable */
+void Translator::convertSelect() {
+    SourceReader& r = reader;
+    r.nextToken();
+    if (r.token != "CASE") throw SyntaxError{"Syntax Error"};
+    // Opened even when its head fails, so that its CASEs and END SELECT
+    // are not reported as well.
+    selectStack.push_back(SelectBlock{r.line, false});
+    r.nextToken();
+    const std::string type = variableType(r.token);
+    if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
+    if (type == "Single" || type == "Double") throw SyntaxError{"SELECT CASE needs a whole number."};
+    if (!isWholeNumberType(type) || isPointerVariable(r.token)) throw SyntaxError{"SELECT CASE needs a number."};
+    const std::string declared = declaredVariableName(r.token);
+    output << r.indent << "switch(" << (declared.empty() ? r.tokenAsWritten : declared) << ")\n{\n";
+}
+
+/* casestat -> CASE label | CASE "-" number | CASE ELSE
+   Each CASE body is a block of its own, so that declarations in it end there. */
 void Translator::convertCase() {
     SourceReader& r = reader;
     const std::string& I = r.indent;
+    if (selectStack.empty()) throw SyntaxError{"CASE without SELECT CASE."};
     r.nextToken();
+    SelectBlock& select = selectStack.back();
+    if (select.caseOpen) {
+        closeScope(select.caseLine, r.line);
+        output << I << "}\n";
+    }
     output << I << "break;\n";
     if (r.token == "ELSE") {
-        output << I << "default:\n";
+        output << I << "default:{\n";
     } else {
-        std::string label = r.tokenAsWritten;
+        // A constant as its declaration spells it.
+        const std::string declared = declaredVariableName(r.token);
+        std::string label = declared.empty() ? r.tokenAsWritten : declared;
         if (r.token == "-") {
             r.nextToken();
             label += r.tokenAsWritten;
         }
-        output << I << "case " << label << ":\n";
+        output << I << "case " << label << ":{\n";
     }
-    caseStack.push_back(r.line);
+    select.caseLine = r.line;
+    select.caseOpen = true;
 }
 
 /* endstat -> END (IF | FUNCTION | PROPERTY | CLASS | SELECT) */
@@ -323,9 +360,13 @@ void Translator::convertEnd() {
         insideProcedure = false;
     } else if (r.token == "CLASS") {
     } else if (r.token == "SELECT") {
-        if (caseStack.empty()) throw SyntaxError{"END SELECT without SELECT CASE."};
-        closeScope(caseStack.back(), r.line);
-        caseStack.pop_back();
+        if (selectStack.empty()) throw SyntaxError{"END SELECT without SELECT CASE."};
+        const SelectBlock select = selectStack.back();
+        selectStack.pop_back();
+        if (select.caseOpen) {
+            closeScope(select.caseLine, r.line);
+            output << I << "}\n";
+        }
         output << I << "break;\n}\n";
     } else {
         throw SyntaxError{"Syntax error."};

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "driver/translator.h"
+#include "symbols/colliding_names.h"
 #include "source/syntax_error.h"
 
 bool Translator::isAbstractClass(const std::string& typeName) const {
@@ -12,6 +13,14 @@ bool Translator::isAbstractClass(const std::string& typeName) const {
         if (module->isClassModule && upperCase(module->className) == wanted)
             return module->hasPureVirtual;
     return false;
+}
+
+// The current module's constant declared on this line, if any.
+const VariableRecord* Translator::ownConstant(int32_t line) const {
+    if (!currentModule) return nullptr;
+    for (const auto& variable : currentModule->variables)
+        if (variable->isConstant && variable->declaredLine == line) return variable.get();
+    return nullptr;
 }
 
 bool Translator::isModuleVariable(const std::string& name) const {
@@ -33,7 +42,7 @@ bool Translator::isLocalVariable(const std::string& name) const {
 void Translator::emitVariableDefinition(int32_t declarationLine) {
     SourceReader& r = reader;
     if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
-    const std::string name = r.tokenAsWritten;
+    const std::string name = collisionFreeSpelling(r.tokenAsWritten);
     std::string declarator = name;
     bool isArray = false;
     int32_t size = -1;
@@ -97,20 +106,27 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
 void Translator::emitConstant() {
     SourceReader& r = reader;
     const bool define = r.token == "DEFINE";
+    if (const VariableRecord* early = ownConstant(r.line)) {
+        if (early->declaredEarly) {
+            skipLine();
+            return;
+        }
+    }
     if (define) output << "#define ";
     r.nextToken();
+    const std::string name = collisionFreeSpelling(r.tokenAsWritten);
     if (!define) {
         // A string constant keeps its type; every other CONST is a long.
         bool isText = false;
         if (currentModule)
             for (const auto& variable : currentModule->variables)
-                if (variable->isConstant && variable->name == r.tokenAsWritten) {
+                if (variable->isConstant && variable->name == name) {
                     isText = variable->type == "String";
                     break;
                 }
         output << (isText ? "const String " : "const long ");
     }
-    output << r.tokenAsWritten;
+    output << name;
     r.nextToken();
     bool negative = false;
     if (r.token == "-") {
@@ -187,27 +203,80 @@ void Translator::emitExternalDeclaration() {
     while (!r.lineEnded && !r.atEof) r.nextToken();
 }
 
+namespace {
+
+void writeStruct(std::ostream& out, const TypeRecord& type) {
+    out << "struct " << type.name << "{\n";
+    for (const auto& field : type.fields) {
+        // A String PTR field is a character buffer; every PTR keeps its "*".
+        const bool charBuffer = field->type == "String" && field->isPointer;
+        out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
+            << field->name;
+        if (field->isArray) {
+            if (!field->arraySizeName.empty())
+                out << "[" << field->arraySizeName << "]";
+            else
+                out << "[" << field->arraySize << "]";
+        }
+        out << ";\n";
+    }
+    out << "};\n";
+}
+
+// A module-level constant as its CONST or DEFINE line writes it.
+void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
+    const std::string& value = constant.constValue;
+    if (!constant.isMacro) {
+        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
+            << ";\n";
+        return;
+    }
+    out << "#define " << constant.name;
+    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
+        out << " 0x" << upperCase(value.substr(2));
+    else
+        out << " " << value;
+    out << "\n";
+}
+
+// The declarator of a module variable: its "*"s and its size.
+std::string declarator(const VariableRecord& variable) {
+    std::string text = (variable.isPointer ? "*" : "") + variable.name;
+    if (variable.isArray && variable.arraySize == -1) return "*" + text;
+    if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
+    return text;
+}
+
+}  // namespace
+
+// In front of a module's first procedure: the module-level TYPEs, constants
+// and variables declared below it, so that every procedure may use them,
+// as it may call every function. The TYPE and constant lines then write
+// nothing more; a variable is declared extern here and defined at its line.
+void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headLine) {
+    for (const auto& type : module.types) {
+        if (type->declaredLine <= headLine) continue;
+        writeStruct(output, *type);
+        type->declaredEarly = true;
+    }
+    for (const auto& variable : module.variables) {
+        if (variable->declaredLine <= headLine) continue;
+        if (variable->isConstant) {
+            writeConstantDefinition(output, *variable);
+            variable->declaredEarly = true;
+        } else if (variable->scope != SCOPE_STATIC_VARIABLE && upperCase(variable->type) != "FUNCTION") {
+            output << "extern " << variable->type << " " << declarator(*variable) << ";\n";
+        }
+    }
+}
+
 /* usertype -> TYPE name EOL { field EOL } END TYPE EOL */
 void Translator::emitTypeDefinition() {
     SourceReader& r = reader;
     r.nextToken();
-    const TypeRecord* type = findType(r.tokenAsWritten);
+    const TypeRecord* type = findType(collisionFreeSpelling(r.tokenAsWritten));
     if (!type) throw SyntaxError{"Syntax error."};
-    output << "struct " << type->name << "{\n";
-    for (const auto& field : type->fields) {
-        // A String PTR field is a character buffer; every PTR keeps its "*".
-        const bool charBuffer = field->type == "String" && field->isPointer;
-        output << "\t" << (charBuffer ? std::string("Char") : field->type)
-               << (field->isPointer ? "*" : "") << " " << field->name;
-        if (field->isArray) {
-            if (!field->arraySizeName.empty())
-                output << "[" << field->arraySizeName << "]";
-            else
-                output << "[" << field->arraySize << "]";
-        }
-        output << ";\n";
-    }
-    output << "};\n";
+    if (!type->declaredEarly) writeStruct(output, *type);
 
     // The field lines were registered by the declaration pass: skip to END.
     for (;;) {

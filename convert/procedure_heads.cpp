@@ -30,10 +30,7 @@ FunctionRecord* ownFunction(const ModuleRecord& module, const std::string& upper
 void Translator::emitProcedureHeader() {
     SourceReader& r = reader;
     ModuleRecord& module = *currentModule;
-    if (!prologueWritten) {
-        prologueWritten = true;
-        emitPrologue(module);
-    }
+    emitModulePrologue(module);
     if (insideProcedure) throw SyntaxError{"Missing End Function for previous function."};
     afterPureVirtualHead = false;
     const int32_t startLine = r.line;
@@ -70,10 +67,7 @@ void Translator::emitProcedureHeader() {
 void Translator::emitPropertyHeader() {
     SourceReader& r = reader;
     ModuleRecord& module = *currentModule;
-    if (!prologueWritten) {
-        prologueWritten = true;
-        emitPrologue(module);
-    }
+    emitModulePrologue(module);
     afterPureVirtualHead = false;
     insideProcedure = true;
     procedureStack.push_back(r.line);
@@ -110,14 +104,33 @@ void Translator::emitParameters(const FunctionRecord& function, bool registerLoc
     }
 }
 
-void Translator::emitPrologue(const ModuleRecord& module) {
+// Before a module's first procedure head. The first head of the run gets
+// the program's prologue; an API module, whose functions may call each
+// other in any order too, gets its own prototypes at its first head.
+void Translator::emitModulePrologue(ModuleRecord& module) {
+    const bool firstOfRun = !prologueWritten;
+    prologueWritten = true;
+    if (module.isClassModule || module.prototypesWritten) return;
+    if (!firstOfRun && !module.isApiModule) return;
+    module.prototypesWritten = true;
+    // A library is linked into programs that have an entry point of their own.
+    emitPrologue(module, firstOfRun && !libraryMode);
+}
+
+void Translator::emitPrologue(const ModuleRecord& module, bool withEntryPoint) {
     if (module.isClassModule) return;
+    emitEarlyDeclarations(module, reader.line);
+    // An API module's header may be included by several translation units.
+    const char* linkage = module.isApiModule ? "inline " : "";
     for (const auto& function : module.functions) {
         if (function->builtIn || function->isExternal) continue;
-        output << (function->isStatic ? "static " : "") << function->returnType << " "
-               << (function->returnsPointer ? "*" : "") << function->name << " " << "("
+        // A property is called through its accessors.
+        const std::string& name = function->isProperty ? function->aliasName : function->name;
+        output << (function->isStatic ? "static " : linkage) << function->returnType << " "
+               << (function->returnsPointer ? "*" : "") << name << " " << "("
                << parameterList(*this, *function) << ");\n";
     }
+    if (!withEntryPoint) return;
     output << "extern \"C\"{\n"
            << "int __stdcall WinMain ("
            << "long hThisInstance,long hPrevInstance"

@@ -49,6 +49,7 @@ public:
     // support header does); any other name unchanged.
     std::string declaredTypeSpelling(const std::string& type) const;
     void settleTypeSpellings();
+    void settleNameSpellings();
     void runDeclarationPass(std::string fileName);
     // Opens a module in the reader: the working directory first, then the
     // include directory. False when it is in neither.
@@ -78,6 +79,7 @@ public:
     void convertStatement();
     void convertAccessWordLine();
     void convertEnd();
+    void convertSelect();
     void convertCase();
     void closeScope(int32_t openingLine, int32_t closingLine);
     bool isClassName(const std::string& name) const;
@@ -89,13 +91,16 @@ public:
     void emitConstant();
     void emitExternalDeclaration();
     void emitTypeDefinition();
+    void emitEarlyDeclarations(const ModuleRecord& module, int32_t headLine);
+    const VariableRecord* ownConstant(int32_t line) const;
     bool isAbstractClass(const std::string& typeName) const;
     bool isModuleVariable(const std::string& name) const;
     bool isLocalVariable(const std::string& name) const;
     // Procedure heads and the program prologue.
     void emitProcedureHeader();
     void emitPropertyHeader();
-    void emitPrologue(const ModuleRecord& module);
+    void emitModulePrologue(ModuleRecord& module);
+    void emitPrologue(const ModuleRecord& module, bool withEntryPoint);
     FunctionRecord* findProperty(const std::string& upperKey) const;
     void emitParameters(const FunctionRecord& function, bool registerLocals);
     // A BYREF parameter of a class or TYPE: declared and passed as a pointer.
@@ -155,7 +160,14 @@ public:
     std::vector<int32_t> ifStack;
     std::vector<int32_t> whileStack;
     std::vector<int32_t> procedureStack;
-    std::vector<int32_t> caseStack;
+    std::vector<int32_t> forStack;
+    // An open SELECT CASE: the line of its latest CASE, and whether that
+    // CASE's block (its own C++ braces) is open.
+    struct SelectBlock {
+        int32_t caseLine = 0;
+        bool caseOpen = false;
+    };
+    std::vector<SelectBlock> selectStack;
     std::vector<std::string> resources;
     ModuleRecord* currentModule = nullptr;
     std::ofstream output;

@@ -11,6 +11,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     if (r.lineEnded) throw SyntaxError{"Expected CONST name not end of line."};
     auto constant = std::make_shared<VariableRecord>();
     constant->name = r.tokenAsWritten;
+    if (!insideProcedure) constant->declaredLine = r.line;
     r.nextToken();
     bool minus = false;
     if (r.token == "-") {

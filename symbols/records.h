@@ -31,6 +31,9 @@ struct VariableRecord {
     bool isArray = false;
     int32_t declaredLine = 0;
     std::string arraySizeName;
+    // A module-level constant or variable below the module's first
+    // procedure was declared in front of the procedures already.
+    bool declaredEarly = false;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property
@@ -61,6 +64,10 @@ struct TypeRecord {
     std::vector<std::shared_ptr<VariableRecord>> fields;
     std::string name;
     int32_t scope = 0;
+    // The TYPE line, and whether the struct was written in front of the
+    // module's procedures already (it stands below the first of them).
+    int32_t declaredLine = 0;
+    bool declaredEarly = false;
 };
 
 // One source module. Records are shared: a derived class's module lists the
@@ -85,6 +92,9 @@ struct ModuleRecord {
     std::vector<std::shared_ptr<TypeRecord>> types;
     std::string fileName;
     std::string baseClassName;
+    // The prototypes (and early declarations) in front of the module's
+    // first procedure have been written.
+    bool prototypesWritten = false;
     // Members appended from a base class: the class header leaves them out,
     // since they reach C++ through the base.
     std::vector<const FunctionRecord*> inheritedFunctions;

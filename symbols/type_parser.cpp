@@ -10,6 +10,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
     r.nextToken();
     type->name = r.tokenAsWritten;
     type->scope = scope;
+    if (!insideProcedure) type->declaredLine = r.line;
     r.nextToken();
     if (!r.lineEnded) throw SyntaxError{"Expected new line"};
     while (r.token != "END") {

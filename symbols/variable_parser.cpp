@@ -7,6 +7,9 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
     auto variable = std::make_shared<VariableRecord>();
     variable->name = r.tokenAsWritten;
+    // Module level: the conversion pass declares it early when it stands
+    // below a procedure that may use it.
+    if (!insideProcedure) variable->declaredLine = r.line;
     r.nextToken();
     if (r.token == "(") {
         variable->isArray = true;

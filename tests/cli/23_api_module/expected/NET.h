@@ -7,6 +7,7 @@ using namespace std;
 
 inline Long counter;
 
+inline Long Ping ();
 inline Long Ping (){
 }
 

@@ -18,14 +18,17 @@ Void f (){
 {
 
 	break;
-	case 1:
+	case 1:{
 
+	}
 	break;
-	case -1:
+	case -1:{
 
+	}
 	break;
-	default:
+	default:{
 
+	}
 	break;
 }
 

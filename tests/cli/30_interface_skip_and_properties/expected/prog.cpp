@@ -4,8 +4,8 @@
 using namespace std;
 #include "WIDGET.h";
 #include "GADGET.h";
-Long Width ();
-void Width (Long v);
+Long GetWidth ();
+void SetWidth (Long v);
 extern "C"{
 int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,int nFunsterStil)
 {

@@ -22,21 +22,25 @@ switch(n)
 {
 
 break;
-case 1:
+case 1:{
 
 	Print("one");
+}
 break;
-case 2:
+case 2:{
 
 	Print("two");
+}
 break;
-case -1:
+case -1:{
 
 	Print("minus one");
+}
 break;
-default:
+default:{
 
 	Print("many");
+}
 break;
 }
 
