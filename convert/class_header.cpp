@@ -126,6 +126,8 @@ void Translator::emitClassHeader(const std::string& fileName) {
     }
     header << "};\n\n"
            << "#endif\n\n";
+    header.flush();
+    if (!header) reportUnwritable(changeExtension(fileName, "h"));
 }
 
 namespace {

@@ -17,6 +17,12 @@ void Translator::convertCurrentModule() {
     }
     module.cppFileName = changeExtension(module.fileName, module.isApiModule ? "h" : "cpp");
     output.open(host::nativePath(module.cppFileName), std::ios::out | std::ios::trunc | std::ios::binary);
+    if (!output.is_open()) {
+        // Nothing is built from a module whose code could not be written.
+        reportUnwritable(module.cppFileName);
+        output.clear();
+        return;
+    }
     if (module.isApiModule && !module.isClassModule) {
         const std::string guard = stripExtension(module.fileName);
         output << "#ifndef _" << guard << "_API_\n"
@@ -31,8 +37,16 @@ void Translator::convertCurrentModule() {
     convertStatements();
     reader.close();
     if (module.isApiModule) output << "#endif\n\n";
+    output.flush();
+    if (!output) reportUnwritable(module.cppFileName);
     output.close();
     output.clear();
+}
+
+void Translator::reportUnwritable(const std::string& fileName) {
+    console << "unable to write output file: " << fileName << "\n";
+    console.flush();
+    hasErrors = true;
 }
 
 void Translator::convertStatements() {

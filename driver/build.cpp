@@ -39,14 +39,19 @@ static std::vector<std::pair<std::string, std::string>> headerAliases(
     return aliases;
 }
 
+// A tool that cannot start or fails makes the run fail; the build goes on
+// with its remaining steps, as their commands would on their own.
+void Translator::runTool(const host::Command& command) {
+    if (!host::runCommand(command, console)) toolFailed = true;
+}
+
 void Translator::buildExecutable(std::string cppFileName) {
     const std::string install = installDirectory();
     std::string resourceList;
     std::vector<std::string> resourceArguments;
     for (const std::string& r : resources) {
-        host::runCommand({"windres.exe " + std::string(" ") + r + ".rc" + " -O COFF -o" + r + ".res",
-                          {"windres.exe", r + ".rc", "-O", "COFF", "-o" + r + ".res"}},
-                         console);
+        runTool({"windres.exe " + std::string(" ") + r + ".rc" + " -O COFF -o" + r + ".res",
+                 {"windres.exe", r + ".rc", "-O", "COFF", "-o" + r + ".res"}});
         resourceList += r + ".res ";
         resourceArguments.push_back(r + ".res");
     }
@@ -81,7 +86,7 @@ void Translator::buildExecutable(std::string cppFileName) {
     compile.arguments.insert(compile.arguments.begin() + 1, aliasArguments.begin(), aliasArguments.end());
     console << "Calling compiler: " << compile.text << "\n";
     console.flush();
-    host::runCommand(compile, console);
+    runTool(compile);
     host::removeHeaderAliases();
 }
 
@@ -104,10 +109,10 @@ void Translator::buildLibrary(std::string cppFileName) {
         archive.arguments.push_back(objectName);
         console << "creating: " << objectName << "\n";
         console.flush();
-        host::runCommand(compile, console);
+        runTool(compile);
     }
     host::removeHeaderAliases();
-    host::runCommand(archive, console);
+    runTool(archive);
 }
 
 void Translator::deleteGeneratedSources() {

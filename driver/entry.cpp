@@ -37,7 +37,7 @@ int Translator::run(const std::vector<std::string>& arguments) {
             console << "unable to continue translating. Required function, declare, type or "
                        "variable failed to parse.\n";
             console.flush();
-            return 0;
+            return 1;
         }
         return finishRun(sourceFile);
     } catch (const FatalStop& stop) {
@@ -83,5 +83,6 @@ int Translator::finishRun(const std::string& sourceFile) {
     console.flush();
 
     if (!keepSource) deleteGeneratedSources();
-    return 0;
+    // Errors and failed tools are a failed run, for make and scripts alike.
+    return hasErrors || declarationFailed || toolFailed ? 1 : 0;
 }

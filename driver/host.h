@@ -37,9 +37,10 @@ struct Command {
     std::vector<std::string> arguments;  // arguments[0]: the tool as the text names it
 };
 
-// Runs the command and waits for it; its result is not examined. A tool
-// that cannot be started is reported on the console in one line.
-void runCommand(const Command& command, std::ostream& console);
+// Runs the command and waits for it. A tool that cannot be started is
+// reported on the console in one line. True when the tool ran and ended
+// with status 0.
+bool runCommand(const Command& command, std::ostream& console);
 
 // The line the Windows command interpreter is given for a command: the text
 // without its final line feed (Wine's interpreter would hand that on to the

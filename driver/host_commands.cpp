@@ -67,10 +67,11 @@ std::string deletionLine(const std::string& name) {
 
 namespace host {
 
-void runCommand(const Command& command, std::ostream& console) {
+bool runCommand(const Command& command, std::ostream& console) {
     console.flush();
     std::fflush(stdout);
-    std::system(interpreterLine(command).c_str());
+    // The interpreter's status is the tool's, or its own when it found none.
+    return std::system(interpreterLine(command).c_str()) == 0;
 }
 
 void deleteFile(const std::string& name, std::ostream& console) {
@@ -117,8 +118,8 @@ std::filesystem::path aliasFolder;
 
 }  // namespace
 
-void runCommand(const Command& command, std::ostream& console) {
-    if (command.arguments.empty()) return;
+bool runCommand(const Command& command, std::ostream& console) {
+    if (command.arguments.empty()) return false;
     std::vector<std::string> arguments;
     arguments.push_back(crossTool(command.arguments[0]));
     for (size_t i = 1; i < command.arguments.size(); ++i) arguments.push_back(nativePath(command.arguments[i]));
@@ -133,11 +134,13 @@ void runCommand(const Command& command, std::ostream& console) {
     if (error != 0) {
         console << "unable to run " << arguments[0] << ": " << std::strerror(error) << "\n";
         console.flush();
-        return;
+        return false;
     }
-    int status;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    int status = 0;
+    pid_t waited;
+    while ((waited = waitpid(child, &status, 0)) < 0 && errno == EINTR) {
     }
+    return waited == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void deleteFile(const std::string& name, std::ostream&) {

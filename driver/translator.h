@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/host.h"
 #include "source/source_reader.h"
 #include "symbols/records.h"
 
@@ -28,6 +29,7 @@ public:
     // Steps after the declaration pass: conversion, build decision, deletion.
     int finishRun(const std::string& sourceFile);
     void buildExecutable(std::string cppFileName);
+    void runTool(const host::Command& command);
     void buildLibrary(std::string cppFileName);
     void deleteGeneratedSources();
 
@@ -75,6 +77,9 @@ public:
 
     // --- convert/: conversion pass ----------------------------------------
     void convertCurrentModule();
+    // An output file that could not be created or written: reported, and
+    // the run builds nothing.
+    void reportUnwritable(const std::string& fileName);
     void convertStatements();
     void convertStatement();
     void convertAccessWordLine();
@@ -172,6 +177,8 @@ public:
     ModuleRecord* currentModule = nullptr;
     std::ofstream output;
     bool hasErrors = false;
+    // A tool of the build step could not be started or failed.
+    bool toolFailed = false;
 
     // Options from the command line.
     bool libraryMode = false;

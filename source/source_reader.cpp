@@ -3,6 +3,8 @@
 // diagnostics rely on the exact rules of each token kind below.
 #include "source/source_reader.h"
 
+#include <filesystem>
+
 #include "source/syntax_error.h"
 
 namespace {
@@ -32,9 +34,21 @@ bool SourceReader::open(const std::string& fileName) {
         input.setstate(std::ios::failbit);
         return false;
     }
+    // A folder opens as an empty stream on some hosts: it is no module.
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error)) return false;
     // Binary: carriage returns are dropped by readChar on every host alike.
     input.open(fileName, std::ios::in | std::ios::binary);
-    return input.is_open();
+    if (!input.is_open()) return false;
+    // A UTF-8 byte-order mark, as some Windows editors write one, is no text.
+    static const char bom[] = "\xEF\xBB\xBF";
+    char first[3] = {};
+    input.read(first, 3);
+    if (input.gcount() != 3 || first[0] != bom[0] || first[1] != bom[1] || first[2] != bom[2]) {
+        input.clear();
+        input.seekg(0);
+    }
+    return true;
 }
 
 void SourceReader::close() {

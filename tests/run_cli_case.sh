@@ -9,7 +9,8 @@
 #   case/expected/     files the run must leave in the working directory, byte for byte
 #   case/absent        names of files the run must not leave there, one per line
 #   case/fake_tools    when present, the MinGW tools are stand-ins that log their
-#                      arguments to tools.log in the working directory
+#                      arguments to tools.log in the working directory; the
+#                      tool it names, if any, fails
 #   case/no_tools      when present, no tool can be found on the search path
 #   case/compiles      when present, every generated .cpp must compile with the
 #                      MinGW cross compiler against the support headers
@@ -39,6 +40,7 @@ cd "$tmp/work"
 if [ -e "$case_dir/fake_tools" ]; then
   export PATH="$script_dir/fake_tools:$PATH"
   export PLIX_TOOL_LOG="$tmp/work/tools.log"
+  export PLIX_FAKE_TOOL_FAILS="$(head -n 1 "$case_dir/fake_tools")"
 fi
 launcher=()
 if [ -e "$case_dir/no_tools" ]; then

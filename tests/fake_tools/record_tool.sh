@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Stands in for a MinGW cross tool in the build-step cases: records how it
 # was called, one bracketed argument at a time, so that argument boundaries
-# (blanks in names) show.
+# (blanks in names) show. The tool named by PLIX_FAKE_TOOL_FAILS ends with
+# status 1, as a compiler does on an error.
 {
   printf '%s' "$(basename "$0")"
   for a in "$@"; do
@@ -14,4 +15,5 @@
 for a in "$@"; do
   case "$a" in -I/tmp/plix-headers-*) ls "${a#-I}" | sed 's/^/  alias: /' >> "${PLIX_TOOL_LOG:-/dev/null}";; esac
 done
+[ "$(basename "$0")" = "${PLIX_FAKE_TOOL_FAILS:-}" ] && exit 1
 exit 0

@@ -1,0 +1,3 @@
+FUNCTION Main()
+	Print("never built")
+END FUNCTION
