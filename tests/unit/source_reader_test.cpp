@@ -101,6 +101,9 @@ const ReaderCase readerCases[] = {
      {"X|x L1 C2", "=|= L1 C4", "\"abc| L1 C9 SE!", "| L1 C9 EF"}},
     {"DoubledQuoteIsAnError", "\"a\"\"b\n",
      {"\"a\"| L1 C3 S!", "B|b L1 C4", "| L1 C4 E", "| L1 C4 EF"}},
+    {"ByteOrderMarkIsSkipped", "\xEF\xBB\xBFx\r\ny\r\n",
+     {"X|x L1 C2", "| L1 C2 E", "Y|y L2 C2", "| L2 C2 E", "| L2 C2 EF"}},
+    {"ByteOrderMarkAlone", "\xEF\xBB\xBF", {"| L0 C1 EF"}},
     {"EmptyFile", "", {"| L0 C1 EF"}},
     {"OnlyBlanksAtEndOfFile", "x\n  ", {"X|x L1 C2", "| L1 C2 E", "| L2 C1 E", "| L2 C1 EF"}},
 };
