@@ -35,6 +35,7 @@ void Translator::convertCurrentModule() {
     if (!openModuleSource(module.fileName))
         throw FatalStop{"unable to open input file: " + module.fileName + "\n", 1};
     convertStatements();
+    closeAllBlocks();
     reader.close();
     if (module.isApiModule) output << "#endif\n\n";
     output.flush();
@@ -110,22 +111,23 @@ void Translator::convertStatement() {
     if (r.token == "SELECT") return convertSelect();
     if (r.token == "CASE") return convertCase();
     if (r.token == "IF") {
-        ifStack.push_back(r.line);
+        openBlock(BlockKind::If);
         output << I;
         translateIfCondition();
         output << "{\n";
         return;
     }
     if (r.token == "ELSE") {
-        if (ifStack.empty()) throw SyntaxError{"ELSE without IF."};
-        closeScope(ifStack.back(), r.line);
-        ifStack.pop_back();
+        Block* block = closeInnerBlocks(BlockKind::If);
+        if (!block) throw SyntaxError{"ELSE without IF."};
+        closeScope(block->scopeLine, r.line);
+        block->scopeLine = r.line;
         output << I << "}\n" << I << "else\n" << I << "{\n";
-        ifStack.push_back(r.line);
+        expectLineEnd();
         return;
     }
     if (r.token == "WHILE") {
-        whileStack.push_back(r.line);
+        openBlock(BlockKind::While);
         output << I;
         translateWhileCondition();
         output << "{\n";
@@ -189,7 +191,7 @@ void Translator::convertStatement() {
         return;
     }
     if (r.token == "FOR") {
-        forStack.push_back(r.line);
+        openBlock(BlockKind::For);
         output << I;
         translateForHeader();
         output << I << "{\n";
@@ -198,19 +200,17 @@ void Translator::convertStatement() {
     if (r.token == "NEXT") {
         r.nextToken();
         if (variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
-        if (forStack.empty()) throw SyntaxError{"NEXT without FOR."};
+        closeBlock(BlockKind::For, "NEXT without FOR.");
         // The loop's braces end the variables declared inside it.
-        closeScope(forStack.back(), r.line);
-        forStack.pop_back();
         output << I << "}//closing loop\n";
+        expectLineEnd();
         return;
     }
     if (r.token == "WEND") {
-        if (whileStack.empty()) throw SyntaxError{"WEND without WHILE."};
-        closeScope(whileStack.back(), r.line);
-        whileStack.pop_back();
+        closeBlock(BlockKind::While, "WEND without WHILE.");
         output << I << "}\n";
         r.nextToken();
+        if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
         return;
     }
     if (!functionSpelling(r.token).empty() && !ownName) {
@@ -311,7 +311,7 @@ void Translator::convertSelect() {
     if (r.token != "CASE") throw SyntaxError{"Syntax Error"};
     // Opened even when its head fails, so that its CASEs and END SELECT
     // are not reported as well.
-    selectStack.push_back(SelectBlock{r.line, false});
+    openBlock(BlockKind::Select);
     r.nextToken();
     const std::string type = variableType(r.token);
     if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
@@ -319,6 +319,7 @@ void Translator::convertSelect() {
     if (!isWholeNumberType(type) || isPointerVariable(r.token)) throw SyntaxError{"SELECT CASE needs a number."};
     const std::string declared = declaredVariableName(r.token);
     output << r.indent << "switch(" << (declared.empty() ? r.tokenAsWritten : declared) << ")\n{\n";
+    expectLineEnd();
 }
 
 /* casestat -> CASE label | CASE "-" number | CASE ELSE
@@ -326,11 +327,11 @@ void Translator::convertSelect() {
 void Translator::convertCase() {
     SourceReader& r = reader;
     const std::string& I = r.indent;
-    if (selectStack.empty()) throw SyntaxError{"CASE without SELECT CASE."};
+    Block* select = closeInnerBlocks(BlockKind::Select);
+    if (!select) throw SyntaxError{"CASE without SELECT CASE."};
     r.nextToken();
-    SelectBlock& select = selectStack.back();
-    if (select.caseOpen) {
-        closeScope(select.caseLine, r.line);
+    if (select->caseOpen) {
+        closeScope(select->scopeLine, r.line);
         output << I << "}\n";
     }
     output << I << "break;\n";
@@ -346,8 +347,30 @@ void Translator::convertCase() {
         }
         output << I << "case " << label << ":{\n";
     }
-    select.caseLine = r.line;
-    select.caseOpen = true;
+    select->scopeLine = r.line;
+    select->caseOpen = true;
+    expectLineEnd();
+}
+
+// A statement that is complete: nothing more may stand on its line. The
+// end-of-line token goes back to the statement loop, which writes its "\n".
+void Translator::expectLineEnd() {
+    SourceReader& r = reader;
+    if (r.lineEnded || r.atEof) return;
+    r.nextToken();
+    if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
+    r.pushBack();
+}
+
+// The closing line of a block: its block is the innermost one open, once
+// every block opened inside it has been reported and closed.
+Translator::Block Translator::closeBlock(BlockKind kind, const char* withoutOpening) {
+    Block* found = closeInnerBlocks(kind);
+    if (!found) throw SyntaxError{withoutOpening};
+    const Block block = *found;
+    blocks.pop_back();
+    closeScope(block.scopeLine, reader.line);
+    return block;
 }
 
 /* endstat -> END (IF | FUNCTION | PROPERTY | CLASS | SELECT) */
@@ -356,35 +379,29 @@ void Translator::convertEnd() {
     const std::string& I = r.indent;
     r.nextToken();
     if (r.token == "IF") {
-        if (ifStack.empty()) throw SyntaxError{"END IF without IF."};
-        closeScope(ifStack.back(), r.line);
-        ifStack.pop_back();
+        closeBlock(BlockKind::If, "END IF without IF.");
         output << I << "}\n";
     } else if (r.token == "FUNCTION" || r.token == "PROPERTY") {
         if (!insideProcedure && afterPureVirtualHead && r.token == "FUNCTION") {
             // A pure virtual function has no body to close.
             afterPureVirtualHead = false;
+            expectLineEnd();
             return;
         }
-        if (!insideProcedure || procedureStack.empty())
-            throw SyntaxError{r.token == "FUNCTION" ? "END FUNCTION without FUNCTION."
-                                                    : "END PROPERTY without PROPERTY."};
-        closeScope(procedureStack.back(), r.line);
+        // Either END closes the procedure that is open, FUNCTION or PROPERTY.
+        closeBlock(BlockKind::Function, r.token == "FUNCTION" ? "END FUNCTION without FUNCTION."
+                                                             : "END PROPERTY without PROPERTY.");
         output << I << "}\n";
         insideProcedure = false;
     } else if (r.token == "CLASS") {
     } else if (r.token == "SELECT") {
-        if (selectStack.empty()) throw SyntaxError{"END SELECT without SELECT CASE."};
-        const SelectBlock select = selectStack.back();
-        selectStack.pop_back();
-        if (select.caseOpen) {
-            closeScope(select.caseLine, r.line);
-            output << I << "}\n";
-        }
+        const Block select = closeBlock(BlockKind::Select, "END SELECT without SELECT CASE.");
+        if (select.caseOpen) output << I << "}\n";
         output << I << "break;\n}\n";
     } else {
         throw SyntaxError{"Syntax error."};
     }
+    expectLineEnd();
 }
 
 // Locals and function-pointer types declared inside a closing block are

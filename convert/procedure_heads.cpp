@@ -31,10 +31,11 @@ void Translator::emitProcedureHeader() {
     SourceReader& r = reader;
     ModuleRecord& module = *currentModule;
     emitModulePrologue(module);
-    if (insideProcedure) throw SyntaxError{"Missing End Function for previous function."};
+    if (insideProcedure) endOpenProcedure("Missing End Function for previous function.");
     afterPureVirtualHead = false;
     const int32_t startLine = r.line;
     insideProcedure = true;
+    openBlock(BlockKind::Function);
     r.nextToken();
     if (r.token == "CLASSCONSTRUCTOR") {
         r.tokenAsWritten = module.className;
@@ -49,6 +50,8 @@ void Translator::emitProcedureHeader() {
     if (!function) function = findFunction(r.token);
     if (!function) throw SyntaxError{"Syntax error."};
     if (function->isPureVirtual) {
+        // No body follows, and no END FUNCTION need.
+        blocks.pop_back();
         insideProcedure = false;
         afterPureVirtualHead = true;
         skipLine();
@@ -68,8 +71,10 @@ void Translator::emitPropertyHeader() {
     SourceReader& r = reader;
     ModuleRecord& module = *currentModule;
     emitModulePrologue(module);
+    if (insideProcedure) endOpenProcedure("");
     afterPureVirtualHead = false;
     insideProcedure = true;
+    openBlock(BlockKind::Property);
     procedureStack.push_back(r.line);
     r.nextToken();
     if (r.token != "GET" && r.token != "SET") throw SyntaxError{"Expected \"Get\" or \"Set\""};

@@ -21,6 +21,17 @@ public:
     Translator(const Translator&) = delete;
     Translator& operator=(const Translator&) = delete;
 
+    // A block of the module being converted. Blocks close in the order they
+    // opened; a closing line that meets another kind still open inside its
+    // own block reports and closes that first.
+    enum class BlockKind { If, While, For, Select, Function, Property };
+    struct Block {
+        BlockKind kind;
+        int32_t line;           // where it opened (the IF line also for its ELSE part)
+        int32_t scopeLine;      // where the scope its locals belong to opened (ELSE, CASE)
+        bool caseOpen = false;  // SELECT CASE: a CASE body's braces are open
+    };
+
     // --- driver/: entry point and build -----------------------------------
     // Runs plix on the arguments after the program name; returns the exit
     // status. Fatal stops arrive here as FatalStop.
@@ -36,6 +47,7 @@ public:
     // --- source/: diagnostics ---------------------------------------------
     void reportDeclarationError(const std::string& message);
     void reportConversionError(const std::string& message);
+    void reportConversionProblem(const std::string& message);
     void skipToStatementEnd();
 
     // --- symbols/: lookups and the declaration pass -----------------------
@@ -87,6 +99,14 @@ public:
     void convertSelect();
     void convertCase();
     void closeScope(int32_t openingLine, int32_t closingLine);
+    // Blocks (convert/blocks.cpp).
+    void openBlock(BlockKind kind);
+    Block* closeInnerBlocks(BlockKind kind);
+    void closeBlockForUser(const Block& block);
+    void closeAllBlocks();
+    void endOpenProcedure(const std::string& message);
+    Block closeBlock(BlockKind kind, const char* withoutOpening);
+    void expectLineEnd();
     bool isClassName(const std::string& name) const;
     // Class headers and inheritance.
     void emitClassHeader(const std::string& fileName);
@@ -162,17 +182,9 @@ public:
     bool insideProcedure = false;
     std::vector<std::shared_ptr<VariableRecord>> localVariables;
     std::vector<std::shared_ptr<FunctionRecord>> functionPointerTypes;
-    std::vector<int32_t> ifStack;
-    std::vector<int32_t> whileStack;
     std::vector<int32_t> procedureStack;
-    std::vector<int32_t> forStack;
-    // An open SELECT CASE: the line of its latest CASE, and whether that
-    // CASE's block (its own C++ braces) is open.
-    struct SelectBlock {
-        int32_t caseLine = 0;
-        bool caseOpen = false;
-    };
-    std::vector<SelectBlock> selectStack;
+    // The blocks open in the module being converted, innermost last.
+    std::vector<Block> blocks;
     std::vector<std::string> resources;
     ModuleRecord* currentModule = nullptr;
     std::ofstream output;

@@ -24,10 +24,15 @@ void Translator::reportDeclarationError(const std::string& message) {
 }
 
 void Translator::reportConversionError(const std::string& message) {
+    reportConversionProblem(message);
+    skipToStatementEnd();
+}
+
+// The report alone: the statement goes on (a block closed for the user).
+void Translator::reportConversionProblem(const std::string& message) {
     console << fileNameOf(currentModule) << ":" << reader.line << ":error: " << reader.tokenAsWritten
             << " " << message << "\n";
     console.flush();
-    skipToStatementEnd();
     hasErrors = true;
 }
 

@@ -14,6 +14,10 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 };
 Void g (){
 return;
+break;
+}
+}
+Void h (){
 }
 
 
