@@ -164,6 +164,7 @@ void Translator::convertStatement() {
     if (!variableStructType(r.token).empty() && !ownName) {
         output << I;
         translateAssignment("", "");
+        expectStatementEnd();
         output << ";\n";
         return;
     }
@@ -216,18 +217,21 @@ void Translator::convertStatement() {
     if (!functionSpelling(r.token).empty() && !ownName) {
         output << I;
         translateCall("");
+        expectStatementEnd();
         output << ";\n";
         return;
     }
     if (ownName) {
         output << I;
         translateReturnAssignment();
+        expectStatementEnd();
         output << ";\n";
         return;
     }
     if (!variableType(r.token).empty()) {
         output << I;
         translateAssignment("", "");
+        expectStatementEnd();
         output << ";\n";
         return;
     }
@@ -350,6 +354,15 @@ void Translator::convertCase() {
     select->scopeLine = r.line;
     select->caseOpen = true;
     expectLineEnd();
+}
+
+// A call or assignment translated: the next token must end its line. An
+// assignment of NOTHING leaves NOTHING current; what follows it must end
+// the line, which goes back to the statement loop.
+void Translator::expectStatementEnd() {
+    SourceReader& r = reader;
+    if (r.token == "NOTHING" && !r.lineEnded) return expectLineEnd();
+    if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
 }
 
 // A statement that is complete: nothing more may stand on its line. The

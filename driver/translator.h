@@ -107,6 +107,7 @@ public:
     void endOpenProcedure(const std::string& message);
     Block closeBlock(BlockKind kind, const char* withoutOpening);
     void expectLineEnd();
+    void expectStatementEnd();
     bool isClassName(const std::string& name) const;
     // Class headers and inheritance.
     void emitClassHeader(const std::string& fileName);

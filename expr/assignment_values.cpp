@@ -122,24 +122,37 @@ void shift(Translator& t, const char* twice) {
     r.nextToken();
 }
 
+// What a step of a value was: a value, or what needs one after it.
+enum class Step { Operand, Operator, End };
+
 // "&H1F" is a hexadecimal literal only when no blank stands after the "&".
-void ampersand(Translator& t) {
+Step ampersand(Translator& t, bool afterOperand) {
     SourceReader& r = t.reader;
     const int32_t before = r.column;
     r.nextToken();
     const bool adjacent = before == r.column - static_cast<int32_t>(r.token.size());
     if (!r.token.empty() && r.token[0] == 'H' && adjacent) {
+        if (afterOperand) throw SyntaxError{"Expected end of line."};
         t.output << " 0x" << r.token.substr(1);
         r.nextToken();
-    } else {
-        // The token read is the next operand.
-        t.output << " & ";
+        return Step::Operand;
     }
+    // The token read is the next operand.
+    t.output << " & ";
+    return Step::Operator;
 }
 
-// One operand or operator of an assignment value. False when THEN ends it.
-bool assignmentStep(Translator& t, const std::string& targetType) {
+// After a complete operand only these go on with the value; anything else
+// is more text than the statement holds.
+bool continuesValue(const SourceReader& r) {
+    return r.isOperator || r.token == "[" || r.token == ">" || r.token == "<" || r.token == "&" ||
+           r.token == "|" || r.token == ")" || r.token == "THEN";
+}
+
+// One operand or operator of an assignment value.
+Step assignmentStep(Translator& t, const std::string& targetType, bool afterOperand) {
     SourceReader& r = t.reader;
+    if (afterOperand && !continuesValue(r)) throw SyntaxError{"Expected end of line."};
     if (r.token == "ADDRESSOF") {
         addressOf(t);
     } else if (!t.variableStructType(r.token).empty()) {
@@ -159,27 +172,35 @@ bool assignmentStep(Translator& t, const std::string& targetType) {
         writeNumber(t, targetType);
     } else if (r.token == "[") {
         bracketOperator(t);
+        return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
         r.nextToken();
+        return Step::Operator;
     } else if (r.token == ">") {
         shift(t, " >> ");
+        return Step::Operator;
     } else if (r.token == "<") {
         shift(t, " << ");
+        return Step::Operator;
     } else if (r.token == "&") {
-        ampersand(t);
+        return ampersand(t, afterOperand);
     } else if (r.token == "|") {
         t.output << " | ";
         r.nextToken();
+        return Step::Operator;
     } else if (r.token == "(" || r.token == ")") {
+        // A group opens where a value is wanted and closes as one.
+        const bool closing = r.token == ")";
         t.output << r.tokenAsWritten;
         r.nextToken();
+        return closing ? Step::Operand : Step::Operator;
     } else if (r.token == "THEN") {
-        return false;
+        return Step::End;
     } else {
         throw SyntaxError{"Syntax error."};
     }
-    return true;
+    return Step::Operand;
 }
 
 /* resultaddress -> ADDRESSOF function EOL */
@@ -211,9 +232,11 @@ void resultVariable(Translator& t) {
 }
 
 // One operand or operator of a function result.
-void resultStep(Translator& t, const FunctionRecord& function) {
+Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand) {
     SourceReader& r = t.reader;
     const std::string& returnType = function.returnType;
+    if (afterOperand && !r.isOperator && r.token != "[" && r.token != ")")
+        throw SyntaxError{"Expected end of line."};
     if (r.token == "ADDRESSOF") {
         resultAddressOf(t, returnType);
     } else if (!t.variableStructType(r.token).empty()) {
@@ -233,29 +256,46 @@ void resultStep(Translator& t, const FunctionRecord& function) {
         writeNumber(t, returnType);
     } else if (r.token == "[") {
         bracketOperator(t);
+        return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
         r.nextToken();
+        return Step::Operator;
     } else if (r.token == "(" || r.token == ")") {
         // Grouping, as in any other value.
+        const bool closing = r.token == ")";
         t.output << r.tokenAsWritten;
         r.nextToken();
+        return closing ? Step::Operand : Step::Operator;
     } else {
         throw SyntaxError{"Syntax error."};
     }
+    return Step::Operand;
+}
+
+// A value may not end where an operator still waits for its operand.
+void expectValueEnd(bool afterOperand) {
+    if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
 }
 
 }  // namespace
 
-/* value -> {operand | operator} (EOL | THEN) */
+/* value -> operand {operator operand} (EOL | THEN) */
 void translateAssignmentValue(Translator& t, const std::string& targetType) {
     const SourceReader& r = t.reader;
-    while (!r.lineEnded && !r.atEof)
-        if (!assignmentStep(t, targetType)) return;
+    bool afterOperand = false;
+    while (!r.lineEnded && !r.atEof) {
+        const Step step = assignmentStep(t, targetType, afterOperand);
+        if (step == Step::End) break;
+        afterOperand = step == Step::Operand;
+    }
+    expectValueEnd(afterOperand);
 }
 
-/* resultvalue -> {operand | operator} EOL */
+/* resultvalue -> operand {operator operand} EOL */
 void translateResultValue(Translator& t, const FunctionRecord& function) {
     const SourceReader& r = t.reader;
-    while (!r.lineEnded && !r.atEof) resultStep(t, function);
+    bool afterOperand = false;
+    while (!r.lineEnded && !r.atEof) afterOperand = resultStep(t, function, afterOperand) == Step::Operand;
+    expectValueEnd(afterOperand);
 }

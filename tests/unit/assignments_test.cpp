@@ -127,7 +127,7 @@ TEST_F(AssignmentTest, PlainTargetsAndValues) {
         {"n = m THEN", "n=m", "", "THEN"},
         {"n = \"hi\"", "n=", "Expected string for parameter ", ""},
         {"n @ 1", "n", "Expected = for assignment of variable.", ""},
-        {"n = m @", "n=m", "Syntax error.", ""},
+        {"n = m @", "n=m", "Expected end of line.", ""},
         {"arr(n + 1) = m", "arr[n+1]=m", "", ""},
         {"n = arr(3) + arr(count)", "n=arr[3]+arr[count]", "", ""},
         {"n = arr(d)", "n=arr[", "Array index must be Long,Integer, Byte", ""},
