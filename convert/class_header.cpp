@@ -68,12 +68,9 @@ void writeVariable(std::ofstream& header, const VariableRecord& variable) {
 // its own type: its destructor is virtual, so that the object's own runs.
 bool needsVirtualDestructor(const Translator& t, const ModuleRecord& module) {
     if (module.className.empty()) return false;
-    const std::string destructor = "~" + module.className;
-    for (const auto& function : module.functions)
-        if (function->name == destructor) return false;
-    for (const auto& other : t.modules)
-        if (other->baseClassName == module.className) return true;
-    return false;
+    const FunctionRecord* destructor = t.symbols.ownFunction(module, "~" + module.className, true);
+    if (destructor && destructor->name == "~" + module.className) return false;
+    return t.symbols.isExtended(module.className);
 }
 
 }  // namespace
@@ -136,13 +133,9 @@ namespace {
 void inheritAlongChain(Translator& t, const std::string& className,
                        const std::string& baseClassName, size_t depth) {
     if (baseClassName.empty()) return;
-    ModuleRecord* derived = nullptr;
-    ModuleRecord* base = nullptr;
-    // Every record is compared: with duplicates the last one counts.
-    for (const auto& module : t.modules) {
-        if (module->className == className) derived = module.get();
-        if (module->className == baseClassName) base = module.get();
-    }
+    // With duplicates the last one counts.
+    ModuleRecord* derived = t.symbols.lastModuleOfClass(className);
+    ModuleRecord* base = t.symbols.lastModuleOfClass(baseClassName);
     if (!derived || !base || depth > t.modules.size()) throw SyntaxError{"Internal parser error."};
     if (!base->baseClassName.empty())
         inheritAlongChain(t, base->className, base->baseClassName, depth + 1);
@@ -166,6 +159,7 @@ void inheritAlongChain(Translator& t, const std::string& className,
         derived->variables.push_back(variable);
         derived->inheritedVariables.push_back(variable.get());
     }
+    t.symbols.changed();
 }
 
 }  // namespace

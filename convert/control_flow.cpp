@@ -45,7 +45,7 @@ private:
     bool repeats() const {
         if (r_.lineEnded || r_.atEof) return false;
         if (depth_ > 0 || r_.isOperator || comparisonSeen_) return true;
-        return booleanSeen_ && (head_ == Head::While || r_.token != "THEN");
+        return booleanSeen_ && (head_ == Head::While || !r_.is("THEN"));
     }
 
     /* operand -> typevariable ... | call | variable ... | TRUE | FALSE | number | literal | "(" */
@@ -99,8 +99,8 @@ private:
         const std::string className = objectClassName(t_, name);
         t_.output << name;
         r_.nextToken();
-        if (r_.token == "(") translateOneValueIndex(t_, name, true);
-        if (!className.empty() && r_.token == ".") objectMember(name, className);
+        if (r_.is("(")) translateOneValueIndex(t_, name, true);
+        if (!className.empty() && r_.is(".")) objectMember(name, className);
     }
 
     void objectMember(const std::string& object, const std::string& className) {
@@ -113,15 +113,15 @@ private:
 
     void afterOperand() {
         closingParentheses();
-        if (r_.token == "AND") {
+        if (r_.is("AND")) {
             t_.output << " && ";
             booleanSeen_ = true;
-        } else if (r_.token == "OR") {
+        } else if (r_.is("OR")) {
             t_.output << " || ";
             booleanSeen_ = true;
-        } else if (r_.token == "=" || r_.token == "<" || r_.token == ">") {
+        } else if (r_.is("=") || r_.is("<") || r_.is(">")) {
             comparison();
-        } else if (r_.token == "[" && head_ == Head::If) {
+        } else if (r_.is("[") && head_ == Head::If) {
             bracketOperator();
         }
         if (r_.isOperator) t_.output << r_.tokenAsWritten;
@@ -129,7 +129,7 @@ private:
 
     // Every ")" that closes something here, the outer one last.
     void closingParentheses() {
-        while (r_.token == ")") {
+        while (r_.is(")")) {
             if (depth_ > 0) {
                 t_.output << ")";
                 --depth_;
@@ -154,15 +154,15 @@ private:
     /* comparison -> "=" | "<" [">" | "="] | ">" ["="] ; a sign after "<" or ">" stays */
     void comparison() {
         comparisonSeen_ = true;
-        if (r_.token == "=") {
+        if (r_.is("=")) {
             t_.output << "==";
             return;
         }
-        const bool less = r_.token == "<";
+        const bool less = r_.is("<");
         r_.nextToken();
-        if (less && r_.token == ">") {
+        if (less && r_.is(">")) {
             t_.output << "!=";
-        } else if (r_.token == "=") {
+        } else if (r_.is("=")) {
             t_.output << (less ? "<=" : ">=");
         } else {
             t_.output << (less ? "<" : ">");
@@ -174,9 +174,9 @@ private:
     /* bitop -> "[" (OR | AND) "]" */
     void bracketOperator() {
         r_.nextToken();
-        if (r_.token == "OR")
+        if (r_.is("OR"))
             t_.output << "|";
-        else if (r_.token == "AND")
+        else if (r_.is("AND"))
             t_.output << "&";
         else
             throw SyntaxError{"Invalid boolean operator in if statement."};
@@ -222,7 +222,7 @@ void Translator::translateIfCondition() {
     Condition condition(*this, Head::If);
     output << "if";
     r.nextToken();
-    if (r.token == "(") {
+    if (r.is("(")) {
         output << "(";
         condition.openOuter();
         r.nextToken();
@@ -233,7 +233,7 @@ void Translator::translateIfCondition() {
     if (condition.outerOpen()) output << ")";
     output << ")";
     if (r.lineEnded) return;
-    if (r.token != "THEN") throw SyntaxError{"Expected \"Then\"."};
+    if (!r.is("THEN")) throw SyntaxError{"Expected \"Then\"."};
     r.nextToken();
 }
 
@@ -243,7 +243,7 @@ void Translator::translateWhileCondition() {
     Condition condition(*this, Head::While);
     output << "while(";
     r.nextToken();
-    if (r.token == "(") {
+    if (r.is("(")) {
         // Not copied when it encloses the whole condition.
         condition.openOuter();
         r.nextToken();
@@ -268,21 +268,21 @@ void Translator::translateForHeader() {
     const std::string variable = writtenVariableName(*this, r.token, r.tokenAsWritten);
     output << "for (" << variable;
     r.nextToken();
-    if (r.token != "=") throw SyntaxError{"Expected =."};
+    if (!r.is("=")) throw SyntaxError{"Expected =."};
     output << "=";
     const std::string start = loopExpression(*this);
-    if (r.token != "TO") throw SyntaxError{"Expected \"To\"."};
+    if (!r.is("TO")) throw SyntaxError{"Expected \"To\"."};
     const std::string end = loopExpression(*this);
     std::string step = "+1";
     bool negative = false;
-    if (r.token == "STEP") {
+    if (r.is("STEP")) {
         r.nextToken();
-        if (r.token != "+" && r.token != "-") {
+        if (!r.is("+") && !r.is("-")) {
             // A step without its sign lacks the operand after the sign.
             if (!r.lineEnded) r.nextToken();
             throw SyntaxError{"Expected identifier or value for start of loop."};
         }
-        negative = r.token == "-";
+        negative = r.is("-");
         const std::string sign = r.tokenAsWritten;
         step = sign + "(" + loopExpression(*this) + ")";
     }

@@ -69,13 +69,13 @@ void Translator::convertStatement() {
     ModuleRecord& module = *currentModule;
     const std::string& I = r.indent;
 
-    if (r.token == "CLASS") {
+    if (r.is("CLASS")) {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"expected class identifier name."};
         output << "#include \"" << r.tokenAsWritten << ".h\"\n";
         emitClassHeader(module.fileName);
         r.nextToken();
-        if (r.token != "EXTENDS") {
+        if (!r.is("EXTENDS")) {
             r.pushBack();
         } else {
             r.nextToken();
@@ -84,7 +84,7 @@ void Translator::convertStatement() {
         }
         inheritMembers(module.className, module.baseClassName);
     }
-    if (r.token == "DIM") {
+    if (r.is("DIM")) {
         if (module.isClassModule && !insideProcedure) {
             // The class header declares the member.
             skipLine();
@@ -94,30 +94,30 @@ void Translator::convertStatement() {
             emitVariableDefinition(r.line);
             output << ";\n";
         }
-    } else if (r.token == "EXIT") {
+    } else if (r.is("EXIT")) {
         r.nextToken();
-        if (r.token != "FUNCTION") throw SyntaxError{"Expected \"Function\""};
+        if (!r.is("FUNCTION")) throw SyntaxError{"Expected \"Function\""};
         output << I << "return;\n";
         r.nextToken();
         if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
-    } else if (r.token == "PUBLIC" || r.token == "PRIVATE" || r.token == "PROTECTED") {
+    } else if (r.is("PUBLIC") || r.is("PRIVATE") || r.is("PROTECTED")) {
         convertAccessWordLine();
     }
-    if (r.token == "FUNCTION") {
+    if (r.is("FUNCTION")) {
         output << I;
         emitProcedureHeader();
         return;
     }
-    if (r.token == "SELECT") return convertSelect();
-    if (r.token == "CASE") return convertCase();
-    if (r.token == "IF") {
+    if (r.is("SELECT")) return convertSelect();
+    if (r.is("CASE")) return convertCase();
+    if (r.is("IF")) {
         openBlock(BlockKind::If);
         output << I;
         translateIfCondition();
         output << "{\n";
         return;
     }
-    if (r.token == "ELSE") {
+    if (r.is("ELSE")) {
         Block* block = closeInnerBlocks(BlockKind::If);
         if (!block) throw SyntaxError{"ELSE without IF."};
         closeScope(block->scopeLine, r.line);
@@ -126,32 +126,32 @@ void Translator::convertStatement() {
         expectLineEnd();
         return;
     }
-    if (r.token == "WHILE") {
+    if (r.is("WHILE")) {
         openBlock(BlockKind::While);
         output << I;
         translateWhileCondition();
         output << "{\n";
         return;
     }
-    if (r.token == "END") return convertEnd();
-    if (r.token == "APPTYPE") {
+    if (r.is("END")) return convertEnd();
+    if (r.is("APPTYPE")) {
         skipLine();
         return;
     }
-    if (r.token == "CONST") {
+    if (r.is("CONST")) {
         output << I;
         emitConstant();
         return;
     }
-    if (r.token == "DECLARE") {
+    if (r.is("DECLARE")) {
         emitExternalDeclaration();
         return;
     }
-    if (r.token == "DEFINE") {
+    if (r.is("DEFINE")) {
         emitConstant();
         return;
     }
-    if (r.token == "TYPE") {
+    if (r.is("TYPE")) {
         output << I;
         emitTypeDefinition();
         return;
@@ -168,7 +168,7 @@ void Translator::convertStatement() {
         output << ";\n";
         return;
     }
-    if (r.token == "USINGRESOURCE") {
+    if (r.is("USINGRESOURCE")) {
         r.nextToken();
         // The name reaches the resource compiler's command line.
         if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected resource name."};
@@ -177,7 +177,7 @@ void Translator::convertStatement() {
         skipLine();
         return;
     }
-    if (r.token == "USING") {
+    if (r.is("USING")) {
         if (module.isClassModule) {
             // The class header includes the used modules.
             skipLine();
@@ -191,14 +191,14 @@ void Translator::convertStatement() {
         output.flush();
         return;
     }
-    if (r.token == "FOR") {
+    if (r.is("FOR")) {
         openBlock(BlockKind::For);
         output << I;
         translateForHeader();
         output << I << "{\n";
         return;
     }
-    if (r.token == "NEXT") {
+    if (r.is("NEXT")) {
         r.nextToken();
         if (variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
         closeBlock(BlockKind::For, "NEXT without FOR.");
@@ -207,7 +207,7 @@ void Translator::convertStatement() {
         expectLineEnd();
         return;
     }
-    if (r.token == "WEND") {
+    if (r.is("WEND")) {
         closeBlock(BlockKind::While, "WEND without WHILE.");
         output << I << "}\n";
         r.nextToken();
@@ -235,7 +235,7 @@ void Translator::convertStatement() {
         output << ";\n";
         return;
     }
-    if (r.token == "INTERFACEAPI" || r.token == "INTERFACESKIP" || r.token == "INTERFACEIGNORE") {
+    if (r.is("INTERFACEAPI") || r.is("INTERFACESKIP") || r.is("INTERFACEIGNORE")) {
         // The declaration pass has used the marker; the rest of its line is
         // ignored there as well, and the line still ends like any other.
         skipLine();
@@ -255,11 +255,11 @@ void Translator::convertAccessWordLine() {
     SourceReader& r = reader;
     const ModuleRecord& module = *currentModule;
     const std::string& I = r.indent;
-    const bool typeForm = r.token != "PROTECTED";
+    const bool typeForm = !r.is("PROTECTED");
     r.nextToken();
-    if (r.token == "STATIC") {
+    if (r.is("STATIC")) {
         r.nextToken();
-        if (r.token != "FUNCTION") {
+        if (!r.is("FUNCTION")) {
             if (module.isClassModule) {
                 // Declared in front of the class by its header.
                 skipLine();
@@ -271,16 +271,16 @@ void Translator::convertAccessWordLine() {
             return;
         }
     }
-    if (r.token == "FUNCTION") {
+    if (r.is("FUNCTION")) {
         output << I;
         emitProcedureHeader();
-    } else if (r.token == "PROPERTY") {
+    } else if (r.is("PROPERTY")) {
         output << I;
         emitPropertyHeader();
-    } else if (r.token == "CONST") {
+    } else if (r.is("CONST")) {
         output << I;
         emitConstant();
-    } else if (r.token == "TYPE" && typeForm) {
+    } else if (r.is("TYPE") && typeForm) {
         output << I;
         emitTypeDefinition();
     } else if (!module.isClassModule) {
@@ -312,7 +312,7 @@ bool isWholeNumberType(const std::string& type) {
 void Translator::convertSelect() {
     SourceReader& r = reader;
     r.nextToken();
-    if (r.token != "CASE") throw SyntaxError{"Syntax Error"};
+    if (!r.is("CASE")) throw SyntaxError{"Syntax Error"};
     // Opened even when its head fails, so that its CASEs and END SELECT
     // are not reported as well.
     openBlock(BlockKind::Select);
@@ -339,13 +339,13 @@ void Translator::convertCase() {
         output << I << "}\n";
     }
     output << I << "break;\n";
-    if (r.token == "ELSE") {
+    if (r.is("ELSE")) {
         output << I << "default:{\n";
     } else {
         // A constant as its declaration spells it.
         const std::string declared = declaredVariableName(r.token);
         std::string label = declared.empty() ? r.tokenAsWritten : declared;
-        if (r.token == "-") {
+        if (r.is("-")) {
             r.nextToken();
             label += r.tokenAsWritten;
         }
@@ -361,7 +361,7 @@ void Translator::convertCase() {
 // the line, which goes back to the statement loop.
 void Translator::expectStatementEnd() {
     SourceReader& r = reader;
-    if (r.token == "NOTHING" && !r.lineEnded) return expectLineEnd();
+    if (r.is("NOTHING") && !r.lineEnded) return expectLineEnd();
     if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
 }
 
@@ -391,23 +391,23 @@ void Translator::convertEnd() {
     SourceReader& r = reader;
     const std::string& I = r.indent;
     r.nextToken();
-    if (r.token == "IF") {
+    if (r.is("IF")) {
         closeBlock(BlockKind::If, "END IF without IF.");
         output << I << "}\n";
-    } else if (r.token == "FUNCTION" || r.token == "PROPERTY") {
-        if (!insideProcedure && afterPureVirtualHead && r.token == "FUNCTION") {
+    } else if (r.is("FUNCTION") || r.is("PROPERTY")) {
+        if (!insideProcedure && afterPureVirtualHead && r.is("FUNCTION")) {
             // A pure virtual function has no body to close.
             afterPureVirtualHead = false;
             expectLineEnd();
             return;
         }
         // Either END closes the procedure that is open, FUNCTION or PROPERTY.
-        closeBlock(BlockKind::Function, r.token == "FUNCTION" ? "END FUNCTION without FUNCTION."
+        closeBlock(BlockKind::Function, r.is("FUNCTION") ? "END FUNCTION without FUNCTION."
                                                              : "END PROPERTY without PROPERTY.");
         output << I << "}\n";
         insideProcedure = false;
-    } else if (r.token == "CLASS") {
-    } else if (r.token == "SELECT") {
+    } else if (r.is("CLASS")) {
+    } else if (r.is("SELECT")) {
         const Block select = closeBlock(BlockKind::Select, "END SELECT without SELECT CASE.");
         if (select.caseOpen) output << I << "}\n";
         output << I << "break;\n}\n";
@@ -431,10 +431,3 @@ void Translator::closeScope(int32_t openingLine, int32_t closingLine) {
     functionPointerTypes.swap(keptTypes);
 }
 
-bool Translator::isClassName(const std::string& name) const {
-    if (name.empty()) return false;
-    const std::string wanted = upperCase(name);
-    for (const auto& module : modules)
-        if (upperCase(module->className) == wanted) return true;
-    return false;
-}

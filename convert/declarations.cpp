@@ -7,37 +7,6 @@
 #include "symbols/colliding_names.h"
 #include "source/syntax_error.h"
 
-bool Translator::isAbstractClass(const std::string& typeName) const {
-    const std::string wanted = upperCase(typeName);
-    for (const auto& module : modules)
-        if (module->isClassModule && upperCase(module->className) == wanted)
-            return module->hasPureVirtual;
-    return false;
-}
-
-// The current module's constant declared on this line, if any.
-const VariableRecord* Translator::ownConstant(int32_t line) const {
-    if (!currentModule) return nullptr;
-    for (const auto& variable : currentModule->variables)
-        if (variable->isConstant && variable->declaredLine == line) return variable.get();
-    return nullptr;
-}
-
-bool Translator::isModuleVariable(const std::string& name) const {
-    for (const auto& module : modules) {
-        if (module->isClassModule) continue;
-        for (const auto& variable : module->variables)
-            if (variable->name == name) return true;
-    }
-    return false;
-}
-
-bool Translator::isLocalVariable(const std::string& name) const {
-    for (const auto& variable : localVariables)
-        if (variable->name == name) return true;
-    return false;
-}
-
 /* variable -> name [ "(" [digits] ")" ] AS (type [PTR] | FUNCTION ...) EOL */
 void Translator::emitVariableDefinition(int32_t declarationLine) {
     SourceReader& r = reader;
@@ -47,21 +16,21 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
     bool isArray = false;
     int32_t size = -1;
     r.nextToken();
-    if (r.token == "(") {
+    if (r.is("(")) {
         isArray = true;
         r.nextToken();
         if (r.allDigits) {
             size = decimalValue(r.token);
             r.nextToken();
-            if (r.token != ")") throw SyntaxError{"Expected )."};
-        } else if (r.token != ")") {
+            if (!r.is(")")) throw SyntaxError{"Expected )."};
+        } else if (!r.is(")")) {
             throw SyntaxError{"Syntax error."};
         }
         r.nextToken();
     }
-    if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\""};
+    if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\""};
     r.nextToken();
-    if (r.token == "FUNCTION") {
+    if (r.is("FUNCTION")) {
         parseFunctionPointer(name);
         return;
     }
@@ -71,7 +40,7 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
     const bool abstract = isAbstractClass(r.token);
     bool isPointer = false;
     r.nextToken();
-    if (r.token == "PTR") {
+    if (r.is("PTR")) {
         declarator = "*" + declarator;
         isPointer = true;
         r.nextToken();
@@ -105,36 +74,27 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
    define -> DEFINE name ["-"] (value | "&" Hdigits) EOL */
 void Translator::emitConstant() {
     SourceReader& r = reader;
-    const bool define = r.token == "DEFINE";
-    if (const VariableRecord* early = ownConstant(r.line)) {
-        if (early->declaredEarly) {
-            skipLine();
-            return;
-        }
-    }
-    if (define) output << "#define ";
+    const bool define = r.is("DEFINE");
     r.nextToken();
     const std::string name = collisionFreeSpelling(r.tokenAsWritten);
-    if (!define) {
-        // A string constant keeps its type; every other CONST is a long.
-        bool isText = false;
-        if (currentModule)
-            for (const auto& variable : currentModule->variables)
-                if (variable->isConstant && variable->name == name) {
-                    isText = variable->type == "String";
-                    break;
-                }
-        output << (isText ? "const String " : "const long ");
+    const VariableRecord* constant = currentModule ? symbols.ownConstant(*currentModule, name) : nullptr;
+    // Declared in front of the module's procedures already.
+    if (constant && constant->declaredEarly) {
+        skipLine();
+        return;
     }
+    if (define) output << "#define ";
+    // A string constant keeps its type; every other CONST is a long.
+    if (!define) output << (constant && constant->type == "String" ? "const String " : "const long ");
     output << name;
     r.nextToken();
     bool negative = false;
-    if (r.token == "-") {
+    if (r.is("-")) {
         negative = true;
         r.nextToken();
     }
     if (define) {
-        if (r.token == "&") {
+        if (r.is("&")) {
             r.nextToken();
             const std::string value = r.token;
             if (!value.empty() && value[0] == 'H') {
@@ -149,7 +109,7 @@ void Translator::emitConstant() {
         output << "=";
         r.nextToken();
         // The sign of CONST X = -5 stands after the "=".
-        if (r.token == "-" && !negative) {
+        if (r.is("-") && !negative) {
             negative = true;
             r.nextToken();
         }
@@ -282,10 +242,10 @@ void Translator::emitTypeDefinition() {
     for (;;) {
         if (r.atEof) throw SyntaxError{"Expected End Type."};
         r.nextToken();
-        if (r.token == "END" && !r.atEof) break;
+        if (r.is("END") && !r.atEof) break;
     }
     r.nextToken();
-    if (r.token != "TYPE") throw SyntaxError{"Expected End Type."};
+    if (!r.is("TYPE")) throw SyntaxError{"Expected End Type."};
     r.nextToken();
     if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
 }

@@ -18,11 +18,6 @@ void writeHead(std::ostream& out, const ModuleRecord& module, const FunctionReco
     out << " " << name << " " << "(";
 }
 
-FunctionRecord* ownFunction(const ModuleRecord& module, const std::string& upperName) {
-    for (const auto& function : module.functions)
-        if (!function->builtIn && upperCase(function->name) == upperName) return function.get();
-    return nullptr;
-}
 
 }  // namespace
 
@@ -37,16 +32,16 @@ void Translator::emitProcedureHeader() {
     insideProcedure = true;
     openBlock(BlockKind::Function);
     r.nextToken();
-    if (r.token == "CLASSCONSTRUCTOR") {
+    if (r.is("CLASSCONSTRUCTOR")) {
         r.tokenAsWritten = module.className;
         r.token = upperCase(module.className);
-    } else if (r.token == "CLASSDESTRUCTOR") {
+    } else if (r.is("CLASSDESTRUCTOR")) {
         r.tokenAsWritten = "~" + module.className;
         r.token = upperCase(r.tokenAsWritten);
     }
     // A method takes its own class's record, even where an ordinary module
     // declares a function of the same name.
-    FunctionRecord* function = module.isClassModule ? ownFunction(module, r.token) : nullptr;
+    FunctionRecord* function = module.isClassModule ? symbols.ownFunction(module, r.token, true) : nullptr;
     if (!function) function = findFunction(r.token);
     if (!function) throw SyntaxError{"Syntax error."};
     if (function->isPureVirtual) {
@@ -77,7 +72,7 @@ void Translator::emitPropertyHeader() {
     openBlock(BlockKind::Property);
     procedureStack.push_back(r.line);
     r.nextToken();
-    if (r.token != "GET" && r.token != "SET") throw SyntaxError{"Expected \"Get\" or \"Set\""};
+    if (!r.is("GET") && !r.is("SET")) throw SyntaxError{"Expected \"Get\" or \"Set\""};
     const std::string kind = r.token;
     r.nextToken();
     FunctionRecord* accessor = findProperty(kind + r.token);
@@ -146,12 +141,3 @@ void Translator::emitPrologue(const ModuleRecord& module, bool withEntryPoint) {
            << "\n}\n};\n";
 }
 
-FunctionRecord* Translator::findProperty(const std::string& upperKey) const {
-    const std::string& currentClass = currentModule ? currentModule->className : std::string();
-    for (const auto& module : modules) {
-        if (module->isClassModule && module->className != currentClass) continue;
-        for (const auto& function : module->functions)
-            if (function->isProperty && upperCase(function->aliasName) == upperKey) return function.get();
-    }
-    return nullptr;
-}

@@ -13,6 +13,7 @@
 #include "driver/host.h"
 #include "source/source_reader.h"
 #include "symbols/records.h"
+#include "symbols/symbol_table.h"
 
 class Translator {
 public:
@@ -118,7 +119,6 @@ public:
     void emitExternalDeclaration();
     void emitTypeDefinition();
     void emitEarlyDeclarations(const ModuleRecord& module, int32_t headLine);
-    const VariableRecord* ownConstant(int32_t line) const;
     bool isAbstractClass(const std::string& typeName) const;
     bool isModuleVariable(const std::string& name) const;
     bool isLocalVariable(const std::string& name) const;
@@ -180,6 +180,8 @@ public:
     int32_t moduleCursor = 1;
     SourceReader reader;
     std::vector<std::unique_ptr<ModuleRecord>> modules;
+    // Every lookup of the lists above; told when they change.
+    SymbolTable symbols{*this};
     bool insideProcedure = false;
     std::vector<std::shared_ptr<VariableRecord>> localVariables;
     std::vector<std::shared_ptr<FunctionRecord>> functionPointerTypes;

@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "driver/translator.h"
+#include "symbols/names.h"
+#include "expr/member_names.h"
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
 #include "expr/output_capture.h"
@@ -12,7 +14,6 @@
 
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
 bool isStringType(const std::string& type) { return upperCase(type) == "STRING"; }
 bool isAnyType(const std::string& type) { return upperCase(type) == "ANY"; }
 bool isIndexType(const std::string& type) {
@@ -20,26 +21,10 @@ bool isIndexType(const std::string& type) {
     return upper == "LONG" || upper == "INTEGER" || upper == "BYTE";
 }
 
-// Class and TYPE names as declared; a built-in type stays as written.
-std::string declaredClassName(const Translator& t, const std::string& upper, const std::string& asWritten) {
-    for (const auto& module : t.modules)
-        if (module->isClassModule && upperCase(module->className) == upper) return module->className;
-    return asWritten;
-}
-
-// The class of an object variable as its module spells it, whatever the
-// letter case of the variable's declared type; empty for other variables.
-std::string objectClass(const Translator& t, const std::string& variable) {
-    const std::string type = t.variableType(variable);
-    if (type.empty()) return std::string();
-    return declaredClassName(t, upperCase(type), std::string());
-}
-
-std::string declaredTypeName(const Translator& t, const std::string& upper, const std::string& asWritten) {
-    for (const auto& module : t.modules)
-        for (const auto& type : module->types)
-            if (upperCase(type->name) == upper) return type->name;
-    return declaredClassName(t, upper, asWritten);
+// TYPE and class names as declared; a built-in type stays as written.
+std::string declaredTypeName(const Translator& t, const std::string& name, const std::string& asWritten) {
+    if (const TypeRecord* type = t.symbols.typeNamed(name)) return type->name;
+    return classSpelling(t, name, asWritten);
 }
 
 class ArgumentList {
@@ -101,7 +86,7 @@ private:
 void ArgumentList::run() {
     for (;;) {
         if ((index_ >= function_.paramCount && depth_ <= 0) || r_.lineEnded || r_.atEof) return;
-        if (r_.token == ",") {
+        if (r_.is(",")) {
             out_ << ",";
             castApplied_ = false;
             ++index_;
@@ -110,10 +95,10 @@ void ArgumentList::run() {
         }
         selectParameter();
         operandStep();
-        if (index_ == function_.paramCount - 1 && depth_ == 0 && r_.token == ")")
+        if (index_ == function_.paramCount - 1 && depth_ == 0 && r_.is(")"))
             index_ = function_.paramCount + 1;
         // Anything else after an operand would be skipped unseen by the next read.
-        if (!r_.lineEnded && !r_.atEof && !tokenWritten_ && r_.token != "," && r_.token != ")")
+        if (!r_.lineEnded && !r_.atEof && !tokenWritten_ && !r_.is(",") && !r_.is(")"))
             throw SyntaxError{"Syntax error."};
     }
 }
@@ -143,7 +128,7 @@ void ArgumentList::operandStep() {
 }
 
 void ArgumentList::closeGroup() {
-    if (r_.token != ")" || depth_ <= 0) return;
+    if (!r_.is(")") || depth_ <= 0) return;
     --depth_;
     out_ << r_.tokenAsWritten;
     if (depth_ == 0) r_.nextToken();
@@ -151,35 +136,35 @@ void ArgumentList::closeGroup() {
 
 /* bitop -> "[" (OR | AND) "]" */
 void ArgumentList::bitOperator() {
-    if (r_.token != "[") return;
+    if (!r_.is("[")) return;
     r_.nextToken();
-    if (r_.token == "OR")
+    if (r_.is("OR"))
         out_ << " | ";
-    else if (r_.token == "AND")
+    else if (r_.is("AND"))
         out_ << " & ";
     else
         throw SyntaxError{"Expected OR, AND or NOT"};
     r_.nextToken();
-    if (r_.token != "]") throw SyntaxError{"Expected ]"};
+    if (!r_.is("]")) throw SyntaxError{"Expected ]"};
     tokenWritten_ = true;
 }
 
 /* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
 void ArgumentList::operand() {
     NestingGuard guard(t_);
-    if (r_.token == "(") {
+    if (r_.is("(")) {
         ++depth_;
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;
     } else if ((plain_ || !isAnyType(T_)) && t_.isKnownType(r_.token)) {
         typeName();
-    } else if (r_.token == "THIS" && t_.currentModule && t_.currentModule->isClassModule) {
+    } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
         thisOperand();
     } else if (!t_.variableStructType(r_.token).empty()) {
         structOperand();
     } else if (!t_.functionSpelling(r_.token).empty()) {
         nestedCall();
-    } else if (!objectClass(t_, r_.token).empty()) {
+    } else if (!objectClassName(t_, r_.token).empty()) {
         objectOperand();
     } else if (!t_.variableType(r_.token).empty()) {
         variableOperand();
@@ -243,16 +228,16 @@ void ArgumentList::objectOperand() {
     OutputCapture object(out_);
     r_.nextToken();
     out_ << name;
-    if (r_.token == "(") objectElement(name);
+    if (r_.is("(")) objectElement(name);
     const std::string written = object.release();
-    if (r_.token != ".") {
+    if (!r_.is(".")) {
         // An object given whole to a BYREF parameter: its address.
         out_ << (address_ && !t_.isPointerVariable(name) ? "&" : "") << written;
         return;
     }
     out_ << written;
     r_.nextToken();
-    const std::string className = objectClass(t_, name);
+    const std::string className = objectClassName(t_, name);
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
         const bool stringPointer = !memberVariant_ && isStringType(T_) && function_.isExternal;
         t_.translateMemberCall(name, stringPointer ? "StringPtr" : "");
@@ -278,7 +263,7 @@ void ArgumentList::objectElement(const std::string& name) {
         if (!r_.isOperator) break;
         out_ << r_.tokenAsWritten;
     }
-    if (r_.token != ")") throw SyntaxError{"Expected )"};
+    if (!r_.is(")")) throw SyntaxError{"Expected )"};
     out_ << "]";
     r_.nextToken();
 }
@@ -288,7 +273,7 @@ void ArgumentList::variableOperand() {
     const std::string name = declaredName();
     out_ << variableCast(t_.variableType(r_.token)) << name;
     r_.nextToken();
-    if (r_.token == "(") oneValueIndex(name);
+    if (r_.is("(")) oneValueIndex(name);
 }
 
 // The text in front of a variable of type V given to the parameter T. A
@@ -324,7 +309,7 @@ void ArgumentList::oneValueIndex(const std::string& name) {
         out_ << declaredName();
     }
     r_.nextToken();
-    if (r_.token != ")") throw SyntaxError{"Expected )"};
+    if (!r_.is(")")) throw SyntaxError{"Expected )"};
     out_ << "]";
     r_.nextToken();
 }
@@ -339,13 +324,13 @@ void ArgumentList::stringLiteral() {
 // ADDRESSOF, or a token the step around the operand deals with: an operator
 // (written there) or the ")" that closes a group.
 void ArgumentList::otherToken() {
-    if (r_.token == "ADDRESSOF" && !memberVariant_) {
+    if (r_.is("ADDRESSOF") && !memberVariant_) {
         addressOf();
         return;
     }
     if (r_.isOperator) return;
     // A ")" with no group open would end the call on an empty argument.
-    if (r_.token == ")" && depth_ > 0) return;
+    if (r_.is(")") && depth_ > 0) return;
     throw SyntaxError{"Syntax error."};
 }
 
@@ -354,11 +339,11 @@ void ArgumentList::addressOf() {
     if (!plain_) out_ << cast(T_);
     r_.nextToken();
     if (t_.isClassName(r_.token)) {
-        const std::string className = declaredClassName(t_, r_.token, r_.tokenAsWritten);
+        const std::string className = classSpelling(t_, r_.token, r_.tokenAsWritten);
         out_ << className;
         for (int colon = 0; colon < 2; ++colon) {
             r_.nextToken();
-            if (r_.token != ":") throw SyntaxError{"Expected :: for static member of class "};
+            if (!r_.is(":")) throw SyntaxError{"Expected :: for static member of class "};
             out_ << r_.tokenAsWritten;
         }
         r_.nextToken();

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "driver/translator.h"
+#include "symbols/names.h"
 #include "expr/assignment_values.h"
 #include "expr/member_names.h"
 #include "expr/output_capture.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
 
 // What the target turned out to be.
 struct Target {
@@ -43,12 +43,12 @@ void objectTarget(Translator& t, Target& target) {
     SourceReader& r = t.reader;
     r.nextToken();
     t.output << target.name;
-    if (r.token == "=") return;
-    if (t.isArrayVariable(target.name) && r.token == "(") {
+    if (r.is("=")) return;
+    if (t.isArrayVariable(target.name) && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
-    if (r.token == ".") objectMember(t, target);
+    if (r.is(".")) objectMember(t, target);
 }
 
 /* plaintarget -> variable ["(" index ")"] */
@@ -56,7 +56,7 @@ void plainTarget(Translator& t, const Target& target) {
     SourceReader& r = t.reader;
     r.nextToken();
     t.output << target.name;
-    if (t.isArrayVariable(target.name) && r.token == "(") {
+    if (t.isArrayVariable(target.name) && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
@@ -72,20 +72,13 @@ Target translateTarget(Translator& t) {
     if (!t.variableStructType(r.token).empty()) {
         // A member gives its own type; the variable assigned whole keeps its TYPE.
         const std::string memberType = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
-        if (!memberType.empty() || r.token != "=") target.type = memberType;
+        if (!memberType.empty() || !r.is("=")) target.type = memberType;
     }
     else if (t.isClassName(target.type))
         objectTarget(t, target);
     else if (!target.type.empty())
         plainTarget(t, target);
     return target;
-}
-
-// The class as its module spells it; the name itself when it is none.
-std::string declaredClassName(const Translator& t, const std::string& name) {
-    for (const auto& module : t.modules)
-        if (module->isClassModule && sameName(module->className, name)) return module->className;
-    return name;
 }
 
 /* nothing -> NOTHING ; the object goes first, then the pointer is cleared */
@@ -106,7 +99,7 @@ void classCastIndex(Translator& t) {
     else
         throw SyntaxError{"Syntax error."};
     r.nextToken();
-    if (r.token != ")") throw SyntaxError{"Expected ) for closing of array index"};
+    if (!r.is(")")) throw SyntaxError{"Expected ) for closing of array index"};
     t.output << "]";
     r.nextToken();
 }
@@ -116,14 +109,14 @@ void classCast(Translator& t, const Target& target) {
     SourceReader& r = t.reader;
     if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
     r.nextToken();
-    if (r.token != "(") throw SyntaxError{"Expected ( for opening of  function call."};
+    if (!r.is("(")) throw SyntaxError{"Expected ( for opening of  function call."};
     r.nextToken();
     if (!t.isClassName(t.variableType(r.token))) throw SyntaxError{"Expected a class variable for ClassCast."};
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     r.nextToken();
-    t.output << "static_cast<" << declaredClassName(t, target.type) << "*>(" << object;
-    if (r.token == "(") classCastIndex(t);
-    if (r.token != ")") throw SyntaxError{"Expected ) for closing of function call."};
+    t.output << "static_cast<" << classSpelling(t, target.type, target.type) << "*>(" << object;
+    if (r.is("(")) classCastIndex(t);
+    if (!r.is(")")) throw SyntaxError{"Expected ) for closing of function call."};
     r.nextToken();
     if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
     t.output << ")";
@@ -149,10 +142,10 @@ void newObject(Translator& t, const Target& target, bool wholeArray) {
     r.nextToken();
     const bool isClass = t.isClassName(r.token);
     if (!isClass && !isNewType(r.token)) throw SyntaxError{"Expected class name for new "};
-    t.output << (isClass ? declaredClassName(t, r.token) : newTypeSpelling(r.token));
+    t.output << (isClass ? classSpelling(t, r.token, r.token) : newTypeSpelling(r.token));
     r.nextToken();
     if (wholeArray && t.variableArraySize(target.name) == -1) {
-        if (r.token != "(") throw SyntaxError{"expected ( for creating array of pointers"};
+        if (!r.is("(")) throw SyntaxError{"expected ( for creating array of pointers"};
         // An array of PTR elements gets the pointers; NEW makes each object.
         if (target.pointer) t.output << "*";
         t.translateIndex();
@@ -166,10 +159,7 @@ void newObject(Translator& t, const Target& target, bool wholeArray) {
 const FunctionRecord* currentFunction(const Translator& t) {
     const std::string& name = t.reader.token;
     const FunctionRecord* found = nullptr;
-    if (t.currentModule && t.currentModule->isClassModule)
-        for (const auto& function : t.currentModule->functions)
-            if (!found && !function->builtIn && !function->isProperty && sameName(function->name, name))
-                found = function.get();
+    if (t.currentModule && t.currentModule->isClassModule) found = t.symbols.ownFunction(*t.currentModule, name, false);
     if (!found) found = t.findFunction(name);
     if (found && found->isProperty)
         if (const FunctionRecord* getter = t.findProperty("GET" + name)) found = getter;
@@ -185,23 +175,23 @@ void Translator::translateAssignment(const std::string&, const std::string&) {
     OutputCapture capture(output);
     const Target target = translateTarget(*this);
     if (target.complete) return;
-    if (r.token != "=") throw SyntaxError{"Expected = for assignment of variable."};
+    if (!r.is("=")) throw SyntaxError{"Expected = for assignment of variable."};
     output << "=";
     r.nextToken();
     std::string written = capture.release();
     if (!written.empty()) written.pop_back();  // the "="
     // The array itself, not an element or a member of it.
     const bool wholeArray = isArrayVariable(target.name) && sameName(written, target.name);
-    if (r.token == "NOTHING") {
+    if (r.is("NOTHING")) {
         destroyTarget(*this, written, wholeArray);
         return;
     }
     // A BYREF parameter assigned whole: the caller's value is replaced.
     if (written == target.name && isAddressParameter(target.name)) output << "*";
     output << written << "=";
-    if (r.token == "CLASSCAST")
+    if (r.is("CLASSCAST"))
         classCast(*this, target);
-    else if (r.token == "NEW")
+    else if (r.is("NEW"))
         newObject(*this, target, wholeArray);
     else
         translateAssignmentValue(*this, target.type);
@@ -213,7 +203,7 @@ void Translator::translateReturnAssignment() {
     const FunctionRecord* function = currentFunction(*this);
     if (!function) throw SyntaxError{"Invalid Function."};
     r.nextToken();
-    if (r.token != "=") {
+    if (!r.is("=")) {
         // The procedure calls itself.
         output << function->name;
         translateCallArguments(*function, false);

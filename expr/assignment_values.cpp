@@ -5,6 +5,8 @@
 
 #include <ostream>
 
+#include "symbols/names.h"
+
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
 #include "expr/one_value_index.h"
@@ -12,19 +14,11 @@
 
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
 
 bool isString(const std::string& type) { return sameName(type, "String"); }
 
 // A function called inside a value yields a value, whatever the target is.
 std::string valueContext(const std::string& type) { return type.empty() ? std::string("Any") : type; }
-
-// The class as its module spells it; the name itself when it is none.
-std::string declaredClassName(const Translator& t, const std::string& name) {
-    for (const auto& module : t.modules)
-        if (module->isClassModule && sameName(module->className, name)) return module->className;
-    return name;
-}
 
 void expectLineEnd(const SourceReader& r) {
     if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
@@ -44,11 +38,11 @@ void writeNumber(Translator& t, const std::string& type) {
 void bracketOperator(Translator& t) {
     SourceReader& r = t.reader;
     r.nextToken();
-    if (r.token == "OR")
+    if (r.is("OR"))
         t.output << " | ";
-    else if (r.token == "AND")
+    else if (r.is("AND"))
         t.output << " & ";
-    else if (r.token == "NOT")
+    else if (r.is("NOT"))
         t.output << " ^ ";
     else
         throw SyntaxError{"Invalid operator "};
@@ -61,11 +55,11 @@ void addressOf(Translator& t) {
     SourceReader& r = t.reader;
     r.nextToken();
     if (t.isClassName(r.token)) {
-        const std::string className = declaredClassName(t, r.token);
+        const std::string className = classSpelling(t, r.token, r.token);
         t.output << className;
         for (int colon = 0; colon < 2; ++colon) {
             r.nextToken();
-            if (r.token != ":") throw SyntaxError{"Expected :: for static member of class "};
+            if (!r.is(":")) throw SyntaxError{"Expected :: for static member of class "};
             t.output << ":";
         }
         r.nextToken();
@@ -88,12 +82,12 @@ void objectValue(Translator& t, const std::string& targetType) {
     const std::string className = objectClassName(t, name);
     t.output << name;
     r.nextToken();
-    if (t.isArrayVariable(name) && r.token == "(") {
+    if (t.isArrayVariable(name) && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
     // Without a member the object itself is the value (a pointer, say).
-    if (r.token != ".") return;
+    if (!r.is(".")) return;
     r.nextToken();
     if (!t.findMemberVariable(className, r.token) && t.findMemberFunction(className, r.token))
         t.translateMemberCall(name, targetType);
@@ -105,11 +99,11 @@ void objectValue(Translator& t, const std::string& targetType) {
 void variableValue(Translator& t, const std::string& targetType) {
     SourceReader& r = t.reader;
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    if (!targetType.empty() && r.token != "NULL" && !sameName(t.variableType(r.token), targetType))
+    if (!targetType.empty() && !r.is("NULL") && !sameName(t.variableType(r.token), targetType))
         t.output << "(" << targetType << ")";
     t.output << name;
     r.nextToken();
-    if (r.token == "(") translateOneValueIndex(t, name, false);
+    if (r.is("(")) translateOneValueIndex(t, name, false);
 }
 
 /* shift -> ">" ">" | "<" "<" */
@@ -142,27 +136,32 @@ Step ampersand(Translator& t, bool afterOperand) {
     return Step::Operator;
 }
 
+bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+
 // After a complete operand only these go on with the value; anything else
 // is more text than the statement holds.
 bool continuesValue(const SourceReader& r) {
-    return r.isOperator || r.token == "[" || r.token == ">" || r.token == "<" || r.token == "&" ||
-           r.token == "|" || r.token == ")" || r.token == "THEN";
+    return r.isOperator || r.is("[") || r.is(">") || r.is("<") || r.is("&") ||
+           r.is("|") || r.is(")") || r.is("THEN");
 }
 
 // One operand or operator of an assignment value.
 Step assignmentStep(Translator& t, const std::string& targetType, bool afterOperand) {
     SourceReader& r = t.reader;
     if (afterOperand && !continuesValue(r)) throw SyntaxError{"Expected end of line."};
-    if (r.token == "ADDRESSOF") {
+    // Only a name is a variable or a function: other tokens are not looked up.
+    const bool name = !r.token.empty() && isNameStart(r.token[0]);
+    const std::string type = name ? t.variableType(r.token) : std::string();
+    if (r.is("ADDRESSOF")) {
         addressOf(t);
-    } else if (!t.variableStructType(r.token).empty()) {
+    } else if (!type.empty() && t.isTypeName(type)) {
         // A BYREF parameter stands for the value it points to.
         t.translateMemberAccess(t.isAddressParameter(r.token) ? targetType : "", false);
-    } else if (!t.functionSpelling(r.token).empty()) {
+    } else if (name && !t.functionSpelling(r.token).empty()) {
         t.translateCall(valueContext(targetType));
-    } else if (t.isClassName(t.variableType(r.token))) {
+    } else if (t.isClassName(type)) {
         objectValue(t, targetType);
-    } else if (!t.variableType(r.token).empty()) {
+    } else if (!type.empty()) {
         variableValue(t, targetType);
     } else if (r.isString) {
         if (!isString(targetType)) throw SyntaxError{"Expected string for parameter "};
@@ -170,32 +169,32 @@ Step assignmentStep(Translator& t, const std::string& targetType, bool afterOper
         r.nextToken();
     } else if (r.allDigits) {
         writeNumber(t, targetType);
-    } else if (r.token == "[") {
+    } else if (r.is("[")) {
         bracketOperator(t);
         return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
         r.nextToken();
         return Step::Operator;
-    } else if (r.token == ">") {
+    } else if (r.is(">")) {
         shift(t, " >> ");
         return Step::Operator;
-    } else if (r.token == "<") {
+    } else if (r.is("<")) {
         shift(t, " << ");
         return Step::Operator;
-    } else if (r.token == "&") {
+    } else if (r.is("&")) {
         return ampersand(t, afterOperand);
-    } else if (r.token == "|") {
+    } else if (r.is("|")) {
         t.output << " | ";
         r.nextToken();
         return Step::Operator;
-    } else if (r.token == "(" || r.token == ")") {
+    } else if (r.is("(") || r.is(")")) {
         // A group opens where a value is wanted and closes as one.
-        const bool closing = r.token == ")";
+        const bool closing = r.is(")");
         t.output << r.tokenAsWritten;
         r.nextToken();
         return closing ? Step::Operand : Step::Operator;
-    } else if (r.token == "THEN") {
+    } else if (r.is("THEN")) {
         return Step::End;
     } else {
         throw SyntaxError{"Syntax error."};
@@ -228,16 +227,16 @@ void resultVariable(Translator& t) {
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << name;
     r.nextToken();
-    if (r.token == "(") translateOneValueIndex(t, name, false);
+    if (r.is("(")) translateOneValueIndex(t, name, false);
 }
 
 // One operand or operator of a function result.
 Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand) {
     SourceReader& r = t.reader;
     const std::string& returnType = function.returnType;
-    if (afterOperand && !r.isOperator && r.token != "[" && r.token != ")")
+    if (afterOperand && !r.isOperator && !r.is("[") && !r.is(")"))
         throw SyntaxError{"Expected end of line."};
-    if (r.token == "ADDRESSOF") {
+    if (r.is("ADDRESSOF")) {
         resultAddressOf(t, returnType);
     } else if (!t.variableStructType(r.token).empty()) {
         resultTypeValue(t, function);
@@ -254,16 +253,16 @@ Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand
         r.nextToken();
     } else if (r.allDigits) {
         writeNumber(t, returnType);
-    } else if (r.token == "[") {
+    } else if (r.is("[")) {
         bracketOperator(t);
         return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
         r.nextToken();
         return Step::Operator;
-    } else if (r.token == "(" || r.token == ")") {
+    } else if (r.is("(") || r.is(")")) {
         // Grouping, as in any other value.
-        const bool closing = r.token == ")";
+        const bool closing = r.is(")");
         t.output << r.tokenAsWritten;
         r.nextToken();
         return closing ? Step::Operand : Step::Operator;

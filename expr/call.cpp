@@ -13,7 +13,7 @@ namespace {
 // such as 0. ADDRESSOF in front of the function is allowed and dropped.
 std::string functionPointerValue(Translator& t) {
     SourceReader& r = t.reader;
-    if (r.token == "ADDRESSOF") r.nextToken();
+    if (r.is("ADDRESSOF")) r.nextToken();
     const std::string function = t.functionSpelling(r.token);
     if (!function.empty()) return function;
     const std::string variable = t.declaredVariableName(r.token);
@@ -28,8 +28,7 @@ std::string functionPointerValue(Translator& t) {
 bool hiddenByMember(const Translator& t, const FunctionRecord& function) {
     const ModuleRecord* module = t.currentModule;
     if (!module || !module->isClassModule || function.isFunctionPointer || function.builtIn) return false;
-    for (const auto& own : module->functions)
-        if (own.get() == &function) return false;
+    if (t.symbols.ownsFunction(*module, function)) return false;
     return t.findMemberFunction(module->className, upperCase(function.name)) != nullptr;
 }
 
@@ -42,7 +41,7 @@ void Translator::translateCall(const std::string& expectedType, bool) {
     const bool valueContext = !expectedType.empty();
 
     // LEFT is the string function even inside a class that has a Left of its own.
-    const bool isLeft = r.token == "LEFT";
+    const bool isLeft = r.is("LEFT");
     FunctionRecord* function = isLeft ? findModuleFunction(r.token) : findFunction(r.token);
     if (!function) throw SyntaxError{"Invalid Function."};
     if (isLeft ? currentModule && currentModule->isClassModule : hiddenByMember(*this, *function))
@@ -62,14 +61,14 @@ void Translator::translateCall(const std::string& expectedType, bool) {
         if (!setter) throw SyntaxError{"Property " + function->name + " has no Set accessor."};
         output << setter->aliasName;
         r.nextToken();
-        if (r.token != "=") throw SyntaxError{"expected = for property assignment "};
+        if (!r.is("=")) throw SyntaxError{"expected = for property assignment "};
         translateCallArguments(*setter, true);
         return;
     }
 
     output << function->name;
     r.nextToken();
-    if (r.token == "=" && function->isFunctionPointer && !valueContext) {
+    if (r.is("=") && function->isFunctionPointer && !valueContext) {
         /* pointer assignment -> name "=" function */
         output << "=(" << function->returnType << function->name << ")";
         r.nextToken();
@@ -83,11 +82,11 @@ void Translator::translateCall(const std::string& expectedType, bool) {
 /* arglist -> "(" args ")" ; a property setter takes its value after "=" */
 void Translator::translateCallArguments(const FunctionRecord& function, bool propertySet) {
     SourceReader& r = reader;
-    if (!propertySet && r.token != "(") throw SyntaxError{"Expected ( after function name."};
+    if (!propertySet && !r.is("(")) throw SyntaxError{"Expected ( after function name."};
     output << "(";
     translateArguments(function, propertySet, false);
     if (function.paramCount == 0) r.nextToken();
-    if (!propertySet && r.token != ")") throw SyntaxError{"Expected )"};
+    if (!propertySet && !r.is(")")) throw SyntaxError{"Expected )"};
     output << ")";
     if (!propertySet) r.nextToken();
 }

@@ -18,13 +18,13 @@ void objectOperand(Translator& t) {
     t.output << name;
     r.nextToken();
     if (t.isArrayVariable(name)) {
-        if (r.token != "(") throw SyntaxError{"expected ( for start of index."};
+        if (!r.is("(")) throw SyntaxError{"expected ( for start of index."};
         t.translateIndex();
         r.nextToken();
-    } else if (r.token == "(") {
+    } else if (r.is("(")) {
         throw SyntaxError{name + " is not an array."};
     }
-    if (r.token != ".") return;  // the object itself
+    if (!r.is(".")) return;  // the object itself
     r.nextToken();
     if (t.findMemberVariable(className, r.token)) {
         t.translateClassMember(name, "Integer");
@@ -41,7 +41,7 @@ void variableOperand(Translator& t) {
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << name;
     r.nextToken();
-    if (r.token != "(") return;
+    if (!r.is("(")) return;
     if (!t.isArrayVariable(name)) throw SyntaxError{name + " is not an array."};
     t.translateIndex();
     r.nextToken();
@@ -62,7 +62,7 @@ void indexOperand(Translator& t) {
         variableOperand(t);
     } else if (!t.functionSpelling(r.token).empty()) {
         t.translateCall("Long");
-    } else if (r.token != ")") {
+    } else if (!r.is(")")) {
         // An unknown name writes nothing; a missing operand leaves the ")"
         // that closes the index.
         r.nextToken();
@@ -75,18 +75,18 @@ void indexOperand(Translator& t) {
 void Translator::translateIndex() {
     NestingGuard guard(*this);
     SourceReader& r = reader;
-    if (r.token != "(") throw SyntaxError{"Internal parser error."};
+    if (!r.is("(")) throw SyntaxError{"Internal parser error."};
     output << "[";
     int32_t depth = 0;
     for (;;) {
         r.nextToken();
-        while (!r.lineEnded && (r.token == "(" || r.isOperator)) {
-            if (r.token == "(") ++depth;
+        while (!r.lineEnded && (r.is("(") || r.isOperator)) {
+            if (r.is("(")) ++depth;
             output << r.tokenAsWritten;
             r.nextToken();
         }
         indexOperand(*this);
-        while (r.token == ")" && depth > 0) {
+        while (r.is(")") && depth > 0) {
             output << ")";
             --depth;
             r.nextToken();

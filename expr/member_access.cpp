@@ -45,7 +45,7 @@ ChainEnd plainMember(Translator& t, const VariableRecord& member) {
     SourceReader& r = t.reader;
     t.output << member.name;
     r.nextToken();
-    if (member.isArray && r.token == "(") {
+    if (member.isArray && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
@@ -67,16 +67,16 @@ ChainEnd typeMemberChain(Translator& t, const std::string& parentType) {
     const VariableRecord& member = memberOf(t, parentType);
     t.output << member.name;
     r.nextToken();
-    if (member.isArray && r.token == "(") {
+    if (member.isArray && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
-    if (r.token == "=") {
+    if (r.is("=")) {
         // Only a pointer member of a TYPE can be given another value whole.
         if (!member.isPointer) throw SyntaxError{"Expected type member."};
         return {member.type, false, true};
     }
-    if (r.token != ".") return {member.type, true, member.isPointer};
+    if (!r.is(".")) return {member.type, true, member.isPointer};
     r.nextToken();
     const VariableRecord& next = memberOf(t, member.type);
     t.output << (member.isPointer ? "->" : ".");
@@ -97,13 +97,13 @@ std::string Translator::translateMemberAccess(const std::string& expectedType, b
     OutputCapture chain(output);
     output << name;
     r.nextToken();
-    if (isArrayVariable(name) && r.token == "(") {
+    if (isArrayVariable(name) && r.is("(")) {
         translateIndex();
         r.nextToken();
     }
-    if (r.token != ".") {
+    if (!r.is(".")) {
         // Before "=" the whole variable is assigned; otherwise it is used whole.
-        const ChainEnd whole{typeName, r.token != "=", pointer};
+        const ChainEnd whole{typeName, !r.is("="), pointer};
         writeChain(output, chain, whole, takeAddress, expectedType);
         return std::string();
     }
@@ -132,7 +132,7 @@ std::string Translator::translateClassMember(const std::string& objectName, cons
     if (!member) throw SyntaxError{r.tokenAsWritten + " is not a member of class " + objectName};
     output << (isPointerVariable(objectName) ? "->" : ".") << member->name;
     r.nextToken();
-    if (r.token == "(") {
+    if (r.is("(")) {
         translateIndex();
         r.nextToken();
     }

@@ -18,8 +18,8 @@ std::string leadingObject(Translator& t) {
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << object;
     r.nextToken();
-    if (r.token == "(") translateOneValueIndex(t, object, true);
-    if (r.token != ".") throw SyntaxError{"Syntax error."};
+    if (r.is("(")) translateOneValueIndex(t, object, true);
+    if (!r.is(".")) throw SyntaxError{"Syntax error."};
     r.nextToken();
     return object;
 }
@@ -50,7 +50,7 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
         const std::string property = r.token;
         const std::string propertyAsWritten = r.tokenAsWritten;
         r.nextToken();
-        if (inCondition || r.token != "=") {
+        if (inCondition || !r.is("=")) {
             const FunctionRecord& get = accessor(t, className, "GET", property, propertyAsWritten);
             t.output << get.aliasName << "()";
             return get.returnType;
@@ -61,12 +61,12 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
     } else {
         t.output << method->name;
         r.nextToken();
-        if (r.token != "(") throw SyntaxError{"Expected ( after function name."};
+        if (!r.is("(")) throw SyntaxError{"Expected ( after function name."};
     }
     t.output << "(";
     t.translateArguments(*method, propertySet, /*memberVariant=*/true);
     if (method->paramCount == 0) r.nextToken();
-    if (!propertySet && r.token != ")") throw SyntaxError{"Expected )"};
+    if (!propertySet && !r.is(")")) throw SyntaxError{"Expected )"};
     t.output << ")";
     if (!propertySet) r.nextToken();
     return method->returnType;

@@ -13,14 +13,18 @@ inline std::string writtenVariableName(const Translator& t, const std::string& n
     return declared.empty() ? asWritten : declared;
 }
 
+// A class as its module spells it; `otherwise` when no class module has
+// that name.
+inline std::string classSpelling(const Translator& t, const std::string& name,
+                                 const std::string& otherwise = std::string()) {
+    const ModuleRecord* module = name.empty() ? nullptr : t.symbols.classModule(name);
+    return module ? module->className : otherwise;
+}
+
 // The class an object variable belongs to, as the class module spells it;
 // the variable's type may be written in any letter case.
 inline std::string objectClassName(const Translator& t, const std::string& name) {
-    const std::string type = upperCase(t.variableType(name));
-    if (type.empty()) return std::string();
-    for (const auto& module : t.modules)
-        if (module->isClassModule && upperCase(module->className) == type) return module->className;
-    return std::string();
+    return classSpelling(t, t.variableType(name));
 }
 
 // The one-value indexes accept these variable types, in any letter case.

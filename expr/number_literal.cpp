@@ -6,7 +6,7 @@
 std::string readNumberLiteral(SourceReader& r) {
     std::string text = r.tokenAsWritten;
     r.nextToken();
-    if (r.token != ".") return text;
+    if (!r.is(".")) return text;
     r.nextToken();
     if (!r.allDigits) throw SyntaxError{"Expected digits after the decimal point."};
     text += "." + r.tokenAsWritten;

@@ -4,6 +4,8 @@
 #include "source/source_reader.h"
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "source/syntax_error.h"
 
@@ -21,6 +23,21 @@ bool isOperatorChar(int c) { return c == '+' || c == '-' || c == '*' || c == '/'
 }  // namespace
 
 bool SourceReader::open(const std::string& fileName) {
+    if (isOpen_) return false;
+    // A folder opens as an empty stream on some hosts: it is no module.
+    std::error_code error;
+    if (std::filesystem::is_directory(fileName, error)) return false;
+    // Binary: carriage returns are dropped by readChar on every host alike.
+    std::ifstream input(fileName, std::ios::in | std::ios::binary);
+    if (!input.is_open()) return false;
+    std::ostringstream text;
+    text << input.rdbuf();
+    if (input.bad()) return false;
+    return openText(text.str());
+}
+
+bool SourceReader::openText(std::string text) {
+    if (isOpen_) return false;
     line = 0;
     column = 1;
     token.clear();
@@ -30,30 +47,17 @@ bool SourceReader::open(const std::string& fileName) {
     hasAhead = false;
     lastRead = '\n';
     lineHasTokens = false;
-    if (input.is_open()) {
-        input.setstate(std::ios::failbit);
-        return false;
-    }
-    // A folder opens as an empty stream on some hosts: it is no module.
-    std::error_code error;
-    if (std::filesystem::is_directory(fileName, error)) return false;
-    // Binary: carriage returns are dropped by readChar on every host alike.
-    input.open(fileName, std::ios::in | std::ios::binary);
-    if (!input.is_open()) return false;
+    text_ = std::move(text);
     // A UTF-8 byte-order mark, as some Windows editors write one, is no text.
-    static const char bom[] = "\xEF\xBB\xBF";
-    char first[3] = {};
-    input.read(first, 3);
-    if (input.gcount() != 3 || first[0] != bom[0] || first[1] != bom[1] || first[2] != bom[2]) {
-        input.clear();
-        input.seekg(0);
-    }
+    position_ = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    isOpen_ = true;
     return true;
 }
 
 void SourceReader::close() {
-    input.close();
-    input.clear();
+    isOpen_ = false;
+    text_.clear();
+    position_ = 0;
 }
 
 void SourceReader::pushBack() { pushedBack = true; }
@@ -64,13 +68,13 @@ int SourceReader::readChar() {
         hasAhead = false;
         c = aheadChar;
     } else {
-        c = input.get();
-        if (c == std::char_traits<char>::eof()) {
+        if (position_ >= text_.size()) {
             // A last line without its line feed reads as if it had one.
             if (lastRead == '\n') return END;
             c = '\n';
-        } else if (c == '\r' && input.peek() == '\n') {
-            c = input.get();
+        } else {
+            c = static_cast<unsigned char>(text_[position_++]);
+            if (c == '\r' && position_ < text_.size() && text_[position_] == '\n') c = text_[position_++];
         }
     }
     lastRead = c;
@@ -95,7 +99,8 @@ void SourceReader::nextToken() {
         pushedBack = false;
         return;
     }
-    previousToken = token;
+    // The buffers change places: no copy, and no allocation once warm.
+    previousToken.swap(token);
     token.clear();
     tokenAsWritten.clear();
     isNumber = isString = allDigits = isOperator = false;

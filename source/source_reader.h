@@ -1,24 +1,35 @@
-// The token stream of one BASIC module, read straight from the file one
-// character at a time. A statement is the run of tokens up to the next line
-// feed; `lineEnded` tells the callers where it ended.
+// The token stream of one BASIC module, read one character at a time from
+// the module's text (read whole when the module is opened). A statement is
+// the run of tokens up to the next line feed; `lineEnded` tells the callers
+// where it ended.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <string>
 
 class SourceReader {
 public:
     // Opens a module; false when it cannot be opened or a file is open.
     bool open(const std::string& fileName);
+    // Opens a module held in memory.
+    bool openText(std::string text);
     void close();
-    bool isOpen() const { return input.is_open(); }
+    bool isOpen() const { return isOpen_; }
 
     // Reads the next token into `token`, `tokenAsWritten` and the flags.
     // Throws SyntaxError for a string literal without its closing quote.
     void nextToken();
     // The next nextToken() delivers the current token again (one level).
     void pushBack();
+
+    // Whether the current token (upper case) is `keyword`; the length is
+    // known when this is compiled, so most tokens are told apart by it.
+    template <size_t N>
+    bool is(const char (&keyword)[N]) const {
+        return token.size() == N - 1 && std::memcmp(token.data(), keyword, N - 1) == 0;
+    }
 
     char lastChar = 0;
     std::string token;
@@ -48,7 +59,9 @@ private:
     void readNumber(int c);
     void readStringLiteral(int c);
 
-    std::ifstream input;
+    std::string text_;
+    size_t position_ = 0;
+    bool isOpen_ = false;
     int aheadChar = END;      // one character given back to the stream
     bool hasAhead = false;
     int lastRead = '\n';      // last character readChar returned

@@ -6,7 +6,7 @@
    define -> DEFINE name ["-"] value ["&" value] EOL */
 void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     SourceReader& r = reader;
-    const bool defineForm = r.token == "DEFINE";
+    const bool defineForm = r.is("DEFINE");
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected CONST name not end of line."};
     auto constant = std::make_shared<VariableRecord>();
@@ -14,20 +14,20 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     if (!insideProcedure) constant->declaredLine = r.line;
     r.nextToken();
     bool minus = false;
-    if (r.token == "-") {
+    if (r.is("-")) {
         minus = true;
         r.nextToken();
     }
     if (defineForm) {
         constant->type = "Long";
         constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;
-        if (r.token == "&") {
+        if (r.is("&")) {
             // A hexadecimal value: "&" then the H-prefixed digits, kept as written.
             r.nextToken();
             constant->constValue += r.tokenAsWritten;
         }
     } else {
-        if (r.token != "=") throw SyntaxError{"Expected assignment =."};
+        if (!r.is("=")) throw SyntaxError{"Expected assignment =."};
         r.nextToken();
         if (r.allDigits) {
             constant->type = "Long";

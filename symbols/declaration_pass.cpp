@@ -11,6 +11,7 @@ void Translator::runDeclarationPass(std::string fileName) {
     ModuleRecord* module = nullptr;
     if (modules.empty()) {
         modules.push_back(std::make_unique<ModuleRecord>());
+        symbols.changed();
         module = modules.back().get();
         module->fileName = fileName;
         currentModule = module;
@@ -29,6 +30,7 @@ void Translator::runDeclarationPass(std::string fileName) {
     if (moduleCursor == 1) {
         module->usedModules.push_back("Quillkit");
         modules.push_back(std::make_unique<ModuleRecord>("Quillkit.BAS"));
+        symbols.changed();
     }
 
     try {
@@ -42,6 +44,8 @@ void Translator::runDeclarationPass(std::string fileName) {
         } catch (const SyntaxError& error) {
             reportDeclarationError(error.message);
         }
+        // A statement may have added records, modules or a class name.
+        symbols.changed();
         try {
             reader.nextToken();
         } catch (const SyntaxError& error) {
@@ -63,44 +67,44 @@ void Translator::runDeclarationPass(std::string fileName) {
 // The keyword table: every row sees the token as the rows before left it.
 void Translator::declareStatementToken(ModuleRecord& module) {
     SourceReader& r = reader;
-    if (r.token == "CLASS") {
+    if (r.is("CLASS")) {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected class identifier."};
         module.className = r.tokenAsWritten;
         module.isClassModule = true;
         r.nextToken();
-        if (r.token == "EXTENDS") {
+        if (r.is("EXTENDS")) {
             r.nextToken();
             module.baseClassName = r.tokenAsWritten;
         }
     }
-    if (r.token == "EXIT") {
+    if (r.is("EXIT")) {
         r.nextToken();
-        if (r.token != "FUNCTION") throw SyntaxError{"Expected \"Function\"."};
+        if (!r.is("FUNCTION")) throw SyntaxError{"Expected \"Function\"."};
         r.nextToken();
     }
-    if (r.token == "PRIVATE") {
+    if (r.is("PRIVATE")) {
         r.nextToken();
         declareAfterAccessWord(module, SCOPE_PRIVATE, 12, true);
     }
-    if (r.token == "PUBLIC") {
+    if (r.is("PUBLIC")) {
         r.nextToken();
         declareAfterAccessWord(module, SCOPE_PUBLIC, 10, true);
     }
-    if (r.token == "PROTECTED") {
+    if (r.is("PROTECTED")) {
         r.nextToken();
         declareAfterAccessWord(module, SCOPE_PROTECTED, 11, false);
     }
-    if (r.token == "DIM") {
+    if (r.is("DIM")) {
         r.nextToken();
-        if (!insideProcedure && r.token == "STATIC")
+        if (!insideProcedure && r.is("STATIC"))
             throw SyntaxError{"DIM STATIC is not allowed. Use PRIVATE STATIC or PUBLIC STATIC."};
-        if (!insideProcedure && r.token != "STATIC") parseVariable(module, SCOPE_PUBLIC);
+        if (!insideProcedure && !r.is("STATIC")) parseVariable(module, SCOPE_PUBLIC);
     }
-    if (r.token == "CONST") parseConstant(module, SCOPE_PUBLIC);
-    if (r.token == "DEFINE") parseConstant(module, SCOPE_PUBLIC);
-    if (r.token == "TYPE") parseUserType(module, SCOPE_PUBLIC);
-    if (r.token == "USING") {
+    if (r.is("CONST")) parseConstant(module, SCOPE_PUBLIC);
+    if (r.is("DEFINE")) parseConstant(module, SCOPE_PUBLIC);
+    if (r.is("TYPE")) parseUserType(module, SCOPE_PUBLIC);
+    if (r.is("USING")) {
         r.nextToken();
         if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected module name."};
         module.usedModules.push_back(r.tokenAsWritten);
@@ -111,23 +115,23 @@ void Translator::declareStatementToken(ModuleRecord& module) {
         r.nextToken();
         if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
     }
-    if (r.token == "END") {
+    if (r.is("END")) {
         r.nextToken();
-        if (r.token == "FUNCTION" || r.token == "PROPERTY") insideProcedure = false;
+        if (r.is("FUNCTION") || r.is("PROPERTY")) insideProcedure = false;
         r.nextToken();
     }
-    if (r.token == "FUNCTION" && r.previousToken != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
-    if (r.token == "DECLARE") parseExternalDeclaration(module, SCOPE_PUBLIC);
-    if (r.token == "APPTYPE") skipLine();
-    if (r.token == "INTERFACEIGNORE") {
+    if (r.is("FUNCTION") && r.previousToken != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
+    if (r.is("DECLARE")) parseExternalDeclaration(module, SCOPE_PUBLIC);
+    if (r.is("APPTYPE")) skipLine();
+    if (r.is("INTERFACEIGNORE")) {
         module.isInterfaceModule = true;
         skipLine();
     }
-    if (r.token == "INTERFACESKIP") {
+    if (r.is("INTERFACESKIP")) {
         module.interfaceSkip = true;
         skipLine();
     }
-    if (r.token == "INTERFACEAPI") {
+    if (r.is("INTERFACEAPI")) {
         module.isApiModule = true;
         skipLine();
     }
@@ -143,19 +147,19 @@ void Translator::declareProcedureHeader(ModuleRecord& module, int32_t scope) {
 void Translator::declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
                                         bool hasTypeForm) {
     SourceReader& r = reader;
-    if (r.token == "FUNCTION") {
+    if (r.is("FUNCTION")) {
         declareProcedureHeader(module, scope);
-    } else if (r.token == "CONST") {
+    } else if (r.is("CONST")) {
         parseConstant(module, scope);
-    } else if (r.token == "TYPE" && hasTypeForm) {
+    } else if (r.is("TYPE") && hasTypeForm) {
         parseUserType(module, scope);
-    } else if (r.token == "STATIC") {
+    } else if (r.is("STATIC")) {
         r.nextToken();
-        if (r.token == "FUNCTION")
+        if (r.is("FUNCTION"))
             declareProcedureHeader(module, staticFunctionScope);
         else
             parseVariable(module, SCOPE_STATIC_VARIABLE);
-    } else if (r.token == "PROPERTY") {
+    } else if (r.is("PROPERTY")) {
         // A property is public whatever its access word.
         parseProperty(module, SCOPE_PUBLIC);
         insideProcedure = true;

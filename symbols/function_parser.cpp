@@ -11,35 +11,35 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
     r.nextToken();
     std::string name = r.tokenAsWritten;
     std::string returnType = "Void";
-    if (r.token == "CLASSCONSTRUCTOR") {
+    if (r.is("CLASSCONSTRUCTOR")) {
         name = module.className;
         returnType.clear();
-    } else if (r.token == "CLASSDESTRUCTOR") {
+    } else if (r.is("CLASSDESTRUCTOR")) {
         name = "~" + module.className;
         returnType.clear();
     }
     if (r.lineEnded) throw SyntaxError{"Expected Function Name, not end of line."};
     // The program's start calls Main, however the source spells it.
-    if (!module.isClassModule && r.token == "MAIN") name = "Main";
+    if (!module.isClassModule && r.is("MAIN")) name = "Main";
     r.nextToken();
-    if (r.token != "(") throw SyntaxError{"Expected \"(\""};
+    if (!r.is("(")) throw SyntaxError{"Expected \"(\""};
     r.nextToken();
-    if (r.token != ")") parseParameterList(*function);
+    if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
-    if (!r.lineEnded && r.token != "AS") throw SyntaxError{"Expected keyword \"As\" or end of line."};
+    if (!r.lineEnded && !r.is("AS")) throw SyntaxError{"Expected keyword \"As\" or end of line."};
     bool pureVirtual = false;
-    if (r.token == "AS") {
+    if (r.is("AS")) {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
         returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
-        if (r.token == "PTR") {
+        if (r.is("PTR")) {
             r.nextToken();
             function->returnsPointer = true;
         }
-        if (r.token == "=") {
+        if (r.is("=")) {
             r.nextToken();
-            if (r.token != "0") throw SyntaxError{"expected =0 for pure virtual function."};
+            if (!r.is("0")) throw SyntaxError{"expected =0 for pure virtual function."};
             pureVirtual = true;
             r.nextToken();
         }
@@ -68,8 +68,8 @@ void Translator::parseParameterList(FunctionRecord& function) {
     bool byRef = false;
     for (;;) {
         if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
-        if (r.token == "BYVAL") r.nextToken();
-        if (r.token == "BYREF") {
+        if (r.is("BYVAL")) r.nextToken();
+        if (r.is("BYREF")) {
             byRef = true;
             r.nextToken();
         }
@@ -77,16 +77,16 @@ void Translator::parseParameterList(FunctionRecord& function) {
         auto parameter = std::make_shared<VariableRecord>();
         parameter->name = r.tokenAsWritten;
         r.nextToken();
-        if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\"."};
+        if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\"."};
         r.nextToken();
-        if (r.token == ")") throw SyntaxError{"Expected parameterType, not \")\"."};
+        if (r.is(")")) throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
         parameter->type = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
         parameter->byRef = byRef;
         function.parameters.push_back(parameter);
-        if (r.token == ",") r.nextToken();
+        if (r.is(",")) r.nextToken();
         if (r.tokenAsWritten == ")") return;
         byRef = false;
         if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
@@ -99,28 +99,28 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     auto function = std::make_shared<FunctionRecord>();
     std::string returnType = "Void";
     r.nextToken();
-    if (r.token != "FUNCTION") throw SyntaxError{"Expected keyword \"Function\"."};
+    if (!r.is("FUNCTION")) throw SyntaxError{"Expected keyword \"Function\"."};
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Function name. Not end of line."};
     std::string name = r.tokenAsWritten;
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected keyword ALIAS. Not end of line."};
-    if (r.token != "ALIAS") throw SyntaxError{"Expected keyword ALIAS."};
+    if (!r.is("ALIAS")) throw SyntaxError{"Expected keyword ALIAS."};
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Alias name. Not end of line."};
     std::string alias = r.tokenAsWritten;
     r.nextToken();
-    if (r.token != "LIB") throw SyntaxError{"Expected keyword LIB."};
+    if (!r.is("LIB")) throw SyntaxError{"Expected keyword LIB."};
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Lib name. Not end of line."};
     if (!r.isString) throw SyntaxError{"Expected library or dll name."};
     r.nextToken();
-    if (r.token != "(") throw SyntaxError{"Expected \"(\"."};
+    if (!r.is("(")) throw SyntaxError{"Expected \"(\"."};
     r.nextToken();
-    if (r.token != ")") parseParameterList(*function);
+    if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
-    if (!r.lineEnded && r.token != "AS") throw SyntaxError{"Expected keyword \"As\" or end of line."};
-    if (r.token == "AS") {
+    if (!r.lineEnded && !r.is("AS")) throw SyntaxError{"Expected keyword \"As\" or end of line."};
+    if (r.is("AS")) {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
         returnType = typeSpelling(r.tokenAsWritten);

@@ -11,9 +11,9 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     auto pointerType = std::make_shared<FunctionRecord>();
     std::string parameterText;
     r.nextToken();
-    if (r.token != "(") throw SyntaxError{"Expected ( after keyword \"Function\""};
+    if (!r.is("(")) throw SyntaxError{"Expected ( after keyword \"Function\""};
     r.nextToken();
-    bool closed = r.token == ")";
+    bool closed = r.is(")");
     if (!closed) {
         r.pushBack();
         while (!r.lineEnded) {
@@ -21,14 +21,14 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
             r.nextToken();
             parameter->name = r.tokenAsWritten;
             r.nextToken();
-            if (r.token != "AS") throw SyntaxError{"Epected \"As\""};
+            if (!r.is("AS")) throw SyntaxError{"Epected \"As\""};
             r.nextToken();
             if (!isKnownType(r.token)) throw SyntaxError{"Invalid data type."};
             parameter->type = declaredTypeSpelling(r.tokenAsWritten);
             parameterText += parameter->type;
             pointerType->parameters.push_back(parameter);
             r.nextToken();
-            if (r.token == ")") {
+            if (r.is(")")) {
                 closed = true;
                 break;
             }
@@ -40,7 +40,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     if (!closed) throw SyntaxError{"Expected \")\", not end of line."};
     r.nextToken();
     std::string returnType = "void";
-    if (r.token == "AS") {
+    if (r.is("AS")) {
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
         returnType = declaredTypeSpelling(r.tokenAsWritten);

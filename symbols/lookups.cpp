@@ -1,162 +1,126 @@
-// The seven read-only symbol lookups. Each walks the lists linearly in
-// declaration order and returns its first match; a miss is empty or null.
-#include <algorithm>
-
+// The translator's lookups, as the Parts name them: each asks the symbol
+// table (symbols/symbol_table.h), which holds every rule of visibility
+// and letter case. A miss is empty, false or null.
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
 
-namespace {
-
-const std::string& currentClassName(const ModuleRecord* current) {
-    static const std::string empty;
-    return current ? current->className : empty;
-}
-
-const std::string& currentBaseClassName(const ModuleRecord* current) {
-    static const std::string empty;
-    return current ? current->baseClassName : empty;
-}
-
-// Variables: plain modules, the current class and its direct base.
-bool variablesVisible(const ModuleRecord& module, const ModuleRecord* current) {
-    return !module.isClassModule || module.className == currentClassName(current) ||
-           module.className == currentBaseClassName(current);
-}
-
-// Functions: plain modules and the current class only; base-class members
-// go through findMemberFunction.
-bool functionsVisible(const ModuleRecord& module, const ModuleRecord* current) {
-    return module.className.empty() || module.className == currentClassName(current);
-}
-
-// Only the stored name is upper-cased: callers hand in an upper-cased token.
-FunctionRecord* matchFunction(const std::vector<std::shared_ptr<FunctionRecord>>& functions,
-                              const std::string& upperName) {
-    for (const auto& function : functions) {
-        if (upperCase(function->name) == upperName) {
-            return function.get();
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-bool Translator::isKnownType(const std::string& upperName) const {
-    for (const char* builtIn : builtInTypeNames) {
-        if (upperName == builtIn) {
-            return true;
-        }
-    }
-    for (const auto& module : modules) {
-        if (module->isClassModule && upperCase(module->className) == upperName) {
-            return true;
-        }
-    }
-    for (const auto& module : modules) {
-        for (const auto& type : module->types) {
-            if (upperCase(type->name) == upperName) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
+bool Translator::isKnownType(const std::string& upperName) const { return symbols.isKnownType(upperName); }
 
 std::string Translator::variableType(const std::string& name) const {
-    const std::string wanted = upperCase(name);
-    for (const auto& module : modules) {
-        if (!variablesVisible(*module, currentModule)) {
-            continue;
-        }
-        for (const auto& variable : module->variables) {
-            if (upperCase(variable->name) == wanted) {
-                return variable->type;
-            }
-        }
-    }
-    for (const auto& variable : localVariables) {
-        if (upperCase(variable->name) == wanted) {
-            return variable->type;
-        }
-    }
-    return {};
+    const VariableRecord* variable = symbols.typedVariable(name);
+    return variable ? variable->type : std::string();
 }
 
+// The class an object variable belongs to: its type, when a module has
+// exactly that class name.
 std::string Translator::variableClass(const std::string& name) const {
     const std::string type = variableType(name);
-    for (const auto& module : modules) {
-        if (module->className == type) {
-            return module->className;
-        }
-    }
-    return {};
-}
-
-FunctionRecord* Translator::findFunction(const std::string& upperName) const {
-    for (const auto& module : modules) {
-        if (!functionsVisible(*module, currentModule)) {
-            continue;
-        }
-        if (FunctionRecord* found = matchFunction(module->functions, upperName)) {
-            return found;
-        }
-    }
-    return matchFunction(functionPointerTypes, upperName);
+    const ModuleRecord* module = symbols.lastModuleOfClass(type);
+    return module ? module->className : std::string();
 }
 
 std::string Translator::functionSpelling(const std::string& upperName) const {
     // Callers may pass the raw token for sizeof, which the C++ keeps in lower case.
-    if (upperName == "sizeof") {
-        return "sizeof";
-    }
+    if (upperName == "sizeof") return "sizeof";
     const FunctionRecord* found = findFunction(upperName);
     return found ? found->name : std::string();
 }
 
-// The class first, then its base, then the base's base: each level is
-// every module of that class name in list order, and the next level is the
-// base named by the last of them. Class names are compared exactly; a chain
-// that comes back to a class it has passed ends there.
-FunctionRecord* Translator::findMemberFunction(const std::string& className,
-                                               const std::string& upperMember) const {
-    std::vector<std::string> passed;
-    std::string level = className;
-    while (!level.empty() && std::find(passed.begin(), passed.end(), level) == passed.end()) {
-        passed.push_back(level);
-        std::string base;
-        for (const auto& module : modules) {
-            if (module->className != level) continue;
-            if (FunctionRecord* found = matchFunction(module->functions, upperMember)) return found;
-            base = module->baseClassName;
-        }
-        level = base;
-    }
-    return nullptr;
+FunctionRecord* Translator::findFunction(const std::string& upperName) const {
+    return symbols.findFunction(upperName);
 }
 
-TypeRecord* Translator::findType(const std::string& name) const {
-    for (const auto& module : modules) {
-        for (const auto& type : module->types) {
-            if (type->name == name) {
-                return type.get();
-            }
-        }
-    }
-    return nullptr;
+FunctionRecord* Translator::findMemberFunction(const std::string& className, const std::string& upperMember) const {
+    return symbols.findMemberFunction(className, upperMember);
 }
+
+TypeRecord* Translator::findType(const std::string& name) const { return symbols.findType(name); }
 
 std::string Translator::declaredTypeSpelling(const std::string& type) const {
-    const std::string upper = upperCase(type);
-    for (const char* builtIn : builtInTypeNames)
-        if (upper == builtIn) return typeSpelling(type);
-    for (const auto& module : modules)
-        if (module->isClassModule && upperCase(module->className) == upper) return module->className;
-    for (const auto& module : modules)
-        for (const auto& record : module->types)
-            if (upperCase(record->name) == upper) return record->name;
-    return typeSpelling(type);
+    return symbols.declaredTypeSpelling(type);
 }
+
+bool Translator::isPointerVariable(const std::string& name) const {
+    const VariableRecord* variable = symbols.visibleVariable(name);
+    return variable && variable->isPointer;
+}
+
+bool Translator::isAddressParameter(const std::string& name) const {
+    const VariableRecord* variable = symbols.visibleVariable(name);
+    return variable && variable->byRef && variable->isPointer;
+}
+
+bool Translator::isArrayVariable(const std::string& name) const {
+    const VariableRecord* variable = symbols.visibleVariable(name);
+    return variable && variable->isArray;
+}
+
+int32_t Translator::variableArraySize(const std::string& name) const {
+    const VariableRecord* variable = symbols.visibleVariable(name);
+    return variable ? variable->arraySize : 0;
+}
+
+std::string Translator::variableStructType(const std::string& name) const {
+    const std::string type = variableType(name);
+    if (type.empty()) return std::string();
+    const TypeRecord* record = symbols.typeNamed(type);
+    return record ? record->name : std::string();
+}
+
+bool Translator::isTypeName(const std::string& name) const {
+    return !name.empty() && symbols.typeNamed(name) != nullptr;
+}
+
+VariableRecord* Translator::findTypeField(const std::string& typeName, const std::string& field) const {
+    return symbols.findTypeField(typeName, field);
+}
+
+bool Translator::isPointerField(const std::string& typeName, const std::string& field) const {
+    const VariableRecord* record = findTypeField(typeName, field);
+    return record && record->isPointer;
+}
+
+bool Translator::isArrayField(const std::string& typeName, const std::string& field) const {
+    const VariableRecord* record = findTypeField(typeName, field);
+    return record && record->isArray;
+}
+
+FunctionRecord* Translator::findMemberAccessor(const std::string& className, const std::string& alias) const {
+    return symbols.findMemberAccessor(className, alias);
+}
+
+FunctionRecord* Translator::findAccessor(const std::string& alias) const { return symbols.findAccessor(alias); }
+
+FunctionRecord* Translator::findModuleFunction(const std::string& name) const {
+    return symbols.findModuleFunction(name);
+}
+
+VariableRecord* Translator::findMemberVariable(const std::string& className, const std::string& member) const {
+    return symbols.findMemberVariable(className, member);
+}
+
+std::string Translator::declaredVariableName(const std::string& name) const {
+    const VariableRecord* variable = symbols.declaredVariable(name);
+    return variable ? variable->name : std::string();
+}
+
+std::string Translator::declaredMemberName(const std::string& className, const std::string& member) const {
+    const VariableRecord* found = findMemberVariable(className, member);
+    return found ? found->name : std::string();
+}
+
+bool Translator::isClassName(const std::string& name) const { return symbols.isClassName(name); }
+
+bool Translator::isAbstractClass(const std::string& typeName) const {
+    const ModuleRecord* module = symbols.classModule(typeName);
+    return module && module->hasPureVirtual;
+}
+
+bool Translator::isModuleVariable(const std::string& name) const { return symbols.isModuleVariable(name); }
+
+bool Translator::isLocalVariable(const std::string& name) const { return symbols.isLocalVariable(name); }
+
+FunctionRecord* Translator::findProperty(const std::string& upperKey) const { return symbols.findProperty(upperKey); }
 
 // Names the program declares that C++ has already (size, remove, EOF,
 // default...) take another letter case in the generated code: BASIC finds
@@ -195,4 +159,5 @@ void Translator::settleTypeSpellings() {
             for (const auto& parameter : function->parameters) parameter->type = declaredTypeSpelling(parameter->type);
         }
     }
+    symbols.changed();
 }

@@ -8,40 +8,40 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
     SourceReader& r = reader;
     auto accessor = std::make_shared<FunctionRecord>();
     r.nextToken();
-    if (r.token == "GET") {
+    if (r.is("GET")) {
         r.nextToken();
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Get" + accessor->name;
         r.nextToken();
-        if (r.token != "(") throw SyntaxError{"Expected ( after Property Name."};
+        if (!r.is("(")) throw SyntaxError{"Expected ( after Property Name."};
         r.nextToken();
-        if (r.token != ")") throw SyntaxError{"Expected )."};
+        if (!r.is(")")) throw SyntaxError{"Expected )."};
         r.nextToken();
-        if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
+        if (!r.is("AS")) throw SyntaxError{"Expected \"As\""};
         r.nextToken();
         accessor->returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
-        if (r.token == "PTR") {
+        if (r.is("PTR")) {
             accessor->returnsPointer = true;
             r.nextToken();
         }
-    } else if (r.token == "SET") {
+    } else if (r.is("SET")) {
         r.nextToken();
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Set" + accessor->name;
         r.nextToken();
-        if (r.token != "(") throw SyntaxError{"Expected ( after property Name."};
+        if (!r.is("(")) throw SyntaxError{"Expected ( after property Name."};
         r.nextToken();
-        if (r.token != ")" && !r.lineEnded) {
+        if (!r.is(")") && !r.lineEnded) {
             auto value = std::make_shared<VariableRecord>();
             value->name = r.tokenAsWritten;
             r.nextToken();
-            if (r.token != "AS") throw SyntaxError{"Expected \"As\""};
+            if (!r.is("AS")) throw SyntaxError{"Expected \"As\""};
             r.nextToken();
             value->type = typeSpelling(r.tokenAsWritten);
             accessor->parameters.push_back(value);
             r.nextToken();
-            if (r.token != ")") throw SyntaxError{"Expected )"};
+            if (!r.is(")")) throw SyntaxError{"Expected )"};
             r.nextToken();
             if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
         }

@@ -13,17 +13,17 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
     if (!insideProcedure) type->declaredLine = r.line;
     r.nextToken();
     if (!r.lineEnded) throw SyntaxError{"Expected new line"};
-    while (r.token != "END") {
-        if (r.token == "FUNCTION" || r.atEof) break;
+    while (!r.is("END")) {
+        if (r.is("FUNCTION") || r.atEof) break;
         r.nextToken();
-        if (r.token == "END") continue;
+        if (r.is("END")) continue;
         if (r.atEof) break;  // cut by the end of the file: no END TYPE
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
         auto field = std::make_shared<VariableRecord>();
         field->arraySize = -1;
         field->name = r.tokenAsWritten;
         r.nextToken();
-        if (r.token == "(") {
+        if (r.is("(")) {
             field->isArray = true;
             r.nextToken();
             if (!variableType(r.token).empty())
@@ -33,22 +33,22 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
             else
                 throw SyntaxError{"Expected value for array size."};
             r.nextToken();
-            if (r.token != ")") throw SyntaxError{"ecxpected )."};
+            if (!r.is(")")) throw SyntaxError{"ecxpected )."};
             r.nextToken();
         }
-        if (r.token != "AS") throw SyntaxError{"Expected keyword \"AS\"."};
+        if (!r.is("AS")) throw SyntaxError{"Expected keyword \"AS\"."};
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
         field->type = typeSpelling(r.tokenAsWritten);
         r.nextToken();
-        if (r.token == "PTR") {
+        if (r.is("PTR")) {
             field->isPointer = true;
             r.nextToken();
         }
         type->fields.push_back(field);
     }
     r.nextToken();
-    if (r.token != "TYPE") throw SyntaxError{"Expected End Type"};
+    if (!r.is("TYPE")) throw SyntaxError{"Expected End Type"};
     module.types.push_back(type);
     r.nextToken();
 }

@@ -11,25 +11,25 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     // below a procedure that may use it.
     if (!insideProcedure) variable->declaredLine = r.line;
     r.nextToken();
-    if (r.token == "(") {
+    if (r.is("(")) {
         variable->isArray = true;
         r.nextToken();
         if (r.allDigits) {
             variable->arraySize = decimalValue(r.token);
             r.nextToken();
-            if (r.token != ")") throw SyntaxError{"Expected )."};
+            if (!r.is(")")) throw SyntaxError{"Expected )."};
         } else {
-            if (r.token != ")") throw SyntaxError{"Syntax error."};
+            if (!r.is(")")) throw SyntaxError{"Syntax error."};
             variable->arraySize = -1;
         }
         r.nextToken();
     }
-    if (r.token != "AS") throw SyntaxError{"Expected keyword \"As\""};
+    if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\""};
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
     variable->type = typeSpelling(r.tokenAsWritten);
     r.nextToken();
-    if (r.token == "PTR") {
+    if (r.is("PTR")) {
         variable->isPointer = true;
         r.nextToken();
     }

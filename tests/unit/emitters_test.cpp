@@ -76,6 +76,8 @@ public:
     }
 
     std::string headerOf(ModuleRecord* m) {
+        // The records were added behind the symbol table's back.
+        t.symbols.changed();
         t.currentModule = m;
         t.emitClassHeader(m->fileName);
         return readFile(changeExtension(m->fileName, "h"));
