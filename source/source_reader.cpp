@@ -44,12 +44,21 @@ bool SourceReader::openText(std::string text) {
     lineEnded = true;
     atEof = false;
     isString = false;
-    hasAhead = false;
-    lastRead = '\n';
     lineHasTokens = false;
+    tokenLength_ = 0;
     text_ = std::move(text);
     // A UTF-8 byte-order mark, as some Windows editors write one, is no text.
-    position_ = text_.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    if (text_.compare(0, 3, "\xEF\xBB\xBF") == 0) text_.erase(0, 3);
+    // CR LF reads as LF on every host alike.
+    if (text_.find('\r') != std::string::npos) {
+        size_t kept = 0;
+        for (size_t i = 0; i < text_.size(); ++i)
+            if (!(text_[i] == '\r' && i + 1 < text_.size() && text_[i + 1] == '\n')) text_[kept++] = text_[i];
+        text_.resize(kept);
+    }
+    // A last line without its line feed reads as if it had one.
+    if (!text_.empty() && text_.back() != '\n') text_ += '\n';
+    position_ = 0;
     isOpen_ = true;
     return true;
 }
@@ -62,36 +71,35 @@ void SourceReader::close() {
 
 void SourceReader::pushBack() { pushedBack = true; }
 
-int SourceReader::readChar() {
-    int c;
-    if (hasAhead) {
-        hasAhead = false;
-        c = aheadChar;
-    } else {
-        if (position_ >= text_.size()) {
-            // A last line without its line feed reads as if it had one.
-            if (lastRead == '\n') return END;
-            c = '\n';
-        } else {
-            c = static_cast<unsigned char>(text_[position_++]);
-            if (c == '\r' && position_ < text_.size() && text_[position_] == '\n') c = text_[position_++];
-        }
-    }
-    lastRead = c;
+inline int SourceReader::readChar() {
+    if (position_ >= text_.size()) return END;
+    const int c = static_cast<unsigned char>(text_[position_++]);
     lastChar = static_cast<char>(c);
     return c;
 }
 
-void SourceReader::unreadChar(int c) {
-    aheadChar = c;
-    hasAhead = true;
+// The character read last goes back: it is read again next.
+inline void SourceReader::unreadChar() { --position_; }
+
+std::string SourceReader::previousToken() const {
+    std::string previous(text_.data() + previousStart_, previousLength_);
+    for (char& ch : previous)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return previous;
 }
 
-void SourceReader::finishToken() {
-    tokenAsWritten = token;
+// A token that is the run of the text from `start` to the current position.
+void SourceReader::finishSpan(size_t start) {
+    // The character that ends the token was looked at last.
+    if (position_ < text_.size()) lastChar = text_[position_];
+    tokenStart_ = start;
+    tokenLength_ = position_ - start;
+    const char* text = text_.data() + start;
+    tokenAsWritten.assign(text, tokenLength_);
+    token.assign(text, tokenLength_);
     for (char& ch : token)
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    if (!token.empty()) lineHasTokens = true;
+    lineHasTokens = true;
 }
 
 void SourceReader::nextToken() {
@@ -99,8 +107,9 @@ void SourceReader::nextToken() {
         pushedBack = false;
         return;
     }
-    // The buffers change places: no copy, and no allocation once warm.
-    previousToken.swap(token);
+    previousStart_ = tokenStart_;
+    previousLength_ = tokenLength_;
+    tokenLength_ = 0;
     token.clear();
     tokenAsWritten.clear();
     isNumber = isString = allDigits = isOperator = false;
@@ -144,23 +153,20 @@ void SourceReader::nextToken() {
     if (c == '\'') {
         readComment();
     } else if (isDigit(c)) {
-        readNumber(c);
+        readNumber();
     } else if (isOperatorChar(c)) {
         isOperator = true;
-        token = static_cast<char>(c);
-        finishToken();
+        finishSpan(position_ - 1);
     } else if (isLetter(c)) {
-        readWord(c);
+        readWord();
     } else if (c == '(' || c == ')') {
-        token = static_cast<char>(c);
-        finishToken();
+        finishSpan(position_ - 1);
     } else if (c == '"') {
-        readStringLiteral(c);
+        readStringLiteral();
     } else {
         // ",", "." and every other single character, bytes above 127 too.
-        token = static_cast<char>(c);
         ++column;
-        finishToken();
+        finishSpan(position_ - 1);
     }
 }
 
@@ -183,47 +189,38 @@ void SourceReader::readComment() {
     }
     // A line holding only a comment: an empty token, the line already counted.
     ++line;
-    finishToken();
 }
 
 // number -> digit {letter | digit}
-void SourceReader::readNumber(int c) {
+// Every character after the first counts a column, the one that ends the
+// token too (it is read again as the start of what follows).
+void SourceReader::readNumber() {
     isNumber = true;
     allDigits = true;
-    do {
-        token += static_cast<char>(c);
-        c = readChar();
-        if (c == END) {
-            atEof = true;
-            allDigits = true;
-            return;
-        }
-        ++column;
-        if (isLetter(c)) allDigits = false;
-    } while (isLetter(c) || isDigit(c));
-    unreadChar(c);
-    finishToken();
+    const size_t start = position_ - 1;
+    while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) {
+        if (isLetter(text_[position_])) allDigits = false;
+        ++position_;
+    }
+    column += static_cast<int32_t>(position_ - start);
+    finishSpan(start);
 }
 
 // name -> letter {letter | digit}
-void SourceReader::readWord(int c) {
-    do {
-        token += static_cast<char>(c);
-        c = readChar();
-        if (c == END) {
-            atEof = true;
-            return;
-        }
-        ++column;
-    } while (isLetter(c) || isDigit(c));
-    unreadChar(c);
-    finishToken();
+void SourceReader::readWord() {
+    const size_t start = position_ - 1;
+    while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) ++position_;
+    column += static_cast<int32_t>(position_ - start);
+    finishSpan(start);
 }
 
 // literal -> '"' {any but '"' and LF} '"'
-void SourceReader::readStringLiteral(int c) {
+// A literal without its closing quote is reported with what was read of it
+// as the token (as written); a doubled quote with the literal read so far.
+void SourceReader::readStringLiteral() {
+    const size_t start = position_ - 1;
+    int c;
     do {
-        token += static_cast<char>(c);
         c = readChar();
         if (c == END) break;
         ++column;
@@ -232,15 +229,23 @@ void SourceReader::readStringLiteral(int c) {
     if (c != '"') {
         // The line feed is consumed inside the literal: count it as the end
         // of the statement so that recovery does not swallow the next line.
+        tokenStart_ = start;
+        tokenLength_ = (c == END ? position_ : position_ - 1) - start;
+        token.assign(text_.data() + start, tokenLength_);
         if (c == END)
             atEof = true;
         else
             lineEnded = true;
         throw SyntaxError{missingQuote};
     }
-    token += '"';
+    const size_t end = position_;
     c = readChar();
-    if (c == '"') throw SyntaxError{missingQuote};
-    if (c != END) unreadChar(c);
-    finishToken();
+    if (c == '"') {
+        tokenStart_ = start;
+        tokenLength_ = end - start;
+        token.assign(text_.data() + start, tokenLength_);
+        throw SyntaxError{missingQuote};
+    }
+    if (c != END) unreadChar();
+    finishSpan(start);
 }

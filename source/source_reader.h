@@ -34,7 +34,8 @@ public:
     char lastChar = 0;
     std::string token;
     std::string tokenAsWritten;
-    std::string previousToken;
+    // The token before the current one, upper case.
+    std::string previousToken() const;
     int32_t line = 0;
     int32_t column = 1;
     std::string indent;
@@ -52,18 +53,18 @@ private:
     // One character, with CR LF read as LF and a line feed supplied after a
     // last line that has none. END at the end of the file.
     int readChar();
-    void unreadChar(int c);
-    void finishToken();
+    void unreadChar();
+    void finishSpan(size_t start);
     void readComment();
-    void readWord(int c);
-    void readNumber(int c);
-    void readStringLiteral(int c);
+    void readWord();
+    void readNumber();
+    void readStringLiteral();
 
     std::string text_;
     size_t position_ = 0;
+    // Where the current and the previous token stand in the text.
+    size_t tokenStart_ = 0, tokenLength_ = 0;
+    size_t previousStart_ = 0, previousLength_ = 0;
     bool isOpen_ = false;
-    int aheadChar = END;      // one character given back to the stream
-    bool hasAhead = false;
-    int lastRead = '\n';      // last character readChar returned
     bool lineHasTokens = false;
 };

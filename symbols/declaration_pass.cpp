@@ -120,7 +120,7 @@ void Translator::declareStatementToken(ModuleRecord& module) {
         if (r.is("FUNCTION") || r.is("PROPERTY")) insideProcedure = false;
         r.nextToken();
     }
-    if (r.is("FUNCTION") && r.previousToken != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
+    if (r.is("FUNCTION") && r.previousToken() != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
     if (r.is("DECLARE")) parseExternalDeclaration(module, SCOPE_PUBLIC);
     if (r.is("APPTYPE")) skipLine();
     if (r.is("INTERFACEIGNORE")) {

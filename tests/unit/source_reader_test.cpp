@@ -140,10 +140,10 @@ TEST(ReaderPushBack, RedeliversTokenAndKeepsPreviousToken) {
     reader.pushBack();  // one level only
     reader.nextToken();
     EXPECT_EQ(reader.token, "B");
-    EXPECT_EQ(reader.previousToken, "A");
+    EXPECT_EQ(reader.previousToken(), "A");
     reader.nextToken();
     EXPECT_EQ(reader.token, "C");
-    EXPECT_EQ(reader.previousToken, "B");
+    EXPECT_EQ(reader.previousToken(), "B");
 }
 
 TEST(ReaderOpen, FailsForMissingFileAndWhileAFileIsOpen) {
@@ -170,7 +170,7 @@ TEST(ReaderOpen, ReopeningResetsPositionForTheNextModule) {
     EXPECT_EQ(reader.token, "Z");
     EXPECT_EQ(reader.line, 1);
     EXPECT_FALSE(reader.atEof);
-    EXPECT_EQ(reader.previousToken, "");  // the last token of a.bas was the empty end token
+    EXPECT_EQ(reader.previousToken(), "");  // the last token of a.bas was the empty end token
 }
 
 // Content that must never crash or hang the reader.
