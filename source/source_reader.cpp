@@ -94,9 +94,10 @@ void SourceReader::finishSpan(size_t start) {
     if (position_ < text_.size()) lastChar = text_[position_];
     tokenStart_ = start;
     tokenLength_ = position_ - start;
+    // Both were emptied by nextToken; appending keeps their buffers.
     const char* text = text_.data() + start;
-    tokenAsWritten.assign(text, tokenLength_);
-    token.assign(text, tokenLength_);
+    tokenAsWritten.append(text, tokenLength_);
+    token.append(text, tokenLength_);
     for (char& ch : token)
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
     lineHasTokens = true;
