@@ -3,7 +3,7 @@ JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps build build-asan demo test clean dist
+.PHONY: all deps build build-asan demo test clean dist bench
 
 all: build
 
@@ -33,5 +33,10 @@ test: build build-asan
 dist: build
 	@bash scripts/make-dist.sh $(BUILD) dist
 
+# The translation benchmark (a Release build in build-bench/): MB/s and peak
+# memory for generated programs of growing size.
+bench: deps
+	@bash scripts/bench.sh
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

@@ -10,6 +10,8 @@ packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb x11-
   imagemagick icoutils)
 # The Windows distribution is a zip; its tests unpack it.
 packages+=(zip unzip)
+# The benchmark measures peak memory with GNU time.
+packages+=(time)
 
 missing=()
 for p in "${packages[@]}"; do
