@@ -233,7 +233,7 @@ void Translator::translateIfCondition() {
     if (condition.outerOpen()) output << ")";
     output << ")";
     if (r.lineEnded) return;
-    if (!r.is("THEN")) throw SyntaxError{"Expected \"Then\"."};
+    r.expect("THEN", "Expected \"Then\".");
     r.nextToken();
 }
 
@@ -257,7 +257,7 @@ void Translator::translateWhileCondition() {
     output << (condition.grouped() ? "(" : "") << body;
     condition.requireClosed();
     output << ")";
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
 }
 
 /* forhead -> FOR variable "=" loopexpr TO loopexpr [STEP ("+" | "-") loopexpr] EOL */
@@ -268,10 +268,10 @@ void Translator::translateForHeader() {
     const std::string variable = writtenVariableName(*this, r.token, r.tokenAsWritten);
     output << "for (" << variable;
     r.nextToken();
-    if (!r.is("=")) throw SyntaxError{"Expected =."};
+    r.expect("=", "Expected =.");
     output << "=";
     const std::string start = loopExpression(*this);
-    if (!r.is("TO")) throw SyntaxError{"Expected \"To\"."};
+    r.expect("TO", "Expected \"To\".");
     const std::string end = loopExpression(*this);
     std::string step = "+1";
     bool negative = false;
@@ -286,7 +286,7 @@ void Translator::translateForHeader() {
         const std::string sign = r.tokenAsWritten;
         step = sign + "(" + loopExpression(*this) + ")";
     }
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
     output << start << ";" << variable << (negative ? ">=" : "<=") << end << ";" << variable << "="
            << variable << step << ")";
 }

@@ -96,10 +96,10 @@ void Translator::convertStatement() {
         }
     } else if (r.is("EXIT")) {
         r.nextToken();
-        if (!r.is("FUNCTION")) throw SyntaxError{"Expected \"Function\""};
+        r.expect("FUNCTION", "Expected \"Function\"");
         output << I << "return;\n";
         r.nextToken();
-        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+        r.expectLineEnd("Expected end of line.");
     } else if (r.is("PUBLIC") || r.is("PRIVATE") || r.is("PROTECTED")) {
         convertAccessWordLine();
     }
@@ -123,7 +123,7 @@ void Translator::convertStatement() {
         closeScope(block->scopeLine, r.line);
         block->scopeLine = r.line;
         output << I << "}\n" << I << "else\n" << I << "{\n";
-        expectLineEnd();
+        r.expectNextLineEnd("Expected end of line.");
         return;
     }
     if (r.is("WHILE")) {
@@ -186,7 +186,7 @@ void Translator::convertStatement() {
         r.nextToken();
         output << "#include \"" << r.token << ".h\"";
         r.nextToken();
-        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+        r.expectLineEnd("Expected end of line.");
         output << ";" << "\n";
         output.flush();
         return;
@@ -204,14 +204,14 @@ void Translator::convertStatement() {
         closeBlock(BlockKind::For, "NEXT without FOR.");
         // The loop's braces end the variables declared inside it.
         output << I << "}//closing loop\n";
-        expectLineEnd();
+        r.expectNextLineEnd("Expected end of line.");
         return;
     }
     if (r.is("WEND")) {
         closeBlock(BlockKind::While, "WEND without WHILE.");
         output << I << "}\n";
         r.nextToken();
-        if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
+        r.expectLineEnd("Expected end of line.");
         return;
     }
     if (!functionSpelling(r.token).empty() && !ownName) {
@@ -312,7 +312,7 @@ bool isWholeNumberType(const std::string& type) {
 void Translator::convertSelect() {
     SourceReader& r = reader;
     r.nextToken();
-    if (!r.is("CASE")) throw SyntaxError{"Syntax Error"};
+    r.expect("CASE", "Syntax Error");
     // Opened even when its head fails, so that its CASEs and END SELECT
     // are not reported as well.
     openBlock(BlockKind::Select);
@@ -323,7 +323,7 @@ void Translator::convertSelect() {
     if (!isWholeNumberType(type) || isPointerVariable(r.token)) throw SyntaxError{"SELECT CASE needs a number."};
     const std::string declared = declaredVariableName(r.token);
     output << r.indent << "switch(" << (declared.empty() ? r.tokenAsWritten : declared) << ")\n{\n";
-    expectLineEnd();
+    r.expectNextLineEnd("Expected end of line.");
 }
 
 /* casestat -> CASE label | CASE "-" number | CASE ELSE
@@ -353,7 +353,7 @@ void Translator::convertCase() {
     }
     select->scopeLine = r.line;
     select->caseOpen = true;
-    expectLineEnd();
+    r.expectNextLineEnd("Expected end of line.");
 }
 
 // A call or assignment translated: the next token must end its line. An
@@ -361,18 +361,8 @@ void Translator::convertCase() {
 // the line, which goes back to the statement loop.
 void Translator::expectStatementEnd() {
     SourceReader& r = reader;
-    if (r.is("NOTHING") && !r.lineEnded) return expectLineEnd();
-    if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
-}
-
-// A statement that is complete: nothing more may stand on its line. The
-// end-of-line token goes back to the statement loop, which writes its "\n".
-void Translator::expectLineEnd() {
-    SourceReader& r = reader;
-    if (r.lineEnded || r.atEof) return;
-    r.nextToken();
-    if (!r.lineEnded && !r.atEof) throw SyntaxError{"Expected end of line."};
-    r.pushBack();
+    if (r.is("NOTHING") && !r.lineEnded) return r.expectNextLineEnd("Expected end of line.");
+    r.expectLineEnd("Expected end of line.");
 }
 
 // The closing line of a block: its block is the innermost one open, once
@@ -398,7 +388,7 @@ void Translator::convertEnd() {
         if (!insideProcedure && afterPureVirtualHead && r.is("FUNCTION")) {
             // A pure virtual function has no body to close.
             afterPureVirtualHead = false;
-            expectLineEnd();
+            r.expectNextLineEnd("Expected end of line.");
             return;
         }
         // Either END closes the procedure that is open, FUNCTION or PROPERTY.
@@ -414,7 +404,7 @@ void Translator::convertEnd() {
     } else {
         throw SyntaxError{"Syntax error."};
     }
-    expectLineEnd();
+    r.expectNextLineEnd("Expected end of line.");
 }
 
 // Locals and function-pointer types declared inside a closing block are

@@ -22,13 +22,13 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
         if (r.allDigits) {
             size = decimalValue(r.token);
             r.nextToken();
-            if (!r.is(")")) throw SyntaxError{"Expected )."};
+            r.expect(")", "Expected ).");
         } else if (!r.is(")")) {
             throw SyntaxError{"Syntax error."};
         }
         r.nextToken();
     }
-    if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\""};
+    r.expect("AS", "Expected keyword \"As\"");
     r.nextToken();
     if (r.is("FUNCTION")) {
         parseFunctionPointer(name);
@@ -47,7 +47,7 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
     } else if (abstract) {
         throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
     }
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
 
     // An API header may be included by several translation units.
     if (currentModule && currentModule->isApiModule && !insideProcedure) output << "inline ";
@@ -116,7 +116,7 @@ void Translator::emitConstant() {
         output << (negative ? "-" : "") << r.tokenAsWritten << ";\n";
     }
     r.nextToken();
-    if (!r.lineEnded) throw SyntaxError{"end of line expected."};
+    r.expectLineEnd("end of line expected.");
 }
 
 /* import -> DECLARE FUNCTION name ALIAS "entry" LIB "library" "(" params ")" [AS type] */
@@ -245,7 +245,7 @@ void Translator::emitTypeDefinition() {
         if (r.is("END") && !r.atEof) break;
     }
     r.nextToken();
-    if (!r.is("TYPE")) throw SyntaxError{"Expected End Type."};
+    r.expect("TYPE", "Expected End Type.");
     r.nextToken();
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
 }

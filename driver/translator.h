@@ -107,7 +107,6 @@ public:
     void closeAllBlocks();
     void endOpenProcedure(const std::string& message);
     Block closeBlock(BlockKind kind, const char* withoutOpening);
-    void expectLineEnd();
     void expectStatementEnd();
     bool isClassName(const std::string& name) const;
     // Class headers and inheritance.

@@ -145,7 +145,7 @@ void ArgumentList::bitOperator() {
     else
         throw SyntaxError{"Expected OR, AND or NOT"};
     r_.nextToken();
-    if (!r_.is("]")) throw SyntaxError{"Expected ]"};
+    r_.expect("]", "Expected ]");
     tokenWritten_ = true;
 }
 
@@ -263,7 +263,7 @@ void ArgumentList::objectElement(const std::string& name) {
         if (!r_.isOperator) break;
         out_ << r_.tokenAsWritten;
     }
-    if (!r_.is(")")) throw SyntaxError{"Expected )"};
+    r_.expect(")", "Expected )");
     out_ << "]";
     r_.nextToken();
 }
@@ -309,7 +309,7 @@ void ArgumentList::oneValueIndex(const std::string& name) {
         out_ << declaredName();
     }
     r_.nextToken();
-    if (!r_.is(")")) throw SyntaxError{"Expected )"};
+    r_.expect(")", "Expected )");
     out_ << "]";
     r_.nextToken();
 }
@@ -343,7 +343,7 @@ void ArgumentList::addressOf() {
         out_ << className;
         for (int colon = 0; colon < 2; ++colon) {
             r_.nextToken();
-            if (!r_.is(":")) throw SyntaxError{"Expected :: for static member of class "};
+            r_.expect(":", "Expected :: for static member of class ");
             out_ << r_.tokenAsWritten;
         }
         r_.nextToken();

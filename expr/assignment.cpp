@@ -99,7 +99,7 @@ void classCastIndex(Translator& t) {
     else
         throw SyntaxError{"Syntax error."};
     r.nextToken();
-    if (!r.is(")")) throw SyntaxError{"Expected ) for closing of array index"};
+    r.expect(")", "Expected ) for closing of array index");
     t.output << "]";
     r.nextToken();
 }
@@ -109,16 +109,16 @@ void classCast(Translator& t, const Target& target) {
     SourceReader& r = t.reader;
     if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
     r.nextToken();
-    if (!r.is("(")) throw SyntaxError{"Expected ( for opening of  function call."};
+    r.expect("(", "Expected ( for opening of  function call.");
     r.nextToken();
     if (!t.isClassName(t.variableType(r.token))) throw SyntaxError{"Expected a class variable for ClassCast."};
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     r.nextToken();
     t.output << "static_cast<" << classSpelling(t, target.type, target.type) << "*>(" << object;
     if (r.is("(")) classCastIndex(t);
-    if (!r.is(")")) throw SyntaxError{"Expected ) for closing of function call."};
+    r.expect(")", "Expected ) for closing of function call.");
     r.nextToken();
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
     t.output << ")";
 }
 
@@ -145,13 +145,13 @@ void newObject(Translator& t, const Target& target, bool wholeArray) {
     t.output << (isClass ? classSpelling(t, r.token, r.token) : newTypeSpelling(r.token));
     r.nextToken();
     if (wholeArray && t.variableArraySize(target.name) == -1) {
-        if (!r.is("(")) throw SyntaxError{"expected ( for creating array of pointers"};
+        r.expect("(", "expected ( for creating array of pointers");
         // An array of PTR elements gets the pointers; NEW makes each object.
         if (target.pointer) t.output << "*";
         t.translateIndex();
         r.nextToken();
     }
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
 }
 
 // The procedure being converted: a method of the class module before a
@@ -175,7 +175,7 @@ void Translator::translateAssignment(const std::string&, const std::string&) {
     OutputCapture capture(output);
     const Target target = translateTarget(*this);
     if (target.complete) return;
-    if (!r.is("=")) throw SyntaxError{"Expected = for assignment of variable."};
+    r.expect("=", "Expected = for assignment of variable.");
     output << "=";
     r.nextToken();
     std::string written = capture.release();

@@ -21,7 +21,7 @@ bool isString(const std::string& type) { return sameName(type, "String"); }
 std::string valueContext(const std::string& type) { return type.empty() ? std::string("Any") : type; }
 
 void expectLineEnd(const SourceReader& r) {
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
 }
 
 /* number -> digits ; a String receives it as a literal */
@@ -59,7 +59,7 @@ void addressOf(Translator& t) {
         t.output << className;
         for (int colon = 0; colon < 2; ++colon) {
             r.nextToken();
-            if (!r.is(":")) throw SyntaxError{"Expected :: for static member of class "};
+            r.expect(":", "Expected :: for static member of class ");
             t.output << ":";
         }
         r.nextToken();

@@ -61,7 +61,7 @@ void Translator::translateCall(const std::string& expectedType, bool) {
         if (!setter) throw SyntaxError{"Property " + function->name + " has no Set accessor."};
         output << setter->aliasName;
         r.nextToken();
-        if (!r.is("=")) throw SyntaxError{"expected = for property assignment "};
+        r.expect("=", "expected = for property assignment ");
         translateCallArguments(*setter, true);
         return;
     }

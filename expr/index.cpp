@@ -18,7 +18,7 @@ void objectOperand(Translator& t) {
     t.output << name;
     r.nextToken();
     if (t.isArrayVariable(name)) {
-        if (!r.is("(")) throw SyntaxError{"expected ( for start of index."};
+        r.expect("(", "expected ( for start of index.");
         t.translateIndex();
         r.nextToken();
     } else if (r.is("(")) {
@@ -75,7 +75,7 @@ void indexOperand(Translator& t) {
 void Translator::translateIndex() {
     NestingGuard guard(*this);
     SourceReader& r = reader;
-    if (!r.is("(")) throw SyntaxError{"Internal parser error."};
+    r.expect("(", "Internal parser error.");
     output << "[";
     int32_t depth = 0;
     for (;;) {

@@ -19,7 +19,7 @@ std::string leadingObject(Translator& t) {
     t.output << object;
     r.nextToken();
     if (r.is("(")) translateOneValueIndex(t, object, true);
-    if (!r.is(".")) throw SyntaxError{"Syntax error."};
+    r.expect(".", "Syntax error.");
     r.nextToken();
     return object;
 }
@@ -61,7 +61,7 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
     } else {
         t.output << method->name;
         r.nextToken();
-        if (!r.is("(")) throw SyntaxError{"Expected ( after function name."};
+        r.expect("(", "Expected ( after function name.");
     }
     t.output << "(";
     t.translateArguments(*method, propertySet, /*memberVariant=*/true);

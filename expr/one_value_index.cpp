@@ -20,7 +20,7 @@ void translateOneValueIndex(Translator& t, const std::string& arrayName, bool br
         throw SyntaxError{"Array index must be Long,Integer, Byte"};
     }
     r.nextToken();
-    if (!r.is(")")) throw SyntaxError{"Expected )"};
+    r.expect(")", "Expected )");
     t.output << "]";
     r.nextToken();
 }

@@ -71,6 +71,15 @@ void SourceReader::close() {
 
 void SourceReader::pushBack() { pushedBack = true; }
 
+void SourceReader::throwError(const char* message) { throw SyntaxError{message}; }
+
+void SourceReader::expectNextLineEnd(const char* message) {
+    if (lineEnded || atEof) return;
+    nextToken();
+    expectLineEnd(message);
+    pushBack();
+}
+
 inline int SourceReader::readChar() {
     if (position_ >= text_.size()) return END;
     const int c = static_cast<unsigned char>(text_[position_++]);

@@ -30,6 +30,25 @@ public:
     bool is(const char (&keyword)[N]) const {
         return token.size() == N - 1 && std::memcmp(token.data(), keyword, N - 1) == 0;
     }
+    // Reads past `keyword` when it is the current token.
+    template <size_t N>
+    bool accept(const char (&keyword)[N]) {
+        if (!is(keyword)) return false;
+        nextToken();
+        return true;
+    }
+    // The current token must be `keyword`; otherwise `message` is the error.
+    template <size_t N>
+    void expect(const char (&keyword)[N], const char* message) const {
+        if (!is(keyword)) throwError(message);
+    }
+    // The current token must end the statement.
+    void expectLineEnd(const char* message) const {
+        if (!lineEnded && !atEof) throwError(message);
+    }
+    // The token after the current one must end the statement; the next
+    // nextToken() delivers that end again.
+    void expectNextLineEnd(const char* message);
 
     char lastChar = 0;
     std::string token;
@@ -49,6 +68,8 @@ public:
 
 private:
     static constexpr int END = -1;
+
+    [[noreturn]] static void throwError(const char* message);
 
     // One character, with CR LF read as LF and a line feed supplied after a
     // last line that has none. END at the end of the file.

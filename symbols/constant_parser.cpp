@@ -27,7 +27,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
             constant->constValue += r.tokenAsWritten;
         }
     } else {
-        if (!r.is("=")) throw SyntaxError{"Expected assignment =."};
+        r.expect("=", "Expected assignment =.");
         r.nextToken();
         if (r.allDigits) {
             constant->type = "Long";
@@ -44,6 +44,6 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     constant->scope = scope;
     r.nextToken();
     // Checked before registering: a failed declaration leaves no record.
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
     module.variables.push_back(constant);
 }

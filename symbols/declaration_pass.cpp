@@ -80,7 +80,7 @@ void Translator::declareStatementToken(ModuleRecord& module) {
     }
     if (r.is("EXIT")) {
         r.nextToken();
-        if (!r.is("FUNCTION")) throw SyntaxError{"Expected \"Function\"."};
+        r.expect("FUNCTION", "Expected \"Function\".");
         r.nextToken();
     }
     if (r.is("PRIVATE")) {
@@ -113,7 +113,7 @@ void Translator::declareStatementToken(ModuleRecord& module) {
         for (const auto& m : modules) known = known || m->fileName == usedFile;
         if (!known) modules.push_back(std::make_unique<ModuleRecord>(usedFile));
         r.nextToken();
-        if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+        r.expectLineEnd("Expected end of line.");
     }
     if (r.is("END")) {
         r.nextToken();

@@ -22,7 +22,7 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
     // The program's start calls Main, however the source spells it.
     if (!module.isClassModule && r.is("MAIN")) name = "Main";
     r.nextToken();
-    if (!r.is("(")) throw SyntaxError{"Expected \"(\""};
+    r.expect("(", "Expected \"(\"");
     r.nextToken();
     if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
@@ -39,11 +39,11 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
         }
         if (r.is("=")) {
             r.nextToken();
-            if (!r.is("0")) throw SyntaxError{"expected =0 for pure virtual function."};
+            r.expect("0", "expected =0 for pure virtual function.");
             pureVirtual = true;
             r.nextToken();
         }
-        if (!r.lineEnded) throw SyntaxError{"Function has return type declared, expected end of line."};
+        r.expectLineEnd("Function has return type declared, expected end of line.");
     }
     function->name = name;
     function->returnType = returnType;
@@ -77,7 +77,7 @@ void Translator::parseParameterList(FunctionRecord& function) {
         auto parameter = std::make_shared<VariableRecord>();
         parameter->name = r.tokenAsWritten;
         r.nextToken();
-        if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\"."};
+        r.expect("AS", "Expected keyword \"As\".");
         r.nextToken();
         if (r.is(")")) throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
@@ -99,23 +99,23 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     auto function = std::make_shared<FunctionRecord>();
     std::string returnType = "Void";
     r.nextToken();
-    if (!r.is("FUNCTION")) throw SyntaxError{"Expected keyword \"Function\"."};
+    r.expect("FUNCTION", "Expected keyword \"Function\".");
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Function name. Not end of line."};
     std::string name = r.tokenAsWritten;
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected keyword ALIAS. Not end of line."};
-    if (!r.is("ALIAS")) throw SyntaxError{"Expected keyword ALIAS."};
+    r.expect("ALIAS", "Expected keyword ALIAS.");
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Alias name. Not end of line."};
     std::string alias = r.tokenAsWritten;
     r.nextToken();
-    if (!r.is("LIB")) throw SyntaxError{"Expected keyword LIB."};
+    r.expect("LIB", "Expected keyword LIB.");
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Lib name. Not end of line."};
     if (!r.isString) throw SyntaxError{"Expected library or dll name."};
     r.nextToken();
-    if (!r.is("(")) throw SyntaxError{"Expected \"(\"."};
+    r.expect("(", "Expected \"(\".");
     r.nextToken();
     if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
@@ -125,7 +125,7 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
         if (r.lineEnded) throw SyntaxError{"Expected functon return type, not end of line."};
         returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
-        if (!r.lineEnded) throw SyntaxError{"Function has return type declared, expected end of line."};
+        r.expectLineEnd("Function has return type declared, expected end of line.");
     }
     function->name = name;
     function->returnType = returnType;

@@ -11,7 +11,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     auto pointerType = std::make_shared<FunctionRecord>();
     std::string parameterText;
     r.nextToken();
-    if (!r.is("(")) throw SyntaxError{"Expected ( after keyword \"Function\""};
+    r.expect("(", "Expected ( after keyword \"Function\"");
     r.nextToken();
     bool closed = r.is(")");
     if (!closed) {
@@ -21,7 +21,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
             r.nextToken();
             parameter->name = r.tokenAsWritten;
             r.nextToken();
-            if (!r.is("AS")) throw SyntaxError{"Epected \"As\""};
+            r.expect("AS", "Epected \"As\"");
             r.nextToken();
             if (!isKnownType(r.token)) throw SyntaxError{"Invalid data type."};
             parameter->type = declaredTypeSpelling(r.tokenAsWritten);

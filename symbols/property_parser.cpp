@@ -13,11 +13,11 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Get" + accessor->name;
         r.nextToken();
-        if (!r.is("(")) throw SyntaxError{"Expected ( after Property Name."};
+        r.expect("(", "Expected ( after Property Name.");
         r.nextToken();
-        if (!r.is(")")) throw SyntaxError{"Expected )."};
+        r.expect(")", "Expected ).");
         r.nextToken();
-        if (!r.is("AS")) throw SyntaxError{"Expected \"As\""};
+        r.expect("AS", "Expected \"As\"");
         r.nextToken();
         accessor->returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
@@ -30,20 +30,20 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Set" + accessor->name;
         r.nextToken();
-        if (!r.is("(")) throw SyntaxError{"Expected ( after property Name."};
+        r.expect("(", "Expected ( after property Name.");
         r.nextToken();
         if (!r.is(")") && !r.lineEnded) {
             auto value = std::make_shared<VariableRecord>();
             value->name = r.tokenAsWritten;
             r.nextToken();
-            if (!r.is("AS")) throw SyntaxError{"Expected \"As\""};
+            r.expect("AS", "Expected \"As\"");
             r.nextToken();
             value->type = typeSpelling(r.tokenAsWritten);
             accessor->parameters.push_back(value);
             r.nextToken();
-            if (!r.is(")")) throw SyntaxError{"Expected )"};
+            r.expect(")", "Expected )");
             r.nextToken();
-            if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+            r.expectLineEnd("Expected end of line.");
         }
         accessor->returnType = "void";
         accessor->paramCount = 1;

@@ -12,7 +12,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
     type->scope = scope;
     if (!insideProcedure) type->declaredLine = r.line;
     r.nextToken();
-    if (!r.lineEnded) throw SyntaxError{"Expected new line"};
+    r.expectLineEnd("Expected new line");
     while (!r.is("END")) {
         if (r.is("FUNCTION") || r.atEof) break;
         r.nextToken();
@@ -33,10 +33,10 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
             else
                 throw SyntaxError{"Expected value for array size."};
             r.nextToken();
-            if (!r.is(")")) throw SyntaxError{"ecxpected )."};
+            r.expect(")", "ecxpected ).");
             r.nextToken();
         }
-        if (!r.is("AS")) throw SyntaxError{"Expected keyword \"AS\"."};
+        r.expect("AS", "Expected keyword \"AS\".");
         r.nextToken();
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
         field->type = typeSpelling(r.tokenAsWritten);
@@ -48,7 +48,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
         type->fields.push_back(field);
     }
     r.nextToken();
-    if (!r.is("TYPE")) throw SyntaxError{"Expected End Type"};
+    r.expect("TYPE", "Expected End Type");
     module.types.push_back(type);
     r.nextToken();
 }

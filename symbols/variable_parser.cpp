@@ -17,14 +17,14 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
         if (r.allDigits) {
             variable->arraySize = decimalValue(r.token);
             r.nextToken();
-            if (!r.is(")")) throw SyntaxError{"Expected )."};
+            r.expect(")", "Expected ).");
         } else {
-            if (!r.is(")")) throw SyntaxError{"Syntax error."};
+            r.expect(")", "Syntax error.");
             variable->arraySize = -1;
         }
         r.nextToken();
     }
-    if (!r.is("AS")) throw SyntaxError{"Expected keyword \"As\""};
+    r.expect("AS", "Expected keyword \"As\"");
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
     variable->type = typeSpelling(r.tokenAsWritten);
@@ -33,7 +33,7 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
         variable->isPointer = true;
         r.nextToken();
     }
-    if (!r.lineEnded) throw SyntaxError{"Expected end of line."};
+    r.expectLineEnd("Expected end of line.");
     variable->scope = scope;
     module.variables.push_back(variable);
 }
