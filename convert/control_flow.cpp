@@ -233,8 +233,7 @@ void Translator::translateIfCondition() {
     if (condition.outerOpen()) output << ")";
     output << ")";
     if (r.lineEnded) return;
-    r.expect("THEN", "Expected \"Then\".");
-    r.nextToken();
+    r.skip("THEN", "Expected \"Then\".");
 }
 
 /* whilehead -> WHILE ["("] condition [")"] EOL */

@@ -28,8 +28,7 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
         }
         r.nextToken();
     }
-    r.expect("AS", "Expected keyword \"As\"");
-    r.nextToken();
+    r.skip("AS", "Expected keyword \"As\"");
     if (r.is("FUNCTION")) {
         parseFunctionPointer(name);
         return;
@@ -245,7 +244,6 @@ void Translator::emitTypeDefinition() {
         if (r.is("END") && !r.atEof) break;
     }
     r.nextToken();
-    r.expect("TYPE", "Expected End Type.");
-    r.nextToken();
+    r.skip("TYPE", "Expected End Type.");
     r.expectLineEnd("Expected end of line.");
 }

@@ -109,15 +109,13 @@ void classCast(Translator& t, const Target& target) {
     SourceReader& r = t.reader;
     if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
     r.nextToken();
-    r.expect("(", "Expected ( for opening of  function call.");
-    r.nextToken();
+    r.skip("(", "Expected ( for opening of  function call.");
     if (!t.isClassName(t.variableType(r.token))) throw SyntaxError{"Expected a class variable for ClassCast."};
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     r.nextToken();
     t.output << "static_cast<" << classSpelling(t, target.type, target.type) << "*>(" << object;
     if (r.is("(")) classCastIndex(t);
-    r.expect(")", "Expected ) for closing of function call.");
-    r.nextToken();
+    r.skip(")", "Expected ) for closing of function call.");
     r.expectLineEnd("Expected end of line.");
     t.output << ")";
 }

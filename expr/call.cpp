@@ -13,7 +13,7 @@ namespace {
 // such as 0. ADDRESSOF in front of the function is allowed and dropped.
 std::string functionPointerValue(Translator& t) {
     SourceReader& r = t.reader;
-    if (r.is("ADDRESSOF")) r.nextToken();
+    r.accept("ADDRESSOF");
     const std::string function = t.functionSpelling(r.token);
     if (!function.empty()) return function;
     const std::string variable = t.declaredVariableName(r.token);

@@ -19,8 +19,7 @@ std::string leadingObject(Translator& t) {
     t.output << object;
     r.nextToken();
     if (r.is("(")) translateOneValueIndex(t, object, true);
-    r.expect(".", "Syntax error.");
-    r.nextToken();
+    r.skip(".", "Syntax error.");
     return object;
 }
 

@@ -42,6 +42,12 @@ public:
     void expect(const char (&keyword)[N], const char* message) const {
         if (!is(keyword)) throwError(message);
     }
+    // The current token must be `keyword`, and is read past.
+    template <size_t N>
+    void skip(const char (&keyword)[N], const char* message) {
+        expect(keyword, message);
+        nextToken();
+    }
     // The current token must end the statement.
     void expectLineEnd(const char* message) const {
         if (!lineEnded && !atEof) throwError(message);

@@ -27,8 +27,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
             constant->constValue += r.tokenAsWritten;
         }
     } else {
-        r.expect("=", "Expected assignment =.");
-        r.nextToken();
+        r.skip("=", "Expected assignment =.");
         if (r.allDigits) {
             constant->type = "Long";
             constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;

@@ -80,8 +80,7 @@ void Translator::declareStatementToken(ModuleRecord& module) {
     }
     if (r.is("EXIT")) {
         r.nextToken();
-        r.expect("FUNCTION", "Expected \"Function\".");
-        r.nextToken();
+        r.skip("FUNCTION", "Expected \"Function\".");
     }
     if (r.is("PRIVATE")) {
         r.nextToken();

@@ -22,8 +22,7 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
     // The program's start calls Main, however the source spells it.
     if (!module.isClassModule && r.is("MAIN")) name = "Main";
     r.nextToken();
-    r.expect("(", "Expected \"(\"");
-    r.nextToken();
+    r.skip("(", "Expected \"(\"");
     if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
     if (!r.lineEnded && !r.is("AS")) throw SyntaxError{"Expected keyword \"As\" or end of line."};
@@ -68,7 +67,7 @@ void Translator::parseParameterList(FunctionRecord& function) {
     bool byRef = false;
     for (;;) {
         if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
-        if (r.is("BYVAL")) r.nextToken();
+        r.accept("BYVAL");
         if (r.is("BYREF")) {
             byRef = true;
             r.nextToken();
@@ -77,8 +76,7 @@ void Translator::parseParameterList(FunctionRecord& function) {
         auto parameter = std::make_shared<VariableRecord>();
         parameter->name = r.tokenAsWritten;
         r.nextToken();
-        r.expect("AS", "Expected keyword \"As\".");
-        r.nextToken();
+        r.skip("AS", "Expected keyword \"As\".");
         if (r.is(")")) throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
         parameter->type = typeSpelling(r.tokenAsWritten);
@@ -86,7 +84,7 @@ void Translator::parseParameterList(FunctionRecord& function) {
         if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
         parameter->byRef = byRef;
         function.parameters.push_back(parameter);
-        if (r.is(",")) r.nextToken();
+        r.accept(",");
         if (r.tokenAsWritten == ")") return;
         byRef = false;
         if (r.lineEnded) throw SyntaxError{"Expected parameter name, not end of line."};
@@ -99,24 +97,20 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     auto function = std::make_shared<FunctionRecord>();
     std::string returnType = "Void";
     r.nextToken();
-    r.expect("FUNCTION", "Expected keyword \"Function\".");
-    r.nextToken();
+    r.skip("FUNCTION", "Expected keyword \"Function\".");
     if (r.lineEnded) throw SyntaxError{"Expected Function name. Not end of line."};
     std::string name = r.tokenAsWritten;
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"Expected keyword ALIAS. Not end of line."};
-    r.expect("ALIAS", "Expected keyword ALIAS.");
-    r.nextToken();
+    r.skip("ALIAS", "Expected keyword ALIAS.");
     if (r.lineEnded) throw SyntaxError{"Expected Alias name. Not end of line."};
     std::string alias = r.tokenAsWritten;
     r.nextToken();
-    r.expect("LIB", "Expected keyword LIB.");
-    r.nextToken();
+    r.skip("LIB", "Expected keyword LIB.");
     if (r.lineEnded) throw SyntaxError{"Expected Lib name. Not end of line."};
     if (!r.isString) throw SyntaxError{"Expected library or dll name."};
     r.nextToken();
-    r.expect("(", "Expected \"(\".");
-    r.nextToken();
+    r.skip("(", "Expected \"(\".");
     if (!r.is(")")) parseParameterList(*function);
     r.nextToken();
     if (!r.lineEnded && !r.is("AS")) throw SyntaxError{"Expected keyword \"As\" or end of line."};

@@ -11,8 +11,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     auto pointerType = std::make_shared<FunctionRecord>();
     std::string parameterText;
     r.nextToken();
-    r.expect("(", "Expected ( after keyword \"Function\"");
-    r.nextToken();
+    r.skip("(", "Expected ( after keyword \"Function\"");
     bool closed = r.is(")");
     if (!closed) {
         r.pushBack();
@@ -21,8 +20,7 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
             r.nextToken();
             parameter->name = r.tokenAsWritten;
             r.nextToken();
-            r.expect("AS", "Epected \"As\"");
-            r.nextToken();
+            r.skip("AS", "Epected \"As\"");
             if (!isKnownType(r.token)) throw SyntaxError{"Invalid data type."};
             parameter->type = declaredTypeSpelling(r.tokenAsWritten);
             parameterText += parameter->type;

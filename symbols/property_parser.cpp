@@ -13,12 +13,9 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Get" + accessor->name;
         r.nextToken();
-        r.expect("(", "Expected ( after Property Name.");
-        r.nextToken();
-        r.expect(")", "Expected ).");
-        r.nextToken();
-        r.expect("AS", "Expected \"As\"");
-        r.nextToken();
+        r.skip("(", "Expected ( after Property Name.");
+        r.skip(")", "Expected ).");
+        r.skip("AS", "Expected \"As\"");
         accessor->returnType = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         if (r.is("PTR")) {
@@ -30,19 +27,16 @@ void Translator::parseProperty(ModuleRecord& module, int32_t scope) {
         accessor->name = r.tokenAsWritten;
         accessor->aliasName = "Set" + accessor->name;
         r.nextToken();
-        r.expect("(", "Expected ( after property Name.");
-        r.nextToken();
+        r.skip("(", "Expected ( after property Name.");
         if (!r.is(")") && !r.lineEnded) {
             auto value = std::make_shared<VariableRecord>();
             value->name = r.tokenAsWritten;
             r.nextToken();
-            r.expect("AS", "Expected \"As\"");
-            r.nextToken();
+            r.skip("AS", "Expected \"As\"");
             value->type = typeSpelling(r.tokenAsWritten);
             accessor->parameters.push_back(value);
             r.nextToken();
-            r.expect(")", "Expected )");
-            r.nextToken();
+            r.skip(")", "Expected )");
             r.expectLineEnd("Expected end of line.");
         }
         accessor->returnType = "void";

@@ -33,11 +33,9 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
             else
                 throw SyntaxError{"Expected value for array size."};
             r.nextToken();
-            r.expect(")", "ecxpected ).");
-            r.nextToken();
+            r.skip(")", "ecxpected ).");
         }
-        r.expect("AS", "Expected keyword \"AS\".");
-        r.nextToken();
+        r.skip("AS", "Expected keyword \"AS\".");
         if (r.lineEnded) throw SyntaxError{"Expected variable name not end of line."};
         field->type = typeSpelling(r.tokenAsWritten);
         r.nextToken();

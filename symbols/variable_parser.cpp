@@ -24,8 +24,7 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
         }
         r.nextToken();
     }
-    r.expect("AS", "Expected keyword \"As\"");
-    r.nextToken();
+    r.skip("AS", "Expected keyword \"As\"");
     if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
     variable->type = typeSpelling(r.tokenAsWritten);
     r.nextToken();
