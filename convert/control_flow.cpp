@@ -106,9 +106,9 @@ private:
     void objectMember(const std::string& object, const std::string& className) {
         r_.nextToken();
         if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token))
-            t_.translateConditionMemberCall(object, "");
+            t_.translateConditionMemberCall(object);
         else
-            t_.translateClassMember(object, "");
+            t_.translateClassMember(object);
     }
 
     void afterOperand() {

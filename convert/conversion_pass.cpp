@@ -163,7 +163,7 @@ void Translator::convertStatement() {
                          r.token == upperCase(currentProcedureName);
     if (!variableStructType(r.token).empty() && !ownName) {
         output << I;
-        translateAssignment("", "");
+        translateAssignment();
         expectStatementEnd();
         output << ";\n";
         return;
@@ -230,7 +230,7 @@ void Translator::convertStatement() {
     }
     if (!variableType(r.token).empty()) {
         output << I;
-        translateAssignment("", "");
+        translateAssignment();
         expectStatementEnd();
         output << ";\n";
         return;

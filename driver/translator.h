@@ -54,7 +54,6 @@ public:
     // --- symbols/: lookups and the declaration pass -----------------------
     bool isKnownType(const std::string& upperName) const;
     std::string variableType(const std::string& name) const;
-    std::string variableClass(const std::string& name) const;
     std::string functionSpelling(const std::string& upperName) const;
     FunctionRecord* findFunction(const std::string& upperName) const;
     FunctionRecord* findMemberFunction(const std::string& className,
@@ -133,19 +132,17 @@ public:
 
     // --- expr/: expressions, member access, assignments -------------------
     // Calls and their arguments. The current token is the called name.
-    void translateCall(const std::string& expectedType, bool byRefArgument = false);
+    void translateCall(const std::string& expectedType);
     // The rest of a call whose name has been written: from the token after it.
     void translateCallArguments(const FunctionRecord& function, bool propertySet);
     // The argument loop; the member-call translators run it with their own
     // operand rules (memberVariant).
-    void translateArguments(const FunctionRecord& function, bool propertySet, bool memberVariant);
+    void translateArguments(const FunctionRecord& function, bool memberVariant);
     // Member calls, member access and indexes.
-    std::string translateMemberCall(const std::string& objectName, const std::string& expectedType);
-    std::string translateConditionMemberCall(const std::string& objectName, const std::string& expectedType);
+    std::string translateMemberCall(const std::string& objectName);
+    std::string translateConditionMemberCall(const std::string& objectName);
     std::string translateMemberAccess(const std::string& expectedType, bool takeAddress);
-    std::string translateTypeMember(const std::string& parentType, const std::string& castType,
-                                    bool takeAddress);
-    std::string translateClassMember(const std::string& objectName, const std::string& expectedType);
+    std::string translateClassMember(const std::string& objectName);
     void translateIndex();
     // Lookups of the expression translators; all ignore letter case.
     bool isPointerVariable(const std::string& name) const;
@@ -155,17 +152,14 @@ public:
     std::string variableStructType(const std::string& name) const;
     bool isTypeName(const std::string& name) const;
     VariableRecord* findTypeField(const std::string& typeName, const std::string& field) const;
-    bool isPointerField(const std::string& typeName, const std::string& field) const;
-    bool isArrayField(const std::string& typeName, const std::string& field) const;
     FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
     FunctionRecord* findAccessor(const std::string& alias) const;
     FunctionRecord* findModuleFunction(const std::string& name) const;
     VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
     std::string declaredVariableName(const std::string& name) const;
-    std::string declaredMemberName(const std::string& className, const std::string& member) const;
     int32_t variableArraySize(const std::string& name) const;
     // Assignments and function results. The current token is the target.
-    void translateAssignment(const std::string& first, const std::string& second);
+    void translateAssignment();
     void translateReturnAssignment();
     // Control-flow heads; the current token is IF, WHILE or FOR.
     void translateIfCondition();

@@ -218,7 +218,7 @@ void ArgumentList::structOperand() {
 void ArgumentList::nestedCall() {
     std::string expected = T_.empty() ? "Any" : T_;  // never empty: the call yields a value
     if (!memberVariant_ && isStringType(T_) && function_.isExternal) expected = "StringPtr";
-    t_.translateCall(expected, byRef_);
+    t_.translateCall(expected);
 }
 
 /* object -> name [ "(" index ")" ] [ "." member ] */
@@ -239,11 +239,10 @@ void ArgumentList::objectOperand() {
     r_.nextToken();
     const std::string className = objectClassName(t_, name);
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
-        const bool stringPointer = !memberVariant_ && isStringType(T_) && function_.isExternal;
-        t_.translateMemberCall(name, stringPointer ? "StringPtr" : "");
+        t_.translateMemberCall(name);
     } else {
         // A member variable, or the report that the member does not exist.
-        t_.translateClassMember(name, T_);
+        t_.translateClassMember(name);
     }
 }
 
@@ -376,6 +375,6 @@ std::string ArgumentList::declaredName() const {
 
 }  // namespace
 
-void Translator::translateArguments(const FunctionRecord& function, bool, bool memberVariant) {
+void Translator::translateArguments(const FunctionRecord& function, bool memberVariant) {
     ArgumentList(*this, function, memberVariant).run();
 }

@@ -30,11 +30,11 @@ void objectMember(Translator& t, Target& target) {
     const VariableRecord* member = t.findMemberVariable(className, r.token);
     if (!member && t.findMemberFunction(className, r.token)) {
         // A property given a value with "=" is written by the member call.
-        target.type = t.translateMemberCall(target.name, "");
+        target.type = t.translateMemberCall(target.name);
         target.complete = true;
         return;
     }
-    target.type = t.translateClassMember(target.name, target.type);
+    target.type = t.translateClassMember(target.name);
     target.pointer = member && member->isPointer;
 }
 
@@ -167,7 +167,7 @@ const FunctionRecord* currentFunction(const Translator& t) {
 }  // namespace
 
 /* assignment -> target "=" (NOTHING | CLASSCAST ... | NEW ... | value) */
-void Translator::translateAssignment(const std::string&, const std::string&) {
+void Translator::translateAssignment() {
     SourceReader& r = reader;
     // NOTHING rewrites the target, so it is held back until the value is seen.
     OutputCapture capture(output);

@@ -76,7 +76,7 @@ void addressOf(Translator& t) {
 }
 
 /* objectvalue -> object ["(" index ")"] ["." (member | method ...)] */
-void objectValue(Translator& t, const std::string& targetType) {
+void objectValue(Translator& t) {
     SourceReader& r = t.reader;
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
     const std::string className = objectClassName(t, name);
@@ -90,9 +90,9 @@ void objectValue(Translator& t, const std::string& targetType) {
     if (!r.is(".")) return;
     r.nextToken();
     if (!t.findMemberVariable(className, r.token) && t.findMemberFunction(className, r.token))
-        t.translateMemberCall(name, targetType);
+        t.translateMemberCall(name);
     else
-        t.translateClassMember(name, targetType);
+        t.translateClassMember(name);
 }
 
 /* variablevalue -> ["(" type ")"] variable ["(" index ")"] */
@@ -160,7 +160,7 @@ Step assignmentStep(Translator& t, const std::string& targetType, bool afterOper
     } else if (name && !t.functionSpelling(r.token).empty()) {
         t.translateCall(valueContext(targetType));
     } else if (t.isClassName(type)) {
-        objectValue(t, targetType);
+        objectValue(t);
     } else if (!type.empty()) {
         variableValue(t, targetType);
     } else if (r.isString) {
@@ -244,7 +244,7 @@ Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand
         t.translateCall(valueContext(returnType));
     } else if (t.isClassName(t.variableType(r.token))) {
         // An object, or a member or method of it, as in any other value.
-        objectValue(t, returnType);
+        objectValue(t);
     } else if (!t.variableType(r.token).empty()) {
         resultVariable(t);
     } else if (r.isString) {

@@ -35,7 +35,7 @@ bool hiddenByMember(const Translator& t, const FunctionRecord& function) {
 }  // namespace
 
 /* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
-void Translator::translateCall(const std::string& expectedType, bool) {
+void Translator::translateCall(const std::string& expectedType) {
     NestingGuard guard(*this);
     SourceReader& r = reader;
     const bool valueContext = !expectedType.empty();
@@ -84,7 +84,7 @@ void Translator::translateCallArguments(const FunctionRecord& function, bool pro
     SourceReader& r = reader;
     if (!propertySet && !r.is("(")) throw SyntaxError{"Expected ( after function name."};
     output << "(";
-    translateArguments(function, propertySet, false);
+    translateArguments(function, false);
     if (function.paramCount == 0) r.nextToken();
     if (!propertySet && !r.is(")")) throw SyntaxError{"Expected )"};
     output << ")";

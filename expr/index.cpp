@@ -27,9 +27,9 @@ void objectOperand(Translator& t) {
     if (!r.is(".")) return;  // the object itself
     r.nextToken();
     if (t.findMemberVariable(className, r.token)) {
-        t.translateClassMember(name, "Integer");
+        t.translateClassMember(name);
     } else if (t.findMemberFunction(className, r.token)) {
-        t.translateMemberCall(name, "Integer");
+        t.translateMemberCall(name);
     } else {
         throw SyntaxError{r.tokenAsWritten + " is not a member of class " + className};
     }

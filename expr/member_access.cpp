@@ -115,15 +115,8 @@ std::string Translator::translateMemberAccess(const std::string& expectedType, b
     return end.type;
 }
 
-// A member chain continued from its parent TYPE. The "&" of a member used
-// whole belongs in front of the whole chain, which translateMemberAccess
-// writes; castType and takeAddress are not needed here.
-std::string Translator::translateTypeMember(const std::string& parentType, const std::string&, bool) {
-    return typeMemberChain(*this, parentType).type;
-}
-
 /* classmember -> member ["(" index ")"] */
-std::string Translator::translateClassMember(const std::string& objectName, const std::string&) {
+std::string Translator::translateClassMember(const std::string& objectName) {
     NestingGuard guard(*this);
     SourceReader& r = reader;
     const std::string className = objectClassName(*this, objectName);

@@ -63,7 +63,7 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
         r.expect("(", "Expected ( after function name.");
     }
     t.output << "(";
-    t.translateArguments(*method, propertySet, /*memberVariant=*/true);
+    t.translateArguments(*method, /*memberVariant=*/true);
     if (method->paramCount == 0) r.nextToken();
     if (!propertySet && !r.is(")")) throw SyntaxError{"Expected )"};
     t.output << ")";
@@ -73,12 +73,12 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
 
 }  // namespace
 
-std::string Translator::translateMemberCall(const std::string& objectName, const std::string&) {
+std::string Translator::translateMemberCall(const std::string& objectName) {
     NestingGuard guard(*this);
     return memberCall(*this, objectName, false);
 }
 
-std::string Translator::translateConditionMemberCall(const std::string& objectName, const std::string&) {
+std::string Translator::translateConditionMemberCall(const std::string& objectName) {
     NestingGuard guard(*this);
     return memberCall(*this, objectName, true);
 }

@@ -82,9 +82,7 @@ void SourceReader::expectNextLineEnd(const char* message) {
 
 inline int SourceReader::readChar() {
     if (position_ >= text_.size()) return END;
-    const int c = static_cast<unsigned char>(text_[position_++]);
-    lastChar = static_cast<char>(c);
-    return c;
+    return static_cast<unsigned char>(text_[position_++]);
 }
 
 // The character read last goes back: it is read again next.
@@ -99,8 +97,6 @@ std::string SourceReader::previousToken() const {
 
 // A token that is the run of the text from `start` to the current position.
 void SourceReader::finishSpan(size_t start) {
-    // The character that ends the token was looked at last.
-    if (position_ < text_.size()) lastChar = text_[position_];
     tokenStart_ = start;
     tokenLength_ = position_ - start;
     // Both were emptied by nextToken; appending keeps their buffers.

@@ -56,7 +56,6 @@ public:
     // nextToken() delivers that end again.
     void expectNextLineEnd(const char* message);
 
-    char lastChar = 0;
     std::string token;
     std::string tokenAsWritten;
     // The token before the current one, upper case.

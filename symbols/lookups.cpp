@@ -11,13 +11,6 @@ std::string Translator::variableType(const std::string& name) const {
     return variable ? variable->type : std::string();
 }
 
-// The class an object variable belongs to: its type, when a module has
-// exactly that class name.
-std::string Translator::variableClass(const std::string& name) const {
-    const std::string type = variableType(name);
-    const ModuleRecord* module = symbols.lastModuleOfClass(type);
-    return module ? module->className : std::string();
-}
 
 std::string Translator::functionSpelling(const std::string& upperName) const {
     // Callers may pass the raw token for sizeof, which the C++ keeps in lower case.
@@ -75,15 +68,7 @@ VariableRecord* Translator::findTypeField(const std::string& typeName, const std
     return symbols.findTypeField(typeName, field);
 }
 
-bool Translator::isPointerField(const std::string& typeName, const std::string& field) const {
-    const VariableRecord* record = findTypeField(typeName, field);
-    return record && record->isPointer;
-}
 
-bool Translator::isArrayField(const std::string& typeName, const std::string& field) const {
-    const VariableRecord* record = findTypeField(typeName, field);
-    return record && record->isArray;
-}
 
 FunctionRecord* Translator::findMemberAccessor(const std::string& className, const std::string& alias) const {
     return symbols.findMemberAccessor(className, alias);
@@ -104,10 +89,6 @@ std::string Translator::declaredVariableName(const std::string& name) const {
     return variable ? variable->name : std::string();
 }
 
-std::string Translator::declaredMemberName(const std::string& className, const std::string& member) const {
-    const VariableRecord* found = findMemberVariable(className, member);
-    return found ? found->name : std::string();
-}
 
 bool Translator::isClassName(const std::string& name) const { return symbols.isClassName(name); }
 

@@ -134,7 +134,7 @@ TEST_F(AssignmentTest, PlainTargetsAndValues) {
         {"n = m(1)", "n=m", "m is not an array.", ""},
         {"n = arr(1 + 2)", "n=arr[1", "Expected )", ""},
     };
-    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment("", ""); });
+    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
 
 TEST_F(AssignmentTest, OperatorsOfTheValue) {
@@ -152,7 +152,7 @@ TEST_F(AssignmentTest, OperatorsOfTheValue) {
         {"n = m [NOT] 1", "n=m ^ 1", "", ""},
         {"n = [XOR] m", "n=", "Invalid operator ", ""},
     };
-    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment("", ""); });
+    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
 
 TEST_F(AssignmentTest, CallsAndAddresses) {
@@ -166,7 +166,7 @@ TEST_F(AssignmentTest, CallsAndAddresses) {
         {"n = ADDRESSOF Shape:Make", "n=Shape:", "Expected :: for static member of class ", ""},
         {"n = ADDRESSOF Shape::Nope", "n=Shape::", "Expected static function name of class ", ""},
     };
-    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment("", ""); });
+    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
 
 // Casts and quoting follow the member assigned, the last of a chain.
@@ -189,7 +189,7 @@ TEST_F(AssignmentTest, MemberTargets) {
         {"other = sh", "other=sh", "", ""},
         {"n = sh.Nope", "n=sh", "Nope is not a member of class sh", ""},
     };
-    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment("", ""); });
+    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
 
 // NOTHING frees the object first and then clears the pointer.
@@ -217,7 +217,7 @@ TEST_F(AssignmentTest, ObjectForms) {
         {"c = CLASSCAST(sh", "c=static_cast<Circle*>(sh", "Expected ) for closing of function call.", ""},
         {"c = CLASSCAST(sh) 1", "c=static_cast<Circle*>(sh", "Expected end of line.", ""},
     };
-    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment("", ""); });
+    for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
 
 TEST_F(AssignmentTest, FunctionResults) {

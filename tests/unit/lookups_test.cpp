@@ -297,7 +297,7 @@ TEST_F(LookupTest, MemberFunctionBaseTakenFromLastModuleOfThatClass) {
     EXPECT_EQ(t.findMemberFunction("Shape", "FROMSECOND"), fromSecond);
 }
 
-// --- variableType / variableClass ----------------------------------------
+// --- variableType ---------------------------------------------------------
 
 TEST_F(LookupTest, VariableVisibilityByClass) {
     ModuleRecord* base = addClass("Base");
@@ -357,26 +357,6 @@ TEST_F(LookupTest, DuplicateVariableGivesFirstType) {
     EXPECT_EQ(t.variableType("x"), "Long");
 }
 
-TEST_F(LookupTest, VariableClassNeedsExactClassName) {
-    ModuleRecord* shape = addClass("Shape");
-    addVariable(mainModule(), "s", "Shape");
-    addVariable(mainModule(), "lower", "shape");
-    addVariable(mainModule(), "n", "Long");
-    addVariable(shape, "hidden", "Shape");
-    t.currentModule = mainModule();
-
-    const struct {
-        const char* name;
-        const char* want;
-    } cases[] = {
-        {"S", "Shape"}, {"lower", ""}, {"n", ""}, {"missing", ""}, {"hidden", ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(t.variableClass(c.name), c.want) << c.name;
-    }
-    t.currentModule = shape;
-    EXPECT_EQ(t.variableClass("hidden"), "Shape");
-}
 
 // --- isKnownType / findType ----------------------------------------------
 
