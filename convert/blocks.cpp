@@ -27,7 +27,15 @@ bool isProcedure(Translator::BlockKind kind) {
 
 }  // namespace
 
-void Translator::openBlock(BlockKind kind) { blocks.push_back(Block{kind, reader.line, reader.line, false}); }
+void Translator::openBlock(BlockKind kind) {
+    blocks.push_back(Block{kind, reader.line, localVariables.size(), functionPointerTypes.size(), false});
+}
+
+// The locals and function-pointer types declared since the block opened.
+void Translator::forgetScope(const Block& block) {
+    if (localVariables.size() > block.locals) localVariables.resize(block.locals);
+    if (functionPointerTypes.size() > block.pointerTypes) functionPointerTypes.resize(block.pointerTypes);
+}
 
 // Within a procedure only: a WEND does not close a WHILE of an earlier one.
 Translator::Block* Translator::closeInnerBlocks(BlockKind kind) {
@@ -53,7 +61,7 @@ Translator::Block* Translator::closeInnerBlocks(BlockKind kind) {
 // The C++ end of a block, as its closing line would have written it.
 void Translator::closeBlockForUser(const Block& block) {
     const std::string& I = reader.indent;
-    closeScope(block.scopeLine, reader.line);
+    forgetScope(block);
     switch (block.kind) {
         case BlockKind::For: output << I << "}//closing loop\n"; break;
         case BlockKind::Select:

@@ -91,7 +91,7 @@ void Translator::convertStatement() {
         } else {
             r.nextToken();
             output << I;
-            emitVariableDefinition(r.line);
+            emitVariableDefinition();
             output << ";\n";
         }
     } else if (r.is("EXIT")) {
@@ -120,8 +120,7 @@ void Translator::convertStatement() {
     if (r.is("ELSE")) {
         Block* block = closeInnerBlocks(BlockKind::If);
         if (!block) throw SyntaxError{"ELSE without IF."};
-        closeScope(block->scopeLine, r.line);
-        block->scopeLine = r.line;
+        forgetScope(*block);
         output << I << "}\n" << I << "else\n" << I << "{\n";
         r.expectNextLineEnd("Expected end of line.");
         return;
@@ -265,7 +264,7 @@ void Translator::convertAccessWordLine() {
                 skipLine();
             } else {
                 output << I << "static ";
-                emitVariableDefinition(0);
+                emitVariableDefinition();
                 output << ";\n";
             }
             return;
@@ -285,11 +284,11 @@ void Translator::convertAccessWordLine() {
         emitTypeDefinition();
     } else if (!module.isClassModule) {
         output << I;
-        emitVariableDefinition(0);
+        emitVariableDefinition();
         output << ";\n";
     } else if (insideProcedure) {
         output << I;
-        emitVariableDefinition(r.line);
+        emitVariableDefinition();
         output << ";\n";
     } else {
         skipLine();
@@ -335,7 +334,7 @@ void Translator::convertCase() {
     if (!select) throw SyntaxError{"CASE without SELECT CASE."};
     r.nextToken();
     if (select->caseOpen) {
-        closeScope(select->scopeLine, r.line);
+        forgetScope(*select);
         output << I << "}\n";
     }
     output << I << "break;\n";
@@ -351,7 +350,6 @@ void Translator::convertCase() {
         }
         output << I << "case " << label << ":{\n";
     }
-    select->scopeLine = r.line;
     select->caseOpen = true;
     r.expectNextLineEnd("Expected end of line.");
 }
@@ -372,7 +370,7 @@ Translator::Block Translator::closeBlock(BlockKind kind, const char* withoutOpen
     if (!found) throw SyntaxError{withoutOpening};
     const Block block = *found;
     blocks.pop_back();
-    closeScope(block.scopeLine, reader.line);
+    forgetScope(block);
     return block;
 }
 
@@ -407,17 +405,4 @@ void Translator::convertEnd() {
     r.expectNextLineEnd("Expected end of line.");
 }
 
-// Locals and function-pointer types declared inside a closing block are
-// forgotten.
-void Translator::closeScope(int32_t openingLine, int32_t closingLine) {
-    std::vector<std::shared_ptr<VariableRecord>> keptVariables;
-    for (auto& variable : localVariables)
-        if (variable->declaredLine < openingLine || variable->declaredLine >= closingLine)
-            keptVariables.push_back(variable);
-    localVariables.swap(keptVariables);
-    std::vector<std::shared_ptr<FunctionRecord>> keptTypes;
-    for (auto& type : functionPointerTypes)
-        if (type->declaredLine <= openingLine || type->declaredLine >= closingLine) keptTypes.push_back(type);
-    functionPointerTypes.swap(keptTypes);
-}
 

@@ -8,7 +8,7 @@
 #include "source/syntax_error.h"
 
 /* variable -> name [ "(" [digits] ")" ] AS (type [PTR] | FUNCTION ...) EOL */
-void Translator::emitVariableDefinition(int32_t declarationLine) {
+void Translator::emitVariableDefinition() {
     SourceReader& r = reader;
     if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
     const std::string name = collisionFreeSpelling(r.tokenAsWritten);
@@ -64,7 +64,6 @@ void Translator::emitVariableDefinition(int32_t declarationLine) {
         local->isPointer = isPointer;
         local->isArray = isArray;
         local->arraySize = size;
-        local->declaredLine = declarationLine;
         localVariables.push_back(local);
     }
 }

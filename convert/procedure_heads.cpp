@@ -32,17 +32,16 @@ void Translator::emitProcedureHeader() {
     insideProcedure = true;
     openBlock(BlockKind::Function);
     r.nextToken();
-    if (r.is("CLASSCONSTRUCTOR")) {
-        r.tokenAsWritten = module.className;
-        r.token = upperCase(module.className);
-    } else if (r.is("CLASSDESTRUCTOR")) {
-        r.tokenAsWritten = "~" + module.className;
-        r.token = upperCase(r.tokenAsWritten);
-    }
+    // The constructor and the destructor are named by the class.
+    std::string name = r.token;
+    if (r.is("CLASSCONSTRUCTOR"))
+        name = upperCase(module.className);
+    else if (r.is("CLASSDESTRUCTOR"))
+        name = upperCase("~" + module.className);
     // A method takes its own class's record, even where an ordinary module
     // declares a function of the same name.
-    FunctionRecord* function = module.isClassModule ? symbols.ownFunction(module, r.token, true) : nullptr;
-    if (!function) function = findFunction(r.token);
+    FunctionRecord* function = module.isClassModule ? symbols.ownFunction(module, name, true) : nullptr;
+    if (!function) function = findFunction(name);
     if (!function) throw SyntaxError{"Syntax error."};
     if (function->isPureVirtual) {
         // No body follows, and no END FUNCTION need.
@@ -99,7 +98,6 @@ void Translator::emitParameters(const FunctionRecord& function, bool registerLoc
         local->type = parameter->type;
         local->isPointer = passesAddress(*parameter);
         local->byRef = parameter->byRef;
-        local->declaredLine = reader.line;
         localVariables.push_back(local);
     }
 }

@@ -24,12 +24,16 @@ public:
 
     // A block of the module being converted. Blocks close in the order they
     // opened; a closing line that meets another kind still open inside its
-    // own block reports and closes that first.
+    // own block reports and closes that first. The locals and function-
+    // pointer types declared inside a block are forgotten when it closes
+    // (and at its ELSE or next CASE): the lists go back to the lengths they
+    // had when it opened.
     enum class BlockKind { If, While, For, Select, Function, Property };
     struct Block {
         BlockKind kind;
-        int32_t line;           // where it opened (the IF line also for its ELSE part)
-        int32_t scopeLine;      // where the scope its locals belong to opened (ELSE, CASE)
+        int32_t line;           // where it opened, for the report of a block left open
+        size_t locals;          // localVariables.size() when it opened
+        size_t pointerTypes;    // functionPointerTypes.size() when it opened
         bool caseOpen = false;  // SELECT CASE: a CASE body's braces are open
     };
 
@@ -98,7 +102,7 @@ public:
     void convertEnd();
     void convertSelect();
     void convertCase();
-    void closeScope(int32_t openingLine, int32_t closingLine);
+    void forgetScope(const Block& block);
     // Blocks (convert/blocks.cpp).
     void openBlock(BlockKind kind);
     Block* closeInnerBlocks(BlockKind kind);
@@ -112,7 +116,7 @@ public:
     void emitClassHeader(const std::string& fileName);
     void inheritMembers(const std::string& className, const std::string& baseClassName);
     // Data declarations.
-    void emitVariableDefinition(int32_t declarationLine);
+    void emitVariableDefinition();
     void emitConstant();
     void emitExternalDeclaration();
     void emitTypeDefinition();

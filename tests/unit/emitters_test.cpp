@@ -327,7 +327,7 @@ protected:
         std::string message;
         try {
             switch (emitter) {
-                case Emitter::Variable: t.emitVariableDefinition(t.reader.line); break;
+                case Emitter::Variable: t.emitVariableDefinition(); break;
                 case Emitter::Constant: t.emitConstant(); break;
                 case Emitter::External: t.emitExternalDeclaration(); break;
                 case Emitter::Type: t.emitTypeDefinition(); break;
@@ -466,7 +466,7 @@ TEST_F(EmitTest, LocalsAreRegisteredOnceAndGlobalsNotAtAll) {
         t.reader.nextToken();  // DIM
         t.reader.nextToken();
         t.insideProcedure = l.inside;
-        t.emitVariableDefinition(l.line);
+        t.emitVariableDefinition();
         t.output << ";";
     }
     t.output.close();
@@ -478,7 +478,6 @@ TEST_F(EmitTest, LocalsAreRegisteredOnceAndGlobalsNotAtAll) {
     EXPECT_TRUE(v.isPointer);
     EXPECT_TRUE(v.isArray);
     EXPECT_EQ(v.arraySize, 7);
-    EXPECT_EQ(v.declaredLine, 41);
 }
 
 using EmitLookupTest = ClassHeaderTest;
