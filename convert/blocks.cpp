@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "driver/translator.h"
+#include "source/syntax_error.h"
 
 namespace {
 
@@ -101,3 +102,106 @@ void Translator::closeAllBlocks() {
         closeBlockForUser(block);
     }
 }
+
+namespace {
+
+// C++ switches on whole numbers only.
+bool isWholeNumberType(const std::string& type) {
+    static const char* const types[] = {"Long", "Integer", "Byte", "Boolean", "Short", "Char", "Any"};
+    for (const char* whole : types)
+        if (type == whole) return true;
+    return false;
+}
+
+}  // namespace
+
+/* selectstat -> SELECT CASE variable */
+void Translator::convertSelect() {
+    SourceReader& r = reader;
+    r.nextToken();
+    r.expect("CASE", "Syntax Error");
+    // Opened even when its head fails, so that its CASEs and END SELECT
+    // are not reported as well.
+    openBlock(BlockKind::Select);
+    r.nextToken();
+    const std::string type = variableType(r.token);
+    if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
+    if (type == "Single" || type == "Double") throw SyntaxError{"SELECT CASE needs a whole number."};
+    if (!isWholeNumberType(type) || isPointerVariable(r.token)) throw SyntaxError{"SELECT CASE needs a number."};
+    const std::string declared = declaredVariableName(r.token);
+    output << r.indent << "switch(" << (declared.empty() ? r.tokenAsWritten : declared) << ")\n{\n";
+    r.expectNextLineEnd("Expected end of line.");
+}
+
+/* casestat -> CASE label | CASE "-" number | CASE ELSE
+   Each CASE body is a block of its own, so that declarations in it end there. */
+void Translator::convertCase() {
+    SourceReader& r = reader;
+    const std::string& I = r.indent;
+    Block* select = closeInnerBlocks(BlockKind::Select);
+    if (!select) throw SyntaxError{"CASE without SELECT CASE."};
+    r.nextToken();
+    if (select->caseOpen) {
+        forgetScope(*select);
+        output << I << "}\n";
+    }
+    output << I << "break;\n";
+    if (r.is("ELSE")) {
+        output << I << "default:{\n";
+    } else {
+        // A constant as its declaration spells it.
+        const std::string declared = declaredVariableName(r.token);
+        std::string label = declared.empty() ? r.tokenAsWritten : declared;
+        if (r.is("-")) {
+            r.nextToken();
+            label += r.tokenAsWritten;
+        }
+        output << I << "case " << label << ":{\n";
+    }
+    select->caseOpen = true;
+    r.expectNextLineEnd("Expected end of line.");
+}
+
+// The closing line of a block: its block is the innermost one open, once
+// every block opened inside it has been reported and closed.
+Translator::Block Translator::closeBlock(BlockKind kind, const char* withoutOpening) {
+    Block* found = closeInnerBlocks(kind);
+    if (!found) throw SyntaxError{withoutOpening};
+    const Block block = *found;
+    blocks.pop_back();
+    forgetScope(block);
+    return block;
+}
+
+/* endstat -> END (IF | FUNCTION | PROPERTY | CLASS | SELECT) */
+void Translator::convertEnd() {
+    SourceReader& r = reader;
+    const std::string& I = r.indent;
+    r.nextToken();
+    if (r.is("IF")) {
+        closeBlock(BlockKind::If, "END IF without IF.");
+        output << I << "}\n";
+    } else if (r.is("FUNCTION") || r.is("PROPERTY")) {
+        if (!insideProcedure && afterPureVirtualHead && r.is("FUNCTION")) {
+            // A pure virtual function has no body to close.
+            afterPureVirtualHead = false;
+            r.expectNextLineEnd("Expected end of line.");
+            return;
+        }
+        // Either END closes the procedure that is open, FUNCTION or PROPERTY.
+        closeBlock(BlockKind::Function, r.is("FUNCTION") ? "END FUNCTION without FUNCTION."
+                                                             : "END PROPERTY without PROPERTY.");
+        output << I << "}\n";
+        insideProcedure = false;
+    } else if (r.is("CLASS")) {
+    } else if (r.is("SELECT")) {
+        const Block select = closeBlock(BlockKind::Select, "END SELECT without SELECT CASE.");
+        if (select.caseOpen) output << I << "}\n";
+        output << I << "break;\n}\n";
+    } else {
+        throw SyntaxError{"Syntax error."};
+    }
+    r.expectNextLineEnd("Expected end of line.");
+}
+
+

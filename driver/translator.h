@@ -74,8 +74,7 @@ public:
     bool openModuleSource(const std::string& fileName);
     std::string includeDirectory() const;
     void declareStatementToken(ModuleRecord& module);
-    void declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
-                                bool hasTypeForm);
+    void declareAfterAccessWord(ModuleRecord& module, int32_t scope, bool hasTypeForm);
     void declareProcedureHeader(ModuleRecord& module, int32_t scope);
     void skipLine();
 

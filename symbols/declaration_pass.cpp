@@ -2,6 +2,7 @@
 // declares. Declarations are found by keyword alone, wherever they stand on
 // their line; each token runs through the whole keyword table in order.
 #include <ostream>
+#include <string_view>
 
 #include "driver/translator.h"
 #include "source/syntax_error.h"
@@ -64,76 +65,128 @@ void Translator::runDeclarationPass(std::string fileName) {
     }
 }
 
-// The keyword table: every row sees the token as the rows before left it.
+namespace {
+
+// The declaration pass's keyword table. Every token is tested against all
+// the rows from the top, and every row sees the token as the rows before it
+// left it: a row's handler reads on, and the next rows test what it left.
+struct DeclarationRow {
+    std::string_view keyword;                           // upper case; or empty:
+    bool (*test)(const Translator&);                    // a test of the token
+    void (*handle)(Translator&, ModuleRecord&);
+};
+
+/* classline -> CLASS name [EXTENDS base] */
+void classLine(Translator& t, ModuleRecord& module) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected class identifier."};
+    module.className = r.tokenAsWritten;
+    module.isClassModule = true;
+    r.nextToken();
+    if (r.accept("EXTENDS")) module.baseClassName = r.tokenAsWritten;
+}
+
+void exitFunction(Translator& t, ModuleRecord&) {
+    t.reader.nextToken();
+    t.reader.skip("FUNCTION", "Expected \"Function\".");
+}
+
+void privateLine(Translator& t, ModuleRecord& module) {
+    t.reader.nextToken();
+    t.declareAfterAccessWord(module, SCOPE_PRIVATE, true);
+}
+
+void publicLine(Translator& t, ModuleRecord& module) {
+    t.reader.nextToken();
+    t.declareAfterAccessWord(module, SCOPE_PUBLIC, true);
+}
+
+void protectedLine(Translator& t, ModuleRecord& module) {
+    t.reader.nextToken();
+    t.declareAfterAccessWord(module, SCOPE_PROTECTED, false);
+}
+
+/* dim -> DIM variable ; inside a procedure a local, declared by the conversion pass */
+void dim(Translator& t, ModuleRecord& module) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (t.insideProcedure) return;
+    if (r.is("STATIC")) throw SyntaxError{"DIM STATIC is not allowed. Use PRIVATE STATIC or PUBLIC STATIC."};
+    t.parseVariable(module, SCOPE_PUBLIC);
+}
+
+void constant(Translator& t, ModuleRecord& module) { t.parseConstant(module, SCOPE_PUBLIC); }
+void userType(Translator& t, ModuleRecord& module) { t.parseUserType(module, SCOPE_PUBLIC); }
+
+/* using -> USING name ; a module is registered once, parsed after the others */
+void usingModule(Translator& t, ModuleRecord& module) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected module name."};
+    module.usedModules.push_back(r.tokenAsWritten);
+    const std::string usedFile = r.token + ".BAS";
+    bool known = false;
+    for (const auto& m : t.modules) known = known || m->fileName == usedFile;
+    if (!known) t.modules.push_back(std::make_unique<ModuleRecord>(usedFile));
+    r.nextToken();
+    r.expectLineEnd("Expected end of line.");
+}
+
+void endLine(Translator& t, ModuleRecord&) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (r.is("FUNCTION") || r.is("PROPERTY")) t.insideProcedure = false;
+    r.nextToken();
+}
+
+// FUNCTION after AS is a function-pointer type, declared by the conversion pass.
+bool isProcedureHead(const Translator& t) { return t.reader.is("FUNCTION") && t.reader.previousToken() != "AS"; }
+
+void procedureHead(Translator& t, ModuleRecord& module) { t.declareProcedureHeader(module, SCOPE_PUBLIC); }
+void declare(Translator& t, ModuleRecord& module) { t.parseExternalDeclaration(module, SCOPE_PUBLIC); }
+void skipWholeLine(Translator& t, ModuleRecord&) { t.skipLine(); }
+
+void interfaceIgnore(Translator& t, ModuleRecord& module) {
+    module.isInterfaceModule = true;
+    t.skipLine();
+}
+
+void interfaceSkip(Translator& t, ModuleRecord& module) {
+    module.interfaceSkip = true;
+    t.skipLine();
+}
+
+void interfaceApi(Translator& t, ModuleRecord& module) {
+    module.isApiModule = true;
+    t.skipLine();
+}
+
+const DeclarationRow declarationRows[] = {
+    {"CLASS", nullptr, classLine},
+    {"EXIT", nullptr, exitFunction},
+    {"PRIVATE", nullptr, privateLine},
+    {"PUBLIC", nullptr, publicLine},
+    {"PROTECTED", nullptr, protectedLine},
+    {"DIM", nullptr, dim},
+    {"CONST", nullptr, constant},
+    {"DEFINE", nullptr, constant},
+    {"TYPE", nullptr, userType},
+    {"USING", nullptr, usingModule},
+    {"END", nullptr, endLine},
+    {{}, isProcedureHead, procedureHead},
+    {"DECLARE", nullptr, declare},
+    {"APPTYPE", nullptr, skipWholeLine},
+    {"INTERFACEIGNORE", nullptr, interfaceIgnore},
+    {"INTERFACESKIP", nullptr, interfaceSkip},
+    {"INTERFACEAPI", nullptr, interfaceApi},
+};
+
+}  // namespace
+
 void Translator::declareStatementToken(ModuleRecord& module) {
-    SourceReader& r = reader;
-    if (r.is("CLASS")) {
-        r.nextToken();
-        if (r.lineEnded) throw SyntaxError{"Expected class identifier."};
-        module.className = r.tokenAsWritten;
-        module.isClassModule = true;
-        r.nextToken();
-        if (r.is("EXTENDS")) {
-            r.nextToken();
-            module.baseClassName = r.tokenAsWritten;
-        }
-    }
-    if (r.is("EXIT")) {
-        r.nextToken();
-        r.skip("FUNCTION", "Expected \"Function\".");
-    }
-    if (r.is("PRIVATE")) {
-        r.nextToken();
-        declareAfterAccessWord(module, SCOPE_PRIVATE, 12, true);
-    }
-    if (r.is("PUBLIC")) {
-        r.nextToken();
-        declareAfterAccessWord(module, SCOPE_PUBLIC, 10, true);
-    }
-    if (r.is("PROTECTED")) {
-        r.nextToken();
-        declareAfterAccessWord(module, SCOPE_PROTECTED, 11, false);
-    }
-    if (r.is("DIM")) {
-        r.nextToken();
-        if (!insideProcedure && r.is("STATIC"))
-            throw SyntaxError{"DIM STATIC is not allowed. Use PRIVATE STATIC or PUBLIC STATIC."};
-        if (!insideProcedure && !r.is("STATIC")) parseVariable(module, SCOPE_PUBLIC);
-    }
-    if (r.is("CONST")) parseConstant(module, SCOPE_PUBLIC);
-    if (r.is("DEFINE")) parseConstant(module, SCOPE_PUBLIC);
-    if (r.is("TYPE")) parseUserType(module, SCOPE_PUBLIC);
-    if (r.is("USING")) {
-        r.nextToken();
-        if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected module name."};
-        module.usedModules.push_back(r.tokenAsWritten);
-        std::string usedFile = r.token + ".BAS";
-        bool known = false;
-        for (const auto& m : modules) known = known || m->fileName == usedFile;
-        if (!known) modules.push_back(std::make_unique<ModuleRecord>(usedFile));
-        r.nextToken();
-        r.expectLineEnd("Expected end of line.");
-    }
-    if (r.is("END")) {
-        r.nextToken();
-        if (r.is("FUNCTION") || r.is("PROPERTY")) insideProcedure = false;
-        r.nextToken();
-    }
-    if (r.is("FUNCTION") && r.previousToken() != "AS") declareProcedureHeader(module, SCOPE_PUBLIC);
-    if (r.is("DECLARE")) parseExternalDeclaration(module, SCOPE_PUBLIC);
-    if (r.is("APPTYPE")) skipLine();
-    if (r.is("INTERFACEIGNORE")) {
-        module.isInterfaceModule = true;
-        skipLine();
-    }
-    if (r.is("INTERFACESKIP")) {
-        module.interfaceSkip = true;
-        skipLine();
-    }
-    if (r.is("INTERFACEAPI")) {
-        module.isApiModule = true;
-        skipLine();
-    }
+    for (const DeclarationRow& row : declarationRows)
+        if (row.test ? row.test(*this) : reader.token == row.keyword) row.handle(*this, module);
 }
 
 // A header opens a body, except a pure virtual one: it has no END FUNCTION.
@@ -143,8 +196,7 @@ void Translator::declareProcedureHeader(ModuleRecord& module, int32_t scope) {
 }
 
 // What follows PRIVATE, PUBLIC or PROTECTED; the first match applies.
-void Translator::declareAfterAccessWord(ModuleRecord& module, int32_t scope, int32_t staticFunctionScope,
-                                        bool hasTypeForm) {
+void Translator::declareAfterAccessWord(ModuleRecord& module, int32_t scope, bool hasTypeForm) {
     SourceReader& r = reader;
     if (r.is("FUNCTION")) {
         declareProcedureHeader(module, scope);
@@ -155,7 +207,7 @@ void Translator::declareAfterAccessWord(ModuleRecord& module, int32_t scope, int
     } else if (r.is("STATIC")) {
         r.nextToken();
         if (r.is("FUNCTION"))
-            declareProcedureHeader(module, staticFunctionScope);
+            declareProcedureHeader(module, scope + STATIC_FUNCTION_SCOPE);
         else
             parseVariable(module, SCOPE_STATIC_VARIABLE);
     } else if (r.is("PROPERTY")) {

@@ -51,9 +51,9 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
         function->isPureVirtual = true;
         module.hasPureVirtual = true;
     }
-    if (scope > 9) {
+    if (scope >= STATIC_FUNCTION_SCOPE) {
         function->isStatic = true;
-        scope -= 10;
+        scope -= STATIC_FUNCTION_SCOPE;
     }
     function->scope = scope;
     module.functions.push_back(function);

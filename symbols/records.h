@@ -14,6 +14,9 @@ enum : int32_t {
     SCOPE_PROTECTED = 1,
     SCOPE_PRIVATE = 2,
     SCOPE_STATIC_VARIABLE = 4,
+    // Added to the access code of a STATIC FUNCTION on its way to the
+    // function-header parser (10 public, 11 protected, 12 private).
+    STATIC_FUNCTION_SCOPE = 10,
 };
 
 // A variable, constant, parameter or user-type field.

@@ -1,0 +1,255 @@
+// The conversion pass's statement table. Every statement is tested against
+// the rows from the top; a row whose keyword (or test) holds runs its
+// handler, and then either the statement is done or the following rows test
+// whatever token the handler left current. Which rows go on decides the
+// blank lines of the output: DIM, EXIT FUNCTION and the access-word lines
+// leave their end-of-line token to the blank-line row at the bottom.
+#include <ostream>
+#include <string_view>
+
+#include "driver/translator.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+enum class Then { NextRow, Done };
+
+struct Row {
+    std::string_view keyword;              // the token, upper case; or empty:
+    bool (*test)(const Translator&);       // a test of the current token
+    void (*handle)(Translator&);
+    Then then;
+};
+
+// Inside a procedure its own name, in any letter case, starts either the
+// function result or a call of itself, whatever another module declares
+// under that name.
+bool isOwnName(const Translator& t) {
+    return t.insideProcedure && !t.currentProcedureName.empty() && sameName(t.reader.token, t.currentProcedureName);
+}
+
+/* classline -> CLASS name [EXTENDS base] */
+void classLine(Translator& t) {
+    SourceReader& r = t.reader;
+    ModuleRecord& module = *t.currentModule;
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"expected class identifier name."};
+    t.output << "#include \"" << r.tokenAsWritten << ".h\"\n";
+    t.emitClassHeader(module.fileName);
+    r.nextToken();
+    if (!r.is("EXTENDS")) {
+        r.pushBack();
+    } else {
+        r.nextToken();
+        if (!t.isClassName(r.token)) throw FatalStop{r.token + " is not a class!\n Unable to continue.", 1};
+        r.nextToken();
+    }
+    t.inheritMembers(module.className, module.baseClassName);
+}
+
+/* dim -> DIM variable ; a class's members are declared by its header */
+void dim(Translator& t) {
+    if (t.currentModule->isClassModule && !t.insideProcedure) return t.skipLine();
+    t.reader.nextToken();
+    t.output << t.reader.indent;
+    t.emitVariableDefinition();
+    t.output << ";\n";
+}
+
+/* exit -> EXIT FUNCTION */
+void exitFunction(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    r.expect("FUNCTION", "Expected \"Function\"");
+    t.output << r.indent << "return;\n";
+    r.nextToken();
+    r.expectLineEnd("Expected end of line.");
+}
+
+void accessWordLine(Translator& t) { t.convertAccessWordLine(); }
+
+void procedureHead(Translator& t) {
+    t.output << t.reader.indent;
+    t.emitProcedureHeader();
+}
+
+void select(Translator& t) { t.convertSelect(); }
+void caseLabel(Translator& t) { t.convertCase(); }
+void endLine(Translator& t) { t.convertEnd(); }
+
+void ifHead(Translator& t) {
+    t.openBlock(Translator::BlockKind::If);
+    t.output << t.reader.indent;
+    t.translateIfCondition();
+    t.output << "{\n";
+}
+
+void elseLine(Translator& t) {
+    SourceReader& r = t.reader;
+    Translator::Block* block = t.closeInnerBlocks(Translator::BlockKind::If);
+    if (!block) throw SyntaxError{"ELSE without IF."};
+    t.forgetScope(*block);
+    const std::string& I = r.indent;
+    t.output << I << "}\n" << I << "else\n" << I << "{\n";
+    r.expectNextLineEnd("Expected end of line.");
+}
+
+void whileHead(Translator& t) {
+    t.openBlock(Translator::BlockKind::While);
+    t.output << t.reader.indent;
+    t.translateWhileCondition();
+    t.output << "{\n";
+}
+
+void skipWholeLine(Translator& t) { t.skipLine(); }
+
+void constant(Translator& t) {
+    t.output << t.reader.indent;
+    t.emitConstant();
+}
+
+void declare(Translator& t) { t.emitExternalDeclaration(); }
+void define(Translator& t) { t.emitConstant(); }
+
+void userType(Translator& t) {
+    t.output << t.reader.indent;
+    t.emitTypeDefinition();
+}
+
+bool isTypeVariable(const Translator& t) { return !t.variableStructType(t.reader.token).empty() && !isOwnName(t); }
+
+void assignment(Translator& t) {
+    t.output << t.reader.indent;
+    t.translateAssignment();
+    t.expectStatementEnd();
+    t.output << ";\n";
+}
+
+/* resource -> USINGRESOURCE name */
+void usingResource(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    // The name reaches the resource compiler's command line.
+    if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected resource name."};
+    t.output << "#include \"" << r.tokenAsWritten << ".h\"\n";
+    t.resources.push_back(r.tokenAsWritten);
+    t.skipLine();
+}
+
+/* using -> USING name ; a class header includes the modules its class uses */
+void usingModule(Translator& t) {
+    SourceReader& r = t.reader;
+    if (t.currentModule->isClassModule) return t.skipLine();
+    r.nextToken();
+    t.output << "#include \"" << r.token << ".h\"";
+    r.nextToken();
+    r.expectLineEnd("Expected end of line.");
+    t.output << ";" << "\n";
+    t.output.flush();
+}
+
+void forHead(Translator& t) {
+    t.openBlock(Translator::BlockKind::For);
+    t.output << t.reader.indent;
+    t.translateForHeader();
+    t.output << t.reader.indent << "{\n";
+}
+
+/* next -> NEXT variable ; the loop's braces end what was declared inside */
+void nextLine(Translator& t) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (t.variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
+    t.closeBlock(Translator::BlockKind::For, "NEXT without FOR.");
+    t.output << r.indent << "}//closing loop\n";
+    r.expectNextLineEnd("Expected end of line.");
+}
+
+void wend(Translator& t) {
+    SourceReader& r = t.reader;
+    t.closeBlock(Translator::BlockKind::While, "WEND without WHILE.");
+    t.output << r.indent << "}\n";
+    r.nextToken();
+    r.expectLineEnd("Expected end of line.");
+}
+
+bool isCall(const Translator& t) { return !t.functionSpelling(t.reader.token).empty() && !isOwnName(t); }
+
+void callStatement(Translator& t) {
+    t.output << t.reader.indent;
+    t.translateCall("");
+    t.expectStatementEnd();
+    t.output << ";\n";
+}
+
+void result(Translator& t) {
+    t.output << t.reader.indent;
+    t.translateReturnAssignment();
+    t.expectStatementEnd();
+    t.output << ";\n";
+}
+
+bool isVariable(const Translator& t) { return !t.variableType(t.reader.token).empty(); }
+
+// The declaration pass has used the marker; the rest of its line is ignored
+// there as well, and the line still ends like any other.
+void marker(Translator& t) {
+    t.skipLine();
+    if (t.reader.lineEnded) t.output << "\n";
+}
+
+bool isLineEnd(const Translator& t) { return t.reader.lineEnded; }
+void blankLine(Translator& t) { t.output << "\n"; }
+
+bool isEmpty(const Translator& t) { return t.reader.token.empty(); }
+void nothing(Translator&) {}
+
+bool anything(const Translator&) { return true; }
+void unknownStatement(Translator&) { throw SyntaxError{"Syntax Error."}; }
+
+const Row statementRows[] = {
+    {"CLASS", nullptr, classLine, Then::NextRow},
+    {"DIM", nullptr, dim, Then::NextRow},
+    {"EXIT", nullptr, exitFunction, Then::NextRow},
+    {"PUBLIC", nullptr, accessWordLine, Then::NextRow},
+    {"PRIVATE", nullptr, accessWordLine, Then::NextRow},
+    {"PROTECTED", nullptr, accessWordLine, Then::NextRow},
+    {"FUNCTION", nullptr, procedureHead, Then::Done},
+    {"SELECT", nullptr, select, Then::Done},
+    {"CASE", nullptr, caseLabel, Then::Done},
+    {"IF", nullptr, ifHead, Then::Done},
+    {"ELSE", nullptr, elseLine, Then::Done},
+    {"WHILE", nullptr, whileHead, Then::Done},
+    {"END", nullptr, endLine, Then::Done},
+    {"APPTYPE", nullptr, skipWholeLine, Then::Done},
+    {"CONST", nullptr, constant, Then::Done},
+    {"DECLARE", nullptr, declare, Then::Done},
+    {"DEFINE", nullptr, define, Then::Done},
+    {"TYPE", nullptr, userType, Then::Done},
+    {{}, isTypeVariable, assignment, Then::Done},
+    {"USINGRESOURCE", nullptr, usingResource, Then::Done},
+    {"USING", nullptr, usingModule, Then::Done},
+    {"FOR", nullptr, forHead, Then::Done},
+    {"NEXT", nullptr, nextLine, Then::Done},
+    {"WEND", nullptr, wend, Then::Done},
+    {{}, isCall, callStatement, Then::Done},
+    {{}, isOwnName, result, Then::Done},
+    {{}, isVariable, assignment, Then::Done},
+    {"INTERFACEAPI", nullptr, marker, Then::Done},
+    {"INTERFACESKIP", nullptr, marker, Then::Done},
+    {"INTERFACEIGNORE", nullptr, marker, Then::Done},
+    {{}, isLineEnd, blankLine, Then::Done},
+    {{}, isEmpty, nothing, Then::Done},
+    {{}, anything, unknownStatement, Then::Done},
+};
+
+}  // namespace
+
+void Translator::convertStatement() {
+    for (const Row& row : statementRows) {
+        const bool applies = row.test ? row.test(*this) : reader.token == row.keyword;
+        if (!applies) continue;
+        row.handle(*this);
+        if (row.then == Then::Done) return;
+    }
+}
