@@ -7,6 +7,7 @@
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
 #include "expr/one_value_index.h"
+#include "expr/operand.h"
 #include "expr/output_capture.h"
 #include "source/syntax_error.h"
 
@@ -122,7 +123,7 @@ private:
         } else if (r_.is("=") || r_.is("<") || r_.is(">")) {
             comparison();
         } else if (r_.is("[") && head_ == Head::If) {
-            bracketOperator();
+            bracketWord();
         }
         if (r_.isOperator) t_.output << r_.tokenAsWritten;
     }
@@ -172,14 +173,9 @@ private:
     }
 
     /* bitop -> "[" (OR | AND) "]" */
-    void bracketOperator() {
+    void bracketWord() {
         r_.nextToken();
-        if (r_.is("OR"))
-            t_.output << "|";
-        else if (r_.is("AND"))
-            t_.output << "&";
-        else
-            throw SyntaxError{"Invalid boolean operator in if statement."};
+        t_.output << bracketOperator(r_, false, "Invalid boolean operator in if statement.");
         r_.nextToken();  // the "]", passed over by the next cycle
         booleanSeen_ = true;
     }

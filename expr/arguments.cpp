@@ -9,6 +9,7 @@
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
+#include "expr/operand.h"
 #include "expr/output_capture.h"
 #include "source/syntax_error.h"
 
@@ -138,12 +139,8 @@ void ArgumentList::closeGroup() {
 void ArgumentList::bitOperator() {
     if (!r_.is("[")) return;
     r_.nextToken();
-    if (r_.is("OR"))
-        out_ << " | ";
-    else if (r_.is("AND"))
-        out_ << " & ";
-    else
-        throw SyntaxError{"Expected OR, AND or NOT"};
+    const std::string op = bracketOperator(r_, false, "Expected OR, AND or NOT");
+    out_ << " " << op << " ";
     r_.nextToken();
     r_.expect("]", "Expected ]");
     tokenWritten_ = true;
@@ -336,26 +333,7 @@ void ArgumentList::otherToken() {
 /* address -> ADDRESSOF (function | class ":" ":" method) */
 void ArgumentList::addressOf() {
     if (!plain_) out_ << cast(T_);
-    r_.nextToken();
-    if (t_.isClassName(r_.token)) {
-        const std::string className = classSpelling(t_, r_.token, r_.tokenAsWritten);
-        out_ << className;
-        for (int colon = 0; colon < 2; ++colon) {
-            r_.nextToken();
-            r_.expect(":", "Expected :: for static member of class ");
-            out_ << r_.tokenAsWritten;
-        }
-        r_.nextToken();
-        const FunctionRecord* method = t_.findMemberFunction(className, r_.token);
-        if (!method) throw SyntaxError{"Expected static function name of class "};
-        out_ << method->name;
-        r_.nextToken();
-        return;
-    }
-    const std::string function = t_.functionSpelling(r_.token);
-    if (function.empty()) throw SyntaxError{"Syntax error."};
-    out_ << function;
-    r_.nextToken();
+    addressOfTarget(t_, true, "Syntax error.");
 }
 
 /* number -> digit {digit} */

@@ -10,6 +10,7 @@
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
 #include "expr/one_value_index.h"
+#include "expr/operand.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -35,44 +36,19 @@ void writeNumber(Translator& t, const std::string& type) {
 }
 
 /* bracketop -> "[" (OR | AND | NOT) "]" */
-void bracketOperator(Translator& t) {
+void bracketWord(Translator& t) {
     SourceReader& r = t.reader;
     r.nextToken();
-    if (r.is("OR"))
-        t.output << " | ";
-    else if (r.is("AND"))
-        t.output << " & ";
-    else if (r.is("NOT"))
-        t.output << " ^ ";
-    else
-        throw SyntaxError{"Invalid operator "};
+    const std::string op = bracketOperator(r, true, "Invalid operator ");
+    t.output << " " << op << " ";
     r.nextToken();  // the "]"
     r.nextToken();
 }
 
 /* addressof -> ADDRESSOF (function | class ":" ":" method) EOL */
 void addressOf(Translator& t) {
-    SourceReader& r = t.reader;
-    r.nextToken();
-    if (t.isClassName(r.token)) {
-        const std::string className = classSpelling(t, r.token, r.token);
-        t.output << className;
-        for (int colon = 0; colon < 2; ++colon) {
-            r.nextToken();
-            r.expect(":", "Expected :: for static member of class ");
-            t.output << ":";
-        }
-        r.nextToken();
-        const FunctionRecord* method = t.findMemberFunction(className, r.token);
-        if (!method) throw SyntaxError{"Expected static function name of class "};
-        t.output << method->name;
-    } else {
-        const std::string function = t.functionSpelling(r.token);
-        if (function.empty()) throw SyntaxError{"Expected function name for AddressOf."};
-        t.output << function;
-    }
-    r.nextToken();
-    expectLineEnd(r);
+    addressOfTarget(t, true, "Expected function name for AddressOf.");
+    expectLineEnd(t.reader);
 }
 
 /* objectvalue -> object ["(" index ")"] ["." (member | method ...)] */
@@ -170,7 +146,7 @@ Step assignmentStep(Translator& t, const std::string& targetType, bool afterOper
     } else if (r.allDigits) {
         writeNumber(t, targetType);
     } else if (r.is("[")) {
-        bracketOperator(t);
+        bracketWord(t);
         return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
@@ -204,14 +180,9 @@ Step assignmentStep(Translator& t, const std::string& targetType, bool afterOper
 
 /* resultaddress -> ADDRESSOF function EOL */
 void resultAddressOf(Translator& t, const std::string& returnType) {
-    SourceReader& r = t.reader;
     t.output << "(" << returnType << ")";
-    r.nextToken();
-    const std::string function = t.functionSpelling(r.token);
-    if (function.empty()) throw SyntaxError{"Expected function name for AddressOf."};
-    t.output << function;
-    r.nextToken();
-    expectLineEnd(r);
+    addressOfTarget(t, false, "Expected function name for AddressOf.");
+    expectLineEnd(t.reader);
 }
 
 // A TYPE value of the function's own TYPE is returned as it is, unless the
@@ -254,7 +225,7 @@ Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand
     } else if (r.allDigits) {
         writeNumber(t, returnType);
     } else if (r.is("[")) {
-        bracketOperator(t);
+        bracketWord(t);
         return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;

@@ -1,0 +1,57 @@
+#include "expr/operand.h"
+
+#include <ostream>
+
+#include "expr/member_names.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+
+}  // namespace
+
+OperandFacts examineOperand(const Translator& t) {
+    const SourceReader& r = t.reader;
+    OperandFacts facts;
+    facts.name = !r.token.empty() && isNameStart(r.token[0]);
+    if (!facts.name) return facts;
+    facts.type = t.variableType(r.token);
+    if (!facts.type.empty()) {
+        facts.typeVariable = t.isTypeName(facts.type);
+        facts.object = !facts.typeVariable && t.isClassName(facts.type);
+    }
+    facts.function = !t.functionSpelling(r.token).empty();
+    return facts;
+}
+
+std::string bracketOperator(const SourceReader& r, bool allowNot, const char* wrongWord) {
+    if (r.is("OR")) return "|";
+    if (r.is("AND")) return "&";
+    if (allowNot && r.is("NOT")) return "^";
+    throw SyntaxError{wrongWord};
+}
+
+/* address -> function | class ":" ":" method */
+void addressOfTarget(Translator& t, bool classMethods, const char* notAFunction) {
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (classMethods && t.isClassName(r.token)) {
+        const std::string className = classSpelling(t, r.token, r.tokenAsWritten);
+        t.output << className;
+        for (int colon = 0; colon < 2; ++colon) {
+            r.nextToken();
+            r.expect(":", "Expected :: for static member of class ");
+            t.output << ":";
+        }
+        r.nextToken();
+        const FunctionRecord* method = t.findMemberFunction(className, r.token);
+        if (!method) throw SyntaxError{"Expected static function name of class "};
+        t.output << method->name;
+    } else {
+        const std::string function = t.functionSpelling(r.token);
+        if (function.empty()) throw SyntaxError{notAFunction};
+        t.output << function;
+    }
+    r.nextToken();
+}

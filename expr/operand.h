@@ -1,0 +1,30 @@
+// What the current token is, as every operand rule asks: a name is looked
+// up once here, and each context (condition, argument, value, result,
+// index, loop bound) reads the facts in the order of its own rules.
+#pragma once
+
+#include <string>
+
+#include "driver/translator.h"
+
+struct OperandFacts {
+    bool name = false;          // starts with a letter or "_": the only tokens looked up
+    std::string type;           // a variable's declared type; empty when it is none
+    bool typeVariable = false;  // a variable of a TYPE
+    bool object = false;        // a variable of a class
+    bool function = false;      // a function, property or function-pointer type
+    bool variable() const { return !type.empty(); }
+};
+
+OperandFacts examineOperand(const Translator& t);
+
+// The parts shared by the operand rules.
+
+// After "[": the operator word (OR, AND and, where allowed, NOT) as its C++
+// operator without blanks, or `wrongWord` as the error. The word stays current.
+std::string bracketOperator(const SourceReader& r, bool allowNot, const char* wrongWord);
+
+// After ADDRESSOF (current): a function, or where allowed a class's static
+// method as Class::Method, written in its declared spelling; the token after
+// it is current afterwards. `notAFunction` is the error for anything else.
+void addressOfTarget(Translator& t, bool classMethods, const char* notAFunction);
