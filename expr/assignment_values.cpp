@@ -112,72 +112,6 @@ Step ampersand(Translator& t, bool afterOperand) {
     return Step::Operator;
 }
 
-bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-
-// After a complete operand only these go on with the value; anything else
-// is more text than the statement holds.
-bool continuesValue(const SourceReader& r) {
-    return r.isOperator || r.is("[") || r.is(">") || r.is("<") || r.is("&") ||
-           r.is("|") || r.is(")") || r.is("THEN");
-}
-
-// One operand or operator of an assignment value.
-Step assignmentStep(Translator& t, const std::string& targetType, bool afterOperand) {
-    SourceReader& r = t.reader;
-    if (afterOperand && !continuesValue(r)) throw SyntaxError{"Expected end of line."};
-    // Only a name is a variable or a function: other tokens are not looked up.
-    const bool name = !r.token.empty() && isNameStart(r.token[0]);
-    const std::string type = name ? t.variableType(r.token) : std::string();
-    if (r.is("ADDRESSOF")) {
-        addressOf(t);
-    } else if (!type.empty() && t.isTypeName(type)) {
-        // A BYREF parameter stands for the value it points to.
-        t.translateMemberAccess(t.isAddressParameter(r.token) ? targetType : "", false);
-    } else if (name && !t.functionSpelling(r.token).empty()) {
-        t.translateCall(valueContext(targetType));
-    } else if (t.isClassName(type)) {
-        objectValue(t);
-    } else if (!type.empty()) {
-        variableValue(t, targetType);
-    } else if (r.isString) {
-        if (!isString(targetType)) throw SyntaxError{"Expected string for parameter "};
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-    } else if (r.allDigits) {
-        writeNumber(t, targetType);
-    } else if (r.is("[")) {
-        bracketWord(t);
-        return Step::Operator;
-    } else if (r.isOperator) {
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-        return Step::Operator;
-    } else if (r.is(">")) {
-        shift(t, " >> ");
-        return Step::Operator;
-    } else if (r.is("<")) {
-        shift(t, " << ");
-        return Step::Operator;
-    } else if (r.is("&")) {
-        return ampersand(t, afterOperand);
-    } else if (r.is("|")) {
-        t.output << " | ";
-        r.nextToken();
-        return Step::Operator;
-    } else if (r.is("(") || r.is(")")) {
-        // A group opens where a value is wanted and closes as one.
-        const bool closing = r.is(")");
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-        return closing ? Step::Operand : Step::Operator;
-    } else if (r.is("THEN")) {
-        return Step::End;
-    } else {
-        throw SyntaxError{"Syntax error."};
-    }
-    return Step::Operand;
-}
-
 /* resultaddress -> ADDRESSOF function EOL */
 void resultAddressOf(Translator& t, const std::string& returnType) {
     t.output << "(" << returnType << ")";
@@ -201,46 +135,97 @@ void resultVariable(Translator& t) {
     if (r.is("(")) translateOneValueIndex(t, name, false);
 }
 
-// One operand or operator of a function result.
-Step resultStep(Translator& t, const FunctionRecord& function, bool afterOperand) {
+// The two contexts of a value: a variable's (casts and quoting follow the
+// target's type) and a function's result (they follow its return type).
+struct ValueContext {
+    std::string type;
+    const FunctionRecord* result = nullptr;  // the function, for a result
+};
+
+// After a complete operand only these go on with the value; anything else
+// is more text than the statement holds. A result has no shifts, "&", "|"
+// or THEN.
+bool continuesValue(const SourceReader& r, const ValueContext& c) {
+    if (r.isOperator || r.is("[") || r.is(")")) return true;
+    return !c.result && (r.is(">") || r.is("<") || r.is("&") || r.is("|") || r.is("THEN"));
+}
+
+/* operand -> ADDRESSOF ... | typevariable | call | object | variable | literal | number */
+void valueOperand(Translator& t, const ValueContext& c, const OperandFacts& facts) {
     SourceReader& r = t.reader;
-    const std::string& returnType = function.returnType;
-    if (afterOperand && !r.isOperator && !r.is("[") && !r.is(")"))
-        throw SyntaxError{"Expected end of line."};
     if (r.is("ADDRESSOF")) {
-        resultAddressOf(t, returnType);
-    } else if (!t.variableStructType(r.token).empty()) {
-        resultTypeValue(t, function);
-    } else if (!t.functionSpelling(r.token).empty()) {
-        t.translateCall(valueContext(returnType));
-    } else if (t.isClassName(t.variableType(r.token))) {
-        // An object, or a member or method of it, as in any other value.
+        if (c.result)
+            resultAddressOf(t, c.type);
+        else
+            addressOf(t);
+    } else if (facts.typeVariable) {
+        if (c.result)
+            resultTypeValue(t, *c.result);
+        else  // a BYREF parameter stands for the value it points to
+            t.translateMemberAccess(t.isAddressParameter(r.token) ? c.type : "", false);
+    } else if (facts.function) {
+        t.translateCall(valueContext(c.type));
+    } else if (facts.object) {
         objectValue(t);
-    } else if (!t.variableType(r.token).empty()) {
-        resultVariable(t);
+    } else if (facts.variable()) {
+        if (c.result)
+            resultVariable(t);
+        else
+            variableValue(t, c.type);
     } else if (r.isString) {
-        if (!isString(returnType)) throw SyntaxError{"Expected string for parameter."};
+        if (!isString(c.type))
+            throw SyntaxError{c.result ? "Expected string for parameter." : "Expected string for parameter "};
         t.output << r.tokenAsWritten;
         r.nextToken();
-    } else if (r.allDigits) {
-        writeNumber(t, returnType);
-    } else if (r.is("[")) {
+    } else {
+        writeNumber(t, c.type);
+    }
+}
+
+/* operator -> "+" ... | "[" word "]" | ">" ">" | "<" "<" | "&" | "|" | "(" | ")" */
+Step valueOperator(Translator& t, const ValueContext& c, bool afterOperand) {
+    SourceReader& r = t.reader;
+    if (r.is("[")) {
         bracketWord(t);
-        return Step::Operator;
     } else if (r.isOperator) {
         t.output << r.tokenAsWritten;
         r.nextToken();
-        return Step::Operator;
     } else if (r.is("(") || r.is(")")) {
-        // Grouping, as in any other value.
+        // A group opens where a value is wanted and closes as one.
         const bool closing = r.is(")");
         t.output << r.tokenAsWritten;
         r.nextToken();
         return closing ? Step::Operand : Step::Operator;
+    } else if (c.result) {
+        throw SyntaxError{"Syntax error."};
+    } else if (r.is(">")) {
+        shift(t, " >> ");
+    } else if (r.is("<")) {
+        shift(t, " << ");
+    } else if (r.is("&")) {
+        return ampersand(t, afterOperand);
+    } else if (r.is("|")) {
+        t.output << " | ";
+        r.nextToken();
+    } else if (r.is("THEN")) {
+        return Step::End;
     } else {
         throw SyntaxError{"Syntax error."};
     }
-    return Step::Operand;
+    return Step::Operator;
+}
+
+// One operand or operator of a value.
+Step valueStep(Translator& t, const ValueContext& c, bool afterOperand) {
+    const SourceReader& r = t.reader;
+    if (afterOperand && !continuesValue(r, c)) throw SyntaxError{"Expected end of line."};
+    const OperandFacts facts = examineOperand(t);
+    if (r.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
+        r.isString || r.allDigits) {
+        valueOperand(t, c, facts);
+        return Step::Operand;
+    }
+    return valueOperator(t, c, afterOperand);
 }
 
 // A value may not end where an operator still waits for its operand.
@@ -248,24 +233,22 @@ void expectValueEnd(bool afterOperand) {
     if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
 }
 
-}  // namespace
-
 /* value -> operand {operator operand} (EOL | THEN) */
-void translateAssignmentValue(Translator& t, const std::string& targetType) {
+void translateValue(Translator& t, const ValueContext& c) {
     const SourceReader& r = t.reader;
     bool afterOperand = false;
     while (!r.lineEnded && !r.atEof) {
-        const Step step = assignmentStep(t, targetType, afterOperand);
+        const Step step = valueStep(t, c, afterOperand);
         if (step == Step::End) break;
         afterOperand = step == Step::Operand;
     }
     expectValueEnd(afterOperand);
 }
 
-/* resultvalue -> operand {operator operand} EOL */
+}  // namespace
+
+void translateAssignmentValue(Translator& t, const std::string& targetType) { translateValue(t, {targetType}); }
+
 void translateResultValue(Translator& t, const FunctionRecord& function) {
-    const SourceReader& r = t.reader;
-    bool afterOperand = false;
-    while (!r.lineEnded && !r.atEof) afterOperand = resultStep(t, function, afterOperand) == Step::Operand;
-    expectValueEnd(afterOperand);
+    translateValue(t, {function.returnType, &function});
 }
