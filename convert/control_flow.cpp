@@ -52,11 +52,12 @@ private:
     /* operand -> typevariable ... | call | variable ... | TRUE | FALSE | number | literal | "(" */
     void operand() {
         const std::string& token = r_.token;
-        if (!t_.variableStructType(token).empty()) {
+        const OperandFacts facts = examineOperand(t_);
+        if (facts.typeVariable) {
             t_.translateMemberAccess("", true);
-        } else if (!t_.functionSpelling(token).empty()) {
+        } else if (facts.function) {
             t_.translateCall(callContext());
-        } else if (!t_.variableType(token).empty()) {
+        } else if (facts.variable()) {
             variableOperand();
         } else if (token == "FALSE" || token == "TRUE") {
             t_.output << (token == "TRUE" ? "true" : "false");

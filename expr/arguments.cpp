@@ -47,6 +47,7 @@ private:
     void closeGroup();
     void bitOperator();
     void operand();
+    void namedOperand();
     void typeName();
     void thisOperand();
     void structOperand();
@@ -79,6 +80,8 @@ private:
     // The parameter being filled; T is empty for a setter declared without one.
     std::string T_;
     bool byRef_ = false;
+    // What the current operand is.
+    OperandFacts facts_;
     // A BYREF object or TYPE parameter: it takes an address (a pointer as it is).
     bool address_ = false;
 };
@@ -157,13 +160,21 @@ void ArgumentList::operand() {
         typeName();
     } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
         thisOperand();
-    } else if (!t_.variableStructType(r_.token).empty()) {
+    } else {
+        facts_ = examineOperand(t_);
+        namedOperand();
+    }
+}
+
+/* named -> typevar | call | object | variable | string | other | number */
+void ArgumentList::namedOperand() {
+    if (facts_.typeVariable) {
         structOperand();
-    } else if (!t_.functionSpelling(r_.token).empty()) {
+    } else if (facts_.function) {
         nestedCall();
-    } else if (!objectClassName(t_, r_.token).empty()) {
+    } else if (facts_.object) {
         objectOperand();
-    } else if (!t_.variableType(r_.token).empty()) {
+    } else if (facts_.variable()) {
         variableOperand();
     } else if (r_.isString) {
         stringLiteral();
@@ -267,7 +278,7 @@ void ArgumentList::objectElement(const std::string& name) {
 /* variable -> name [ "(" value ")" ] */
 void ArgumentList::variableOperand() {
     const std::string name = declaredName();
-    out_ << variableCast(t_.variableType(r_.token)) << name;
+    out_ << variableCast(facts_.type) << name;
     r_.nextToken();
     if (r_.is("(")) oneValueIndex(name);
 }

@@ -5,6 +5,7 @@
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
+#include "expr/operand.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -54,13 +55,13 @@ void indexOperand(Translator& t) {
     if (r.allDigits) {
         t.output << r.tokenAsWritten;
         r.nextToken();
-    } else if (!t.variableStructType(r.token).empty()) {
+    } else if (const OperandFacts facts = examineOperand(t); facts.typeVariable) {
         t.translateMemberAccess("", false);
-    } else if (t.isClassName(t.variableType(r.token))) {
+    } else if (facts.object) {
         objectOperand(t);
-    } else if (!t.variableType(r.token).empty()) {
+    } else if (facts.variable()) {
         variableOperand(t);
-    } else if (!t.functionSpelling(r.token).empty()) {
+    } else if (facts.function) {
         t.translateCall("Long");
     } else if (!r.is(")")) {
         // An unknown name writes nothing; a missing operand leaves the ")"
