@@ -6,7 +6,7 @@
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
-#include "expr/one_value_index.h"
+#include "expr/short_index.h"
 #include "expr/operand.h"
 #include "expr/output_capture.h"
 #include "source/syntax_error.h"
@@ -101,7 +101,7 @@ private:
         const std::string className = objectClassName(t_, name);
         t_.output << name;
         r_.nextToken();
-        if (r_.is("(")) translateOneValueIndex(t_, name, true);
+        if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(true));
         if (!className.empty() && r_.is(".")) objectMember(name, className);
     }
 

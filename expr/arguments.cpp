@@ -11,16 +11,13 @@
 #include "expr/number_literal.h"
 #include "expr/operand.h"
 #include "expr/output_capture.h"
+#include "expr/short_index.h"
 #include "source/syntax_error.h"
 
 namespace {
 
-bool isStringType(const std::string& type) { return upperCase(type) == "STRING"; }
-bool isAnyType(const std::string& type) { return upperCase(type) == "ANY"; }
-bool isIndexType(const std::string& type) {
-    const std::string upper = upperCase(type);
-    return upper == "LONG" || upper == "INTEGER" || upper == "BYTE";
-}
+bool isStringType(const std::string& type) { return sameName(type, "String"); }
+bool isAnyType(const std::string& type) { return sameName(type, "Any"); }
 
 // TYPE and class names as declared; a built-in type stays as written.
 std::string declaredTypeName(const Translator& t, const std::string& name, const std::string& asWritten) {
@@ -53,10 +50,8 @@ private:
     void structOperand();
     void nestedCall();
     void objectOperand();
-    void objectElement(const std::string& name);
     void variableOperand();
     std::string variableCast(const std::string& variableType);
-    void oneValueIndex(const std::string& name);
     void stringLiteral();
     void otherToken();
     void addressOf();
@@ -236,7 +231,10 @@ void ArgumentList::objectOperand() {
     OutputCapture object(out_);
     r_.nextToken();
     out_ << name;
-    if (r_.is("(")) objectElement(name);
+    // The element of an object array: values and operators.
+    if (r_.is("("))
+        translateShortIndex(t_, name, {"Variable was not declared as an array.", false, false, true, false,
+                                       "Expected identifier or value for index of array.", "Expected )"});
     const std::string written = object.release();
     if (!r_.is(".")) {
         // An object given whole to a BYREF parameter: its address.
@@ -254,33 +252,12 @@ void ArgumentList::objectOperand() {
     }
 }
 
-/* element -> "(" value {operator value} ")" */
-void ArgumentList::objectElement(const std::string& name) {
-    if (!t_.isArrayVariable(name)) throw SyntaxError{"Variable was not declared as an array."};
-    out_ << "[";
-    for (;;) {
-        r_.nextToken();
-        if (!t_.variableType(r_.token).empty())
-            out_ << declaredName();
-        else if (r_.allDigits)
-            out_ << r_.tokenAsWritten;
-        else
-            throw SyntaxError{"Expected identifier or value for index of array."};
-        r_.nextToken();
-        if (!r_.isOperator) break;
-        out_ << r_.tokenAsWritten;
-    }
-    r_.expect(")", "Expected )");
-    out_ << "]";
-    r_.nextToken();
-}
-
 /* variable -> name [ "(" value ")" ] */
 void ArgumentList::variableOperand() {
     const std::string name = declaredName();
     out_ << variableCast(facts_.type) << name;
     r_.nextToken();
-    if (r_.is("(")) oneValueIndex(name);
+    if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(false));
 }
 
 // The text in front of a variable of type V given to the parameter T. A
@@ -302,23 +279,6 @@ std::string ArgumentList::variableCast(const std::string& V) {
     }
     if (castApplied_ || sameName(V, T_)) return "";
     return cast(T_);
-}
-
-/* index -> "(" (number | variable) ")" */
-void ArgumentList::oneValueIndex(const std::string& name) {
-    if (!t_.isArrayVariable(name)) throw SyntaxError{name + " is not an array."};
-    out_ << "[";
-    r_.nextToken();
-    if (r_.allDigits) {
-        out_ << r_.tokenAsWritten;
-    } else {
-        if (!isIndexType(t_.variableType(r_.token))) throw SyntaxError{"Array index must be Long,Integer, Byte"};
-        out_ << declaredName();
-    }
-    r_.nextToken();
-    r_.expect(")", "Expected )");
-    out_ << "]";
-    r_.nextToken();
 }
 
 /* string -> '"' text '"' */

@@ -9,6 +9,7 @@
 #include "expr/assignment_values.h"
 #include "expr/member_names.h"
 #include "expr/output_capture.h"
+#include "expr/short_index.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -87,23 +88,6 @@ void destroyTarget(Translator& t, const std::string& written, bool wholeArray) {
              << t.reader.indent << written << "=0";
 }
 
-/* castindex -> "(" (number | variable) ")" */
-void classCastIndex(Translator& t) {
-    SourceReader& r = t.reader;
-    r.nextToken();
-    t.output << "[";
-    if (r.allDigits)
-        t.output << r.tokenAsWritten;
-    else if (!t.variableType(r.token).empty())
-        t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
-    else
-        throw SyntaxError{"Syntax error."};
-    r.nextToken();
-    r.expect(")", "Expected ) for closing of array index");
-    t.output << "]";
-    r.nextToken();
-}
-
 /* classcast -> CLASSCAST "(" object ["(" index ")"] ")" EOL */
 void classCast(Translator& t, const Target& target) {
     SourceReader& r = t.reader;
@@ -114,7 +98,10 @@ void classCast(Translator& t, const Target& target) {
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     r.nextToken();
     t.output << "static_cast<" << classSpelling(t, target.type, target.type) << "*>(" << object;
-    if (r.is("(")) classCastIndex(t);
+    // The element of an object array, any variable as its index.
+    if (r.is("("))
+        translateShortIndex(t, object, {"", false, true, false, false, "Syntax error.",
+                                        "Expected ) for closing of array index"});
     r.skip(")", "Expected ) for closing of function call.");
     r.expectLineEnd("Expected end of line.");
     t.output << ")";

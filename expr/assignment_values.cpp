@@ -9,7 +9,7 @@
 
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
-#include "expr/one_value_index.h"
+#include "expr/short_index.h"
 #include "expr/operand.h"
 #include "source/syntax_error.h"
 
@@ -79,7 +79,7 @@ void variableValue(Translator& t, const std::string& targetType) {
         t.output << "(" << targetType << ")";
     t.output << name;
     r.nextToken();
-    if (r.is("(")) translateOneValueIndex(t, name, false);
+    if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
 }
 
 /* shift -> ">" ">" | "<" "<" */
@@ -132,7 +132,7 @@ void resultVariable(Translator& t) {
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << name;
     r.nextToken();
-    if (r.is("(")) translateOneValueIndex(t, name, false);
+    if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
 }
 
 // The two contexts of a value: a variable's (casts and quoting follow the

@@ -6,7 +6,7 @@
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
-#include "expr/one_value_index.h"
+#include "expr/short_index.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -18,7 +18,7 @@ std::string leadingObject(Translator& t) {
     const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
     t.output << object;
     r.nextToken();
-    if (r.is("(")) translateOneValueIndex(t, object, true);
+    if (r.is("(")) translateShortIndex(t, object, oneValueIndex(true));
     r.skip(".", "Syntax error.");
     return object;
 }

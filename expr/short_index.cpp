@@ -1,0 +1,36 @@
+#include "expr/short_index.h"
+
+#include <ostream>
+
+#include "expr/member_names.h"
+#include "source/syntax_error.h"
+
+ShortIndex oneValueIndex(bool bracketFirst) {
+    return {" is not an array.", true, bracketFirst, false, true, "Array index must be Long,Integer, Byte",
+            "Expected )"};
+}
+
+/* shortindex -> "(" value {operator value} ")" ; value -> number | variable */
+void translateShortIndex(Translator& t, const std::string& arrayName, const ShortIndex& rules) {
+    SourceReader& r = t.reader;
+    if (rules.bracketFirst) t.output << "[";
+    if (*rules.notAnArray && !t.isArrayVariable(arrayName))
+        throw SyntaxError{rules.nameInMessage ? arrayName + rules.notAnArray : std::string(rules.notAnArray)};
+    if (!rules.bracketFirst) t.output << "[";
+    for (;;) {
+        r.nextToken();
+        const std::string type = r.allDigits ? std::string() : t.variableType(r.token);
+        if (r.allDigits)
+            t.output << r.tokenAsWritten;
+        else if (rules.indexTypesOnly ? isIndexType(type) : !type.empty())
+            t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
+        else
+            throw SyntaxError{rules.badOperand};
+        r.nextToken();
+        if (!rules.operators || !r.isOperator) break;
+        t.output << r.tokenAsWritten;
+    }
+    r.expect(")", rules.unclosed);
+    t.output << "]";
+    r.nextToken();
+}
