@@ -7,6 +7,52 @@
 #include "symbols/colliding_names.h"
 #include "source/syntax_error.h"
 
+namespace {
+
+void writeStruct(std::ostream& out, const TypeRecord& type) {
+    out << "struct " << type.name << "{\n";
+    for (const auto& field : type.fields) {
+        // A String PTR field is a character buffer; every PTR keeps its "*".
+        const bool charBuffer = field->type == "String" && field->isPointer;
+        out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
+            << field->name;
+        if (field->isArray) {
+            if (!field->arraySizeName.empty())
+                out << "[" << field->arraySizeName << "]";
+            else
+                out << "[" << field->arraySize << "]";
+        }
+        out << ";\n";
+    }
+    out << "};\n";
+}
+
+// A module-level constant as its CONST or DEFINE line writes it.
+void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
+    const std::string& value = constant.constValue;
+    if (!constant.isMacro) {
+        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
+            << ";\n";
+        return;
+    }
+    out << "#define " << constant.name;
+    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
+        out << " 0x" << upperCase(value.substr(2)) << "\n";
+    else if (value.empty() || value[0] != '&')
+        out << " " << value << "\n";
+    // "&" with anything but H digits is no number: the name alone stays.
+}
+
+// The declarator of a module variable: its "*"s and its size.
+std::string declarator(const VariableRecord& variable) {
+    std::string text = (variable.isPointer ? "*" : "") + variable.name;
+    if (variable.isArray && variable.arraySize == -1) return "*" + text;
+    if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
+    return text;
+}
+
+}  // namespace
+
 /* variable -> name [ "(" [digits] ")" ] AS (type [PTR] | FUNCTION ...) EOL */
 void Translator::emitVariableDefinition() {
     SourceReader& r = reader;
@@ -72,49 +118,15 @@ void Translator::emitVariableDefinition() {
    define -> DEFINE name ["-"] (value | "&" Hdigits) EOL */
 void Translator::emitConstant() {
     SourceReader& r = reader;
-    const bool define = r.is("DEFINE");
     r.nextToken();
-    const std::string name = collisionFreeSpelling(r.tokenAsWritten);
-    const VariableRecord* constant = currentModule ? symbols.ownConstant(*currentModule, name) : nullptr;
+    const VariableRecord* constant =
+        currentModule ? symbols.constantAt(*currentModule, collisionFreeSpelling(r.tokenAsWritten), r.line) : nullptr;
+    // The declaration pass read the line and registered what it holds (a
+    // line it refused stops the run before this pass).
+    if (!constant) throw SyntaxError{"Syntax error."};
+    skipLine();
     // Declared in front of the module's procedures already.
-    if (constant && constant->declaredEarly) {
-        skipLine();
-        return;
-    }
-    if (define) output << "#define ";
-    // A string constant keeps its type; every other CONST is a long.
-    if (!define) output << (constant && constant->type == "String" ? "const String " : "const long ");
-    output << name;
-    r.nextToken();
-    bool negative = false;
-    if (r.is("-")) {
-        negative = true;
-        r.nextToken();
-    }
-    if (define) {
-        if (r.is("&")) {
-            r.nextToken();
-            const std::string value = r.token;
-            if (!value.empty() && value[0] == 'H') {
-                output << " 0x" << value.substr(1) << "\n";
-                output.flush();
-            }
-        } else {
-            output << " " << (negative ? "-" : "") << r.tokenAsWritten << "\n";
-            output.flush();
-        }
-    } else {
-        output << "=";
-        r.nextToken();
-        // The sign of CONST X = -5 stands after the "=".
-        if (r.is("-") && !negative) {
-            negative = true;
-            r.nextToken();
-        }
-        output << (negative ? "-" : "") << r.tokenAsWritten << ";\n";
-    }
-    r.nextToken();
-    r.expectLineEnd("end of line expected.");
+    if (!constant->declaredEarly) writeConstantDefinition(output, *constant);
 }
 
 /* import -> DECLARE FUNCTION name ALIAS "entry" LIB "library" "(" params ")" [AS type] */
@@ -161,51 +173,6 @@ void Translator::emitExternalDeclaration() {
     while (!r.lineEnded && !r.atEof) r.nextToken();
 }
 
-namespace {
-
-void writeStruct(std::ostream& out, const TypeRecord& type) {
-    out << "struct " << type.name << "{\n";
-    for (const auto& field : type.fields) {
-        // A String PTR field is a character buffer; every PTR keeps its "*".
-        const bool charBuffer = field->type == "String" && field->isPointer;
-        out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
-            << field->name;
-        if (field->isArray) {
-            if (!field->arraySizeName.empty())
-                out << "[" << field->arraySizeName << "]";
-            else
-                out << "[" << field->arraySize << "]";
-        }
-        out << ";\n";
-    }
-    out << "};\n";
-}
-
-// A module-level constant as its CONST or DEFINE line writes it.
-void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
-    const std::string& value = constant.constValue;
-    if (!constant.isMacro) {
-        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
-            << ";\n";
-        return;
-    }
-    out << "#define " << constant.name;
-    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
-        out << " 0x" << upperCase(value.substr(2));
-    else
-        out << " " << value;
-    out << "\n";
-}
-
-// The declarator of a module variable: its "*"s and its size.
-std::string declarator(const VariableRecord& variable) {
-    std::string text = (variable.isPointer ? "*" : "") + variable.name;
-    if (variable.isArray && variable.arraySize == -1) return "*" + text;
-    if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
-    return text;
-}
-
-}  // namespace
 
 // In front of a module's first procedure: the module-level TYPEs, constants
 // and variables declared below it, so that every procedure may use them,
@@ -218,7 +185,7 @@ void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headL
         type->declaredEarly = true;
     }
     for (const auto& variable : module.variables) {
-        if (variable->declaredLine <= headLine) continue;
+        if (variable->declaredLine <= headLine || variable->declaredInProcedure) continue;
         if (variable->isConstant) {
             writeConstantDefinition(output, *variable);
             variable->declaredEarly = true;

@@ -11,7 +11,9 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     if (r.lineEnded) throw SyntaxError{"Expected CONST name not end of line."};
     auto constant = std::make_shared<VariableRecord>();
     constant->name = r.tokenAsWritten;
-    if (!insideProcedure) constant->declaredLine = r.line;
+    // The conversion pass finds the record of its line by this line.
+    constant->declaredLine = r.line;
+    constant->declaredInProcedure = insideProcedure;
     r.nextToken();
     bool minus = false;
     if (r.is("-")) {
@@ -28,6 +30,8 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
         }
     } else {
         r.skip("=", "Expected assignment =.");
+        // The sign may also stand after the "=": CONST X = -5.
+        if (!minus) minus = r.accept("-");
         if (r.allDigits) {
             constant->type = "Long";
             constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;

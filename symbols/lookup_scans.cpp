@@ -158,9 +158,11 @@ bool isModuleVariable(const Translator& t, const std::string& exactName) {
     return false;
 }
 
-const VariableRecord* ownConstant(const Translator&, const ModuleRecord& module, const std::string& exactName) {
+const VariableRecord* constantAt(const Translator&, const ModuleRecord& module, const std::string& exactName,
+                                 int32_t line) {
     for (const auto& variable : module.variables)
-        if (variable->isConstant && variable->name == exactName) return variable.get();
+        if (variable->isConstant && variable->name == exactName && variable->declaredLine == line)
+            return variable.get();
     return nullptr;
 }
 

@@ -24,7 +24,8 @@ const VariableRecord* typedVariable(const Translator& t, const std::string& name
 const VariableRecord* visibleVariable(const Translator& t, const std::string& name);
 const VariableRecord* declaredVariable(const Translator& t, const std::string& name);
 bool isModuleVariable(const Translator& t, const std::string& exactName);
-const VariableRecord* ownConstant(const Translator& t, const ModuleRecord& module, const std::string& exactName);
+const VariableRecord* constantAt(const Translator& t, const ModuleRecord& module, const std::string& exactName,
+                                 int32_t line);
 VariableRecord* findMemberVariable(const Translator& t, const std::string& className, const std::string& member);
 FunctionRecord* findFunction(const Translator& t, const std::string& upperName);
 FunctionRecord* findModuleFunction(const Translator& t, const std::string& name);

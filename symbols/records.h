@@ -37,6 +37,8 @@ struct VariableRecord {
     // A module-level constant or variable below the module's first
     // procedure was declared in front of the procedures already.
     bool declaredEarly = false;
+    // A constant declared inside a procedure (not declared early).
+    bool declaredInProcedure = false;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property

@@ -313,13 +313,14 @@ bool SymbolTable::isLocalVariable(const std::string& exactName) const {
     return false;
 }
 
-const VariableRecord* SymbolTable::ownConstant(const ModuleRecord& owner, const std::string& exactName) const {
+const VariableRecord* SymbolTable::constantAt(const ModuleRecord& owner, const std::string& exactName,
+                                              int32_t line) const {
     const auto indexed = [&]() -> const VariableRecord* {
         return first(variables_, (exactName), [&](const ModuleRecord& m, const VariableRecord& v) {
-            return &m == &owner && v.isConstant && v.name == exactName;
+            return &m == &owner && v.isConstant && v.name == exactName && v.declaredLine == line;
         });
     }();
-    return verified(indexed, [&] { return scan::ownConstant(t_, owner, exactName); }, "ownConstant", exactName);
+    return verified(indexed, [&] { return scan::constantAt(t_, owner, exactName, line); }, "constantAt", exactName);
 }
 
 VariableRecord* SymbolTable::findMemberVariable(const std::string& className, const std::string& member) const {

@@ -51,7 +51,8 @@ public:
     const VariableRecord* declaredVariable(const std::string& name) const;
     bool isModuleVariable(const std::string& exactName) const;
     bool isLocalVariable(const std::string& exactName) const;
-    const VariableRecord* ownConstant(const ModuleRecord& module, const std::string& exactName) const;
+    // The constant a module declares on that line under that name.
+    const VariableRecord* constantAt(const ModuleRecord& module, const std::string& exactName, int32_t line) const;
     VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
 
     // --- functions -----------------------------------------------------

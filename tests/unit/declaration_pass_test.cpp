@@ -303,9 +303,10 @@ const PassCase passCases[] = {
     // Constant parser.
     {"ConstNoName", "CONST\n", {}, E + "1,char:6 Expected CONST name not end of line. >>\n"},
     {"ConstNoEquals", "CONST A 10\n", {}, E + "1,char:9 Expected assignment =. >>10\n"},
-    {"ConstMinusAfterEquals", "CONST A = -5\n", {}, E + "1,char:10 unknown value assignment to const. >>-\n"},
+    {"ConstMinusAfterEquals", "CONST A = -5\n", {"var A:Long s0 n0 const=-5"}, ""},
     {"ConstHex", "CONST A = &H10\n", {}, E + "1,char:11 unknown value assignment to const. >>&\n"},
     {"ConstTrailing", "CONST A = 10 20\n", {}, E + "1,char:14 Expected end of line. >>20\n"},
+    {"DefineTrailing", "DEFINE Y 1 2\n", {}, E + "1,char:12 Expected end of line. >>2\n"},
     // Recovery.
     {"UnclosedLiteral", "CONST S = \"abc\nDIM x AS LONG\n", {"var x:Long s0 n0"},
      E + "1,char:15 " + quoteMessage + " >>\n"},
