@@ -6,6 +6,7 @@
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
 #include "source/syntax_error.h"
+#include "symbols/variable_head.h"
 
 namespace {
 
@@ -53,63 +54,40 @@ std::string declarator(const VariableRecord& variable) {
 
 }  // namespace
 
-/* variable -> name [ "(" [digits] ")" ] AS (type [PTR] | FUNCTION ...) EOL */
+/* variable -> head (type [PTR] | FUNCTION ...) EOL */
 void Translator::emitVariableDefinition() {
     SourceReader& r = reader;
-    if (r.isNumber) throw SyntaxError{"Variables cannot begin with a number."};
-    const std::string name = collisionFreeSpelling(r.tokenAsWritten);
-    std::string declarator = name;
-    bool isArray = false;
-    int32_t size = -1;
-    r.nextToken();
-    if (r.is("(")) {
-        isArray = true;
-        r.nextToken();
-        if (r.allDigits) {
-            size = decimalValue(r.token);
-            r.nextToken();
-            r.expect(")", "Expected ).");
-        } else if (!r.is(")")) {
-            throw SyntaxError{"Syntax error."};
-        }
-        r.nextToken();
-    }
-    r.skip("AS", "Expected keyword \"As\"");
+    const VariableHead head = readVariableHead(r);
+    const std::string name = collisionFreeSpelling(head.nameAsWritten);
     if (r.is("FUNCTION")) {
         parseFunctionPointer(name);
         return;
     }
-    if (r.lineEnded) throw SyntaxError{"Expected Type, not end of line."};
     if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
     const std::string type = declaredTypeSpelling(r.tokenAsWritten);
     const bool abstract = isAbstractClass(r.token);
-    bool isPointer = false;
     r.nextToken();
-    if (r.is("PTR")) {
-        declarator = "*" + declarator;
-        isPointer = true;
-        r.nextToken();
-    } else if (abstract) {
-        throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
-    }
+    const bool isPointer = r.accept("PTR");
+    if (!isPointer && abstract) throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
     r.expectLineEnd("Expected end of line.");
 
     // An API header may be included by several translation units.
     if (currentModule && currentModule->isApiModule && !insideProcedure) output << "inline ";
-    if (isArray && size != -1)
-        output << type << " " << declarator << "[" << size << "]";
-    else if (isArray)
-        output << type << " " << "*" << declarator;
+    const std::string pointerName = (isPointer ? "*" : "") + name;
+    if (head.isArray && head.arraySize != -1)
+        output << type << " " << pointerName << "[" << head.arraySize << "]";
+    else if (head.isArray)
+        output << type << " " << "*" << pointerName;
     else
-        output << type << " " << declarator;
+        output << type << " " << pointerName;
 
     if (insideProcedure && !isModuleVariable(name) && !isLocalVariable(name)) {
         auto local = std::make_shared<VariableRecord>();
         local->name = name;
         local->type = type;
         local->isPointer = isPointer;
-        local->isArray = isArray;
-        local->arraySize = size;
+        local->isArray = head.isArray;
+        local->arraySize = head.arraySize;
         localVariables.push_back(local);
     }
 }
