@@ -61,20 +61,20 @@ Translator::Block* Translator::closeInnerBlocks(BlockKind kind) {
 
 // The C++ end of a block, as its closing line would have written it.
 void Translator::closeBlockForUser(const Block& block) {
-    const std::string& I = reader.indent;
+    const std::string& indent = reader.indent;
     forgetScope(block);
     switch (block.kind) {
-        case BlockKind::For: output << I << "}//closing loop\n"; break;
+        case BlockKind::For: output << indent << "}//closing loop\n"; break;
         case BlockKind::Select:
-            if (block.caseOpen) output << I << "}\n";
-            output << I << "break;\n}\n";
+            if (block.caseOpen) output << indent << "}\n";
+            output << indent << "break;\n}\n";
             break;
         case BlockKind::Function:
         case BlockKind::Property:
-            output << I << "}\n";
+            output << indent << "}\n";
             insideProcedure = false;
             break;
-        default: output << I << "}\n";
+        default: output << indent << "}\n";
     }
 }
 
@@ -137,17 +137,17 @@ void Translator::convertSelect() {
    Each CASE body is a block of its own, so that declarations in it end there. */
 void Translator::convertCase() {
     SourceReader& r = reader;
-    const std::string& I = r.indent;
+    const std::string& indent = r.indent;
     Block* select = closeInnerBlocks(BlockKind::Select);
     if (!select) throw SyntaxError{"CASE without SELECT CASE."};
     r.nextToken();
     if (select->caseOpen) {
         forgetScope(*select);
-        output << I << "}\n";
+        output << indent << "}\n";
     }
-    output << I << "break;\n";
+    output << indent << "break;\n";
     if (r.is("ELSE")) {
-        output << I << "default:{\n";
+        output << indent << "default:{\n";
     } else {
         // A constant as its declaration spells it.
         const std::string declared = declaredVariableName(r.token);
@@ -156,7 +156,7 @@ void Translator::convertCase() {
             r.nextToken();
             label += r.tokenAsWritten;
         }
-        output << I << "case " << label << ":{\n";
+        output << indent << "case " << label << ":{\n";
     }
     select->caseOpen = true;
     r.expectNextLineEnd("Expected end of line.");
@@ -176,11 +176,11 @@ Translator::Block Translator::closeBlock(BlockKind kind, const char* withoutOpen
 /* endstat -> END (IF | FUNCTION | PROPERTY | CLASS | SELECT) */
 void Translator::convertEnd() {
     SourceReader& r = reader;
-    const std::string& I = r.indent;
+    const std::string& indent = r.indent;
     r.nextToken();
     if (r.is("IF")) {
         closeBlock(BlockKind::If, "END IF without IF.");
-        output << I << "}\n";
+        output << indent << "}\n";
     } else if (r.is("FUNCTION") || r.is("PROPERTY")) {
         if (!insideProcedure && afterPureVirtualHead && r.is("FUNCTION")) {
             // A pure virtual function has no body to close.
@@ -191,13 +191,13 @@ void Translator::convertEnd() {
         // Either END closes the procedure that is open, FUNCTION or PROPERTY.
         closeBlock(BlockKind::Function, r.is("FUNCTION") ? "END FUNCTION without FUNCTION."
                                                              : "END PROPERTY without PROPERTY.");
-        output << I << "}\n";
+        output << indent << "}\n";
         insideProcedure = false;
     } else if (r.is("CLASS")) {
     } else if (r.is("SELECT")) {
         const Block select = closeBlock(BlockKind::Select, "END SELECT without SELECT CASE.");
-        if (select.caseOpen) output << I << "}\n";
-        output << I << "break;\n}\n";
+        if (select.caseOpen) output << indent << "}\n";
+        output << indent << "break;\n}\n";
     } else {
         throw SyntaxError{"Syntax error."};
     }

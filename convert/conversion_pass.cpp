@@ -66,7 +66,7 @@ void Translator::convertStatements() {
 void Translator::convertAccessWordLine() {
     SourceReader& r = reader;
     const ModuleRecord& module = *currentModule;
-    const std::string& I = r.indent;
+    const std::string& indent = r.indent;
     const bool typeForm = !r.is("PROTECTED");
     r.nextToken();
     if (r.is("STATIC")) {
@@ -76,7 +76,7 @@ void Translator::convertAccessWordLine() {
                 // Declared in front of the class by its header.
                 skipLine();
             } else {
-                output << I << "static ";
+                output << indent << "static ";
                 emitVariableDefinition();
                 output << ";\n";
             }
@@ -84,23 +84,23 @@ void Translator::convertAccessWordLine() {
         }
     }
     if (r.is("FUNCTION")) {
-        output << I;
+        output << indent;
         emitProcedureHeader();
     } else if (r.is("PROPERTY")) {
-        output << I;
+        output << indent;
         emitPropertyHeader();
     } else if (r.is("CONST")) {
-        output << I;
+        output << indent;
         emitConstant();
     } else if (r.is("TYPE") && typeForm) {
-        output << I;
+        output << indent;
         emitTypeDefinition();
     } else if (!module.isClassModule) {
-        output << I;
+        output << indent;
         emitVariableDefinition();
         output << ";\n";
     } else if (insideProcedure) {
-        output << I;
+        output << indent;
         emitVariableDefinition();
         output << ";\n";
     } else {

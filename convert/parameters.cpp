@@ -2,13 +2,6 @@
 
 #include "driver/translator.h"
 
-// A BYREF object or TYPE value is handed over by its address: a class
-// module's objects live on the heap behind PTR variables, and 0 stands for
-// "no structure" in many library calls. Members are then reached with "->".
-bool Translator::passesAddress(const VariableRecord& parameter) const {
-    return parameter.byRef && (isClassName(parameter.type) || isTypeName(parameter.type));
-}
-
 // Any other BYREF parameter is a C++ reference: the caller passes the
 // variable itself and the body writes through the plain name. An Any
 // parameter already carries an address, so it is never a reference.

@@ -89,8 +89,8 @@ void elseLine(Translator& t) {
     Translator::Block* block = t.closeInnerBlocks(Translator::BlockKind::If);
     if (!block) throw SyntaxError{"ELSE without IF."};
     t.forgetScope(*block);
-    const std::string& I = r.indent;
-    t.output << I << "}\n" << I << "else\n" << I << "{\n";
+    const std::string& indent = r.indent;
+    t.output << indent << "}\n" << indent << "else\n" << indent << "{\n";
     r.expectNextLineEnd("Expected end of line.");
 }
 

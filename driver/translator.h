@@ -49,25 +49,15 @@ public:
     void buildLibrary(std::string cppFileName);
     void deleteGeneratedSources();
 
-    // --- source/: diagnostics ---------------------------------------------
+    // --- source/: diagnostics and recovery --------------------------------
     void reportDeclarationError(const std::string& message);
     void reportConversionError(const std::string& message);
     void reportConversionProblem(const std::string& message);
     void skipToStatementEnd();
+    // Reads the rest of an ignored statement; reader errors stay errors.
+    void skipLine();
 
-    // --- symbols/: lookups and the declaration pass -----------------------
-    bool isKnownType(const std::string& upperName) const;
-    std::string variableType(const std::string& name) const;
-    std::string functionSpelling(const std::string& upperName) const;
-    FunctionRecord* findFunction(const std::string& upperName) const;
-    FunctionRecord* findMemberFunction(const std::string& className,
-                                       const std::string& upperMember) const;
-    TypeRecord* findType(const std::string& name) const;
-    // A type name as its declaration spells it (a built-in type as the
-    // support header does); any other name unchanged.
-    std::string declaredTypeSpelling(const std::string& type) const;
-    void settleTypeSpellings();
-    void settleNameSpellings();
+    // --- symbols/: the declaration pass -----------------------------------
     void runDeclarationPass(std::string fileName);
     // Opens a module in the reader: the working directory first, then the
     // include directory. False when it is in neither.
@@ -76,8 +66,8 @@ public:
     void declareStatementToken(ModuleRecord& module);
     void declareAfterAccessWord(ModuleRecord& module, int32_t scope, bool hasTypeForm);
     void declareProcedureHeader(ModuleRecord& module, int32_t scope);
-    void skipLine();
-
+    void settleTypeSpellings();
+    void settleNameSpellings();
     // Declaration parsers; each starts on its keyword (the variable parser on
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);
@@ -87,10 +77,43 @@ public:
     void parseUserType(ModuleRecord& module, int32_t scope);
     void parseConstant(ModuleRecord& module, int32_t scope);
     void parseProperty(ModuleRecord& module, int32_t scope);
-    // Starts on FUNCTION after AS; registers the type and writes its typedef.
-    void parseFunctionPointer(const std::string& variableName);
 
-    // --- convert/: conversion pass ----------------------------------------
+    // --- symbols/: lookups; all ignore letter case --------------------------
+    // Types.
+    bool isKnownType(const std::string& upperName) const;
+    bool isTypeName(const std::string& name) const;
+    bool isClassName(const std::string& name) const;
+    bool isAbstractClass(const std::string& typeName) const;
+    TypeRecord* findType(const std::string& name) const;
+    VariableRecord* findTypeField(const std::string& typeName, const std::string& field) const;
+    // A type name as its declaration spells it (a built-in type as the
+    // support header does); any other name unchanged.
+    std::string declaredTypeSpelling(const std::string& type) const;
+    // Functions, members and properties.
+    std::string functionSpelling(const std::string& upperName) const;
+    FunctionRecord* findFunction(const std::string& upperName) const;
+    FunctionRecord* findModuleFunction(const std::string& name) const;
+    FunctionRecord* findMemberFunction(const std::string& className,
+                                       const std::string& upperMember) const;
+    VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
+    FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
+    FunctionRecord* findAccessor(const std::string& alias) const;
+    FunctionRecord* findProperty(const std::string& upperKey) const;
+    // Variables.
+    std::string variableType(const std::string& name) const;
+    std::string variableStructType(const std::string& name) const;
+    std::string declaredVariableName(const std::string& name) const;
+    int32_t variableArraySize(const std::string& name) const;
+    bool isModuleVariable(const std::string& name) const;
+    bool isLocalVariable(const std::string& name) const;
+    bool isPointerVariable(const std::string& name) const;
+    bool isArrayVariable(const std::string& name) const;
+    // A BYREF object or TYPE parameter: a pointer that stands for the value.
+    bool isAddressParameter(const std::string& name) const;
+    // A BYREF parameter of a class or TYPE: declared and passed as a pointer.
+    bool passesAddress(const VariableRecord& parameter) const;
+
+    // --- convert/: the conversion pass, one statement at a time -------------
     void convertCurrentModule();
     // An output file that could not be created or written: reported, and
     // the run builds nothing.
@@ -101,7 +124,6 @@ public:
     void convertEnd();
     void convertSelect();
     void convertCase();
-    void forgetScope(const Block& block);
     // Blocks (convert/blocks.cpp).
     void openBlock(BlockKind kind);
     Block* closeInnerBlocks(BlockKind kind);
@@ -109,31 +131,31 @@ public:
     void closeAllBlocks();
     void endOpenProcedure(const std::string& message);
     Block closeBlock(BlockKind kind, const char* withoutOpening);
+    void forgetScope(const Block& block);
     void expectStatementEnd();
-    bool isClassName(const std::string& name) const;
+    // Control-flow heads; the current token is IF, WHILE or FOR.
+    void translateIfCondition();
+    void translateWhileCondition();
+    void translateForHeader();
     // Class headers and inheritance.
     void emitClassHeader(const std::string& fileName);
     void inheritMembers(const std::string& className, const std::string& baseClassName);
     // Data declarations.
     void emitVariableDefinition();
+    // Starts on FUNCTION after AS; registers the type and writes its typedef.
+    void parseFunctionPointer(const std::string& variableName);
     void emitConstant();
     void emitExternalDeclaration();
     void emitTypeDefinition();
     void emitEarlyDeclarations(const ModuleRecord& module, int32_t headLine);
-    bool isAbstractClass(const std::string& typeName) const;
-    bool isModuleVariable(const std::string& name) const;
-    bool isLocalVariable(const std::string& name) const;
     // Procedure heads and the program prologue.
     void emitProcedureHeader();
     void emitPropertyHeader();
     void emitModulePrologue(ModuleRecord& module);
     void emitPrologue(const ModuleRecord& module, bool withEntryPoint);
-    FunctionRecord* findProperty(const std::string& upperKey) const;
     void emitParameters(const FunctionRecord& function, bool registerLocals);
-    // A BYREF parameter of a class or TYPE: declared and passed as a pointer.
-    bool passesAddress(const VariableRecord& parameter) const;
 
-    // --- expr/: expressions, member access, assignments -------------------
+    // --- expr/: calls, member access, indexes, assignments ------------------
     // Calls and their arguments. The current token is the called name.
     void translateCall(const std::string& expectedType);
     // The rest of a call whose name has been written: from the token after it.
@@ -147,27 +169,9 @@ public:
     std::string translateMemberAccess(const std::string& expectedType, bool takeAddress);
     std::string translateClassMember(const std::string& objectName);
     void translateIndex();
-    // Lookups of the expression translators; all ignore letter case.
-    bool isPointerVariable(const std::string& name) const;
-    // A BYREF object or TYPE parameter: a pointer that stands for the value.
-    bool isAddressParameter(const std::string& name) const;
-    bool isArrayVariable(const std::string& name) const;
-    std::string variableStructType(const std::string& name) const;
-    bool isTypeName(const std::string& name) const;
-    VariableRecord* findTypeField(const std::string& typeName, const std::string& field) const;
-    FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
-    FunctionRecord* findAccessor(const std::string& alias) const;
-    FunctionRecord* findModuleFunction(const std::string& name) const;
-    VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
-    std::string declaredVariableName(const std::string& name) const;
-    int32_t variableArraySize(const std::string& name) const;
     // Assignments and function results. The current token is the target.
     void translateAssignment();
     void translateReturnAssignment();
-    // Control-flow heads; the current token is IF, WHILE or FOR.
-    void translateIfCondition();
-    void translateWhileCondition();
-    void translateForHeader();
 
     // --- state, in the order of the run's description ---------------------
     bool prologueWritten = false;

@@ -72,8 +72,8 @@ private:
     bool castApplied_ = false;
     // The current token is an opening "(" or a closing "]" already written.
     bool tokenWritten_ = false;
-    // The parameter being filled; T is empty for a setter declared without one.
-    std::string T_;
+    // The parameter being filled; its type is empty for a setter declared without one.
+    std::string parameterType_;
     bool byRef_ = false;
     // What the current operand is.
     OperandFacts facts_;
@@ -103,12 +103,12 @@ void ArgumentList::run() {
 }
 
 void ArgumentList::selectParameter() {
-    T_.clear();
+    parameterType_.clear();
     byRef_ = false;
     address_ = false;
     if (index_ >= 0 && index_ < static_cast<int32_t>(function_.parameters.size())) {
         const VariableRecord& parameter = *function_.parameters[index_];
-        T_ = parameter.type;
+        parameterType_ = parameter.type;
         byRef_ = parameter.byRef;
         address_ = !plain_ && t_.passesAddress(parameter);
     }
@@ -151,7 +151,7 @@ void ArgumentList::operand() {
         ++depth_;
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;
-    } else if ((plain_ || !isAnyType(T_)) && t_.isKnownType(r_.token)) {
+    } else if ((plain_ || !isAnyType(parameterType_)) && t_.isKnownType(r_.token)) {
         typeName();
     } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
         thisOperand();
@@ -188,9 +188,9 @@ void ArgumentList::typeName() {
 
 /* this -> THIS */
 void ArgumentList::thisOperand() {
-    if (!plain_ && !T_.empty()) {
-        if (memberVariant_ || !isAnyType(T_))
-            out_ << "(" << T_ << "*)";
+    if (!plain_ && !parameterType_.empty()) {
+        if (memberVariant_ || !isAnyType(parameterType_))
+            out_ << "(" << parameterType_ << "*)";
         else
             out_ << "(Long)";
     }
@@ -207,20 +207,20 @@ void ArgumentList::structOperand() {
     // Whole: the value for a parameter of its own TYPE, otherwise its address.
     if (address_) {
         t_.translateMemberAccess("", true);
-    } else if (isAnyType(T_)) {
+    } else if (isAnyType(parameterType_)) {
         out_ << "(Long)";
         t_.translateMemberAccess("", true);
-    } else if (sameName(t_.variableStructType(r_.token), T_)) {
-        t_.translateMemberAccess(T_, false);
+    } else if (sameName(t_.variableStructType(r_.token), parameterType_)) {
+        t_.translateMemberAccess(parameterType_, false);
     } else {
-        t_.translateMemberAccess(memberVariant_ ? "" : T_, true);
+        t_.translateMemberAccess(memberVariant_ ? "" : parameterType_, true);
     }
 }
 
 /* call -> name "(" args ")" */
 void ArgumentList::nestedCall() {
-    std::string expected = T_.empty() ? "Any" : T_;  // never empty: the call yields a value
-    if (!memberVariant_ && isStringType(T_) && function_.isExternal) expected = "StringPtr";
+    std::string expected = parameterType_.empty() ? "Any" : parameterType_;  // never empty: the call yields a value
+    if (!memberVariant_ && isStringType(parameterType_) && function_.isExternal) expected = "StringPtr";
     t_.translateCall(expected);
 }
 
@@ -264,26 +264,26 @@ void ArgumentList::variableOperand() {
 // by-reference parameter is a C++ reference and takes the variable itself;
 // an Any parameter by reference takes its address.
 std::string ArgumentList::variableCast(const std::string& V) {
-    if (plain_ || T_.empty()) return "";
+    if (plain_ || parameterType_.empty()) return "";
     const bool variableIsString = isStringType(V);
-    const bool parameterIsString = isStringType(T_);
+    const bool parameterIsString = isStringType(parameterType_);
     if (variableIsString && parameterIsString) return "";
     // A DLL function takes the number as it is; a program function's String
     // parameter gets the number's decimal text (a "(char*)" cast would turn
     // the number into an address).
     if (parameterIsString) return function_.isExternal ? "(char*)" : "(String)";
-    if (variableIsString) return isAnyType(T_) ? "(Long)" : cast(T_);
+    if (variableIsString) return isAnyType(parameterType_) ? "(Long)" : cast(parameterType_);
     if (byRef_ && !castApplied_) {
         castApplied_ = true;
-        return isAnyType(T_) ? "(Long)&" : "";
+        return isAnyType(parameterType_) ? "(Long)&" : "";
     }
-    if (castApplied_ || sameName(V, T_)) return "";
-    return cast(T_);
+    if (castApplied_ || sameName(V, parameterType_)) return "";
+    return cast(parameterType_);
 }
 
 /* string -> '"' text '"' */
 void ArgumentList::stringLiteral() {
-    if (!isStringType(T_)) throw SyntaxError{"Did not expected string for parameter "};
+    if (!isStringType(parameterType_)) throw SyntaxError{"Did not expected string for parameter "};
     out_ << r_.tokenAsWritten;
     r_.nextToken();
 }
@@ -303,7 +303,7 @@ void ArgumentList::otherToken() {
 
 /* address -> ADDRESSOF (function | class ":" ":" method) */
 void ArgumentList::addressOf() {
-    if (!plain_) out_ << cast(T_);
+    if (!plain_) out_ << cast(parameterType_);
     addressOfTarget(t_, true, "Syntax error.");
 }
 
@@ -311,7 +311,7 @@ void ArgumentList::addressOf() {
 void ArgumentList::number() {
     // A String parameter gets the digits as a literal.
     const std::string number = readNumberLiteral(r_);
-    if (isStringType(T_) && !plain_)
+    if (isStringType(parameterType_) && !plain_)
         out_ << "\"" << number << "\"";
     else
         out_ << number;

@@ -142,3 +142,10 @@ void Translator::settleTypeSpellings() {
     }
     symbols.changed();
 }
+
+// A BYREF object or TYPE value is handed over by its address: a class
+// module's objects live on the heap behind PTR variables, and 0 stands for
+// "no structure" in many library calls. Members are then reached with "->".
+bool Translator::passesAddress(const VariableRecord& parameter) const {
+    return parameter.byRef && (isClassName(parameter.type) || isTypeName(parameter.type));
+}
