@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iosfwd>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -179,6 +180,9 @@ public:
     bool declarationFailed = false;
     int32_t moduleCursor = 1;
     SourceReader reader;
+    // Module sources given as text, by file name (tests, the fuzz target):
+    // when there are any, modules are looked up here and never on disk.
+    std::map<std::string, std::string> sourceTexts;
     std::vector<std::unique_ptr<ModuleRecord>> modules;
     // Every lookup of the lists above; told when they change.
     SymbolTable symbols{*this};

@@ -10,16 +10,6 @@ namespace {
 
 bool same(const std::string& a, const std::string& b) { return upperCase(a) == upperCase(b); }
 
-const std::string& classNameOf(const ModuleRecord* module) {
-    static const std::string none;
-    return module ? module->className : none;
-}
-
-const std::string& baseNameOf(const ModuleRecord* module) {
-    static const std::string none;
-    return module ? module->baseClassName : none;
-}
-
 template <typename Record>
 Record* firstNamed(const std::vector<std::shared_ptr<Record>>& records, const std::string& name) {
     for (const auto& record : records)

@@ -11,6 +11,12 @@ std::string Translator::includeDirectory() const {
 }
 
 bool Translator::openModuleSource(const std::string& fileName) {
+    // Sources given as text stand for the whole file system.
+    if (!sourceTexts.empty()) {
+        for (const auto& [name, text] : sourceTexts)
+            if (upperCase(name) == upperCase(fileName)) return reader.openText(text);
+        return false;
+    }
     if (reader.open(host::findFile(host::nativePath(fileName)))) return true;
     reader.close();
     std::string included = host::nativePath(includeDirectory() + fileName);

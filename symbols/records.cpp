@@ -95,3 +95,13 @@ void ModuleRecord::addBuiltInFunctions() {
         functions.push_back(std::move(function));
     }
 }
+
+const std::string& classNameOf(const ModuleRecord* module) {
+    static const std::string none;
+    return module ? module->className : none;
+}
+
+const std::string& baseNameOf(const ModuleRecord* module) {
+    static const std::string none;
+    return module ? module->baseClassName : none;
+}

@@ -109,6 +109,10 @@ private:
     void addBuiltInFunctions();
 };
 
+// The class a module declares and the class it extends; empty for none.
+const std::string& classNameOf(const ModuleRecord* module);
+const std::string& baseNameOf(const ModuleRecord* module);
+
 // The nine built-in type names, upper case.
 extern const char* const builtInTypeNames[9];
 

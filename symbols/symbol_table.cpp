@@ -10,16 +10,6 @@
 
 namespace {
 
-const std::string& classNameOf(const ModuleRecord* module) {
-    static const std::string none;
-    return module ? module->className : none;
-}
-
-const std::string& baseNameOf(const ModuleRecord* module) {
-    static const std::string none;
-    return module ? module->baseClassName : none;
-}
-
 #ifdef PLIX_CHECK_LOOKUPS
 constexpr bool checkLookups = true;
 #else

@@ -92,8 +92,7 @@ protected:
         ASSERT_FALSE(t.declarationFailed) << console.str();
         t.currentModule = module ? module : t.modules.front().get();
         t.reader.close();
-        dir.write("line.bas", line + "\n");
-        ASSERT_TRUE(t.reader.open("line.bas"));
+        ASSERT_TRUE(t.reader.openText(line + "\n"));
         t.reader.nextToken();
         t.output.close();
         t.output.clear();
@@ -263,7 +262,9 @@ TEST_F(AssignmentTest, ResultsInAClass) {
 // Through the conversion pass: indentation, terminators, the end of the
 // line, a procedure that calls itself, and recovery after a failed line.
 TEST_F(AssignmentTest, StatementsInAProgram) {
-    dir.write("prog.bas", std::string(program) +
+    Translator run(console);
+    run.sourceTexts = t.sourceTexts;
+    run.sourceTexts["prog.bas"] = std::string(program) +
                               "FUNCTION Walk(k AS Long) AS Long\n"
                               "\t\tIF k > 0 THEN\n"
                               "\t\t\twalk(k - 1)\n"
@@ -273,8 +274,7 @@ TEST_F(AssignmentTest, StatementsInAProgram) {
                               "\t\tshapes = NOTHING\n"
                               "\t\tn = \"x\"\n"
                               "\t\tK = count\n"
-                              "END FUNCTION\n");
-    Translator run(console);
+                              "END FUNCTION\n";
     run.convertOnly = true;
     run.runDeclarationPass("prog.bas");
     ASSERT_FALSE(run.declarationFailed) << console.str();

@@ -100,8 +100,7 @@ protected:
         ASSERT_FALSE(t.declarationFailed) << console.str();
         t.currentModule = module(which);
         t.reader.close();
-        dir.write("line.bas", line + "\n");
-        ASSERT_TRUE(t.reader.open("line.bas"));
+        ASSERT_TRUE(t.reader.openText(line + "\n"));
         t.reader.nextToken();
         t.output.close();
         t.output.clear();
@@ -301,9 +300,10 @@ TEST_F(CallTest, NestingEndsWithAMessage) {
 // Through the conversion pass: a call statement gets its terminator, a
 // failing one is reported and the next line converts.
 TEST_F(CallTest, CallStatementsInAProgram) {
-    dir.write("prog.bas", std::string(program) +
-                              "FUNCTION Main()\n\tBar(N)\n\tFoo(1, 2, 3)\n\tSwap(n, m)\nEND FUNCTION\n");
     Translator run(console);
+    run.sourceTexts = t.sourceTexts;
+    run.sourceTexts["prog.bas"] = std::string(program) +
+                              "FUNCTION Main()\n\tBar(N)\n\tFoo(1, 2, 3)\n\tSwap(n, m)\nEND FUNCTION\n";
     run.convertOnly = true;
     run.runDeclarationPass("prog.bas");
     ASSERT_FALSE(run.declarationFailed) << console.str();

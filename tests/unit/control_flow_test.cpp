@@ -72,8 +72,7 @@ protected:
         EXPECT_FALSE(t.declarationFailed) << console.str();
         t.currentModule = module(which);
         t.reader.close();
-        dir.write("line.bas", line + "\nn = 1\n");
-        EXPECT_TRUE(t.reader.open("line.bas"));
+        EXPECT_TRUE(t.reader.openText(line + "\nn = 1\n"));
         t.reader.nextToken();
         t.output.close();
         t.output.clear();
@@ -238,7 +237,9 @@ TEST_F(ControlFlowTest, DeepParentheses) {
 // Through the conversion pass: the heads inside their blocks, and a failed
 // head reported while the next line converts.
 TEST_F(ControlFlowTest, HeadsInAProgram) {
-    dir.write("prog.bas", std::string(program) +
+    Translator run(console);
+    run.sourceTexts = t.sourceTexts;
+    run.sourceTexts["prog.bas"] = std::string(program) +
                               "FUNCTION Main()\n"
                               "\t\tIF n = 1 THEN\n"
                               "\t\t\tn = 2\n"
@@ -250,8 +251,7 @@ TEST_F(ControlFlowTest, HeadsInAProgram) {
                               "\t\tNEXT n\n"
                               "\t\tIF n [XOR] m THEN\n"
                               "\t\tm = 1\n"
-                              "END FUNCTION\n");
-    Translator run(console);
+                              "END FUNCTION\n";
     run.convertOnly = true;
     run.runDeclarationPass("prog.bas");
     ASSERT_FALSE(run.declarationFailed) << console.str();

@@ -1,6 +1,7 @@
 // The declaration pass run on real module files: what it registers, the
 // reports it prints, the order in which it finds modules, and the
 // function-pointer parser of the conversion side.
+#include <map>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -73,7 +74,7 @@ protected:
     void SetUp() override {
         oldCwd = std::filesystem::current_path();
         std::filesystem::current_path(dir.path());
-        dir.write("Quillkit.BAS", "' toolkit\nDIM kitLevel AS LONG\n");
+        dir.write("Quillkit.BAS", kit);
     }
     void TearDown() override { std::filesystem::current_path(oldCwd); }
 
@@ -83,6 +84,17 @@ protected:
         t->runDeclarationPass("prog.bas");
         return *t;
     }
+
+    // The same pass over sources given as text: no file is read.
+    Translator& passText(const std::string& source, std::map<std::string, std::string> modules = {}) {
+        t = std::make_unique<Translator>(out);
+        t->sourceTexts = std::move(modules);
+        t->sourceTexts["prog.bas"] = source;
+        t->sourceTexts["Quillkit.BAS"] = kit;
+        t->runDeclarationPass("prog.bas");
+        return *t;
+    }
+    const std::string kit = "' toolkit\nDIM kitLevel AS LONG\n";
 
     // The message of the stop, which carries its own line feed.
     std::string fatalStop(const std::string& source, const std::string& mainName = "prog.bas") {
@@ -117,7 +129,7 @@ class DeclarationRecords : public DeclarationPassTest, public ::testing::WithPar
 
 TEST_P(DeclarationRecords, RegistersAndReports) {
     const PassCase& c = GetParam();
-    Translator& tr = pass(c.source);
+    Translator& tr = passText(c.source);
     ASSERT_EQ(tr.modules.size(), 2u);
     EXPECT_EQ(describe(*tr.modules[0]), c.records);
     EXPECT_EQ(out.str(), c.reports);
@@ -339,7 +351,7 @@ TEST_F(DeclarationPassTest, ModuleFlags) {
     };
     for (const FlagCase& c : cases) {
         SCOPED_TRACE(c.source);
-        const ModuleRecord& m = *pass(c.source).modules[0];
+        const ModuleRecord& m = *passText(c.source).modules[0];
         EXPECT_EQ(m.fileName, "prog.bas");
         EXPECT_EQ(m.cppFileName, "prog.cpp");
         EXPECT_EQ(m.isClassModule, c.isClass);
@@ -357,10 +369,9 @@ TEST_F(DeclarationPassTest, ModuleFlags) {
 }
 
 TEST_F(DeclarationPassTest, UsingChainParsesEachModuleOnceInRegistrationOrder) {
-    dir.write("LIB.BAS", "USING LIB\nUSING beta\nDIM 2bad AS LONG\n");
-    dir.write("ZETA.BAS", "USING Beta\nDIM z AS LONG\n");
-    dir.write("BETA.BAS", "DIM b AS LONG\n");
-    Translator& tr = pass("USING lib\nUSING zeta\n");
+    Translator& tr = passText("USING lib\nUSING zeta\n", {{"LIB.BAS", "USING LIB\nUSING beta\nDIM 2bad AS LONG\n"},
+                                                         {"ZETA.BAS", "USING Beta\nDIM z AS LONG\n"},
+                                                         {"BETA.BAS", "DIM b AS LONG\n"}});
     struct Expected {
         const char* fileName;
         const char* cppFileName;
@@ -414,6 +425,9 @@ TEST_F(DeclarationPassTest, MissingModuleIsFatal) {
     EXPECT_EQ(fatalStop("DIM x AS LONG\n", "nothere.bas"), "Parse1,unable to open input file: nothere.bas\n");
     std::filesystem::remove(dir.file("Quillkit.BAS"));
     EXPECT_EQ(fatalStop("DIM x AS LONG\n"), "Parse1,unable to open input file: Quillkit.BAS\n");
+    // With sources given as text, a module on disk is not found.
+    dir.write("ONDISK.BAS", "DIM d AS LONG\n");
+    EXPECT_THROW(passText("USING ondisk\n"), FatalStop);
 }
 
 TEST_F(DeclarationPassTest, RunTurnsFatalStopIntoStatusOne) {

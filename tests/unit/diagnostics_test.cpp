@@ -20,8 +20,8 @@ struct Reporting : ::testing::Test {
         t.currentModule = &module;
     }
     // Puts the reader on token number `index` (0-based) of the source.
-    void readTo(const TempDir& dir, const std::string& source, int index) {
-        ASSERT_TRUE(t.reader.open(dir.write("m.bas", source)));
+    void readTo(const std::string& source, int index) {
+        ASSERT_TRUE(t.reader.openText(source));
         for (int i = 0; i <= index; ++i) t.reader.nextToken();
     }
 };
@@ -40,8 +40,7 @@ TEST_F(Reporting, FormatsOfBothPasses) {
 }
 
 TEST_F(Reporting, ErrorRaisedByTheReaderHasNoToken) {
-    TempDir dir;
-    ASSERT_TRUE(t.reader.open(dir.write("m.bas", "x = \"open\nnext\n")));
+    ASSERT_TRUE(t.reader.openText("x = \"open\nnext\n"));
     t.reader.nextToken();
     t.reader.nextToken();
     try {
@@ -75,8 +74,7 @@ TEST_F(Reporting, ReportNamesTheModuleOfItsPass) {
 }
 
 TEST_F(Reporting, SkipReadsToTheEndOfTheStatementOnly) {
-    TempDir dir;
-    readTo(dir, "a b c d\ne\n", 1);
+    readTo("a b c d\ne\n", 1);
     ASSERT_EQ(t.reader.token, "B");
     t.skipToStatementEnd();
     EXPECT_TRUE(t.reader.lineEnded);
@@ -90,8 +88,7 @@ TEST_F(Reporting, SkipReadsToTheEndOfTheStatementOnly) {
 }
 
 TEST_F(Reporting, SkipSurvivesASecondUnclosedLiteral) {
-    TempDir dir;
-    readTo(dir, "a \"x\"\"y \"z\nnext\n", 0);
+    readTo("a \"x\"\"y \"z\nnext\n", 0);
     t.skipToStatementEnd();
     EXPECT_TRUE(t.reader.lineEnded);
     t.reader.nextToken();
@@ -99,8 +96,7 @@ TEST_F(Reporting, SkipSurvivesASecondUnclosedLiteral) {
 }
 
 TEST_F(Reporting, SkipStopsAtEndOfFile) {
-    TempDir dir;
-    readTo(dir, "a b \"c", 0);
+    readTo("a b \"c", 0);
     t.skipToStatementEnd();
     t.skipToStatementEnd();
     t.reader.nextToken();
@@ -108,8 +104,7 @@ TEST_F(Reporting, SkipStopsAtEndOfFile) {
 }
 
 TEST_F(Reporting, CommentAfterStatementDoesNotSwallowNextLine) {
-    TempDir dir;
-    readTo(dir, "DIM x AS Long ' counter\nx = 1\n", 3);
+    readTo("DIM x AS Long ' counter\nx = 1\n", 3);
     ASSERT_EQ(t.reader.token, "LONG");
     t.reader.nextToken();
     EXPECT_TRUE(t.reader.lineEnded);

@@ -292,10 +292,8 @@ struct EmitCase {
 
 class EmitTest : public InTempDir {
 protected:
-    EmitTest() { dir.write("Quillkit.BAS", "DEFINE QK 1\n"); }
-
     void declare(const std::string& source) {
-        dir.write("prog.bas", source);
+        t.sourceTexts = {{"prog.bas", source}, {"Quillkit.BAS", "DEFINE QK 1\n"}};
         t.runDeclarationPass("prog.bas");
         t.currentModule = t.modules.front().get();
         // Shape has a pure virtual method; Circle has none.
@@ -314,8 +312,7 @@ protected:
     // Reads the source up to its first `word`; a variable definition starts
     // on the name after DIM.
     void startAt(const std::string& source, const std::string& word, Emitter emitter) {
-        dir.write("conv.bas", source);
-        ASSERT_TRUE(t.reader.open("conv.bas"));
+        ASSERT_TRUE(t.reader.openText(source));
         do t.reader.nextToken();
         while (t.reader.token != word && !t.reader.atEof);
         if (emitter == Emitter::Variable) t.reader.nextToken();

@@ -66,12 +66,12 @@ private:
 };
 
 // A Translator that has run the declaration pass over a program of several
-// modules, written into a folder the test works in. The expression tests
-// then drive one translator at a time on it.
+// modules given as text. The expression tests then drive one translator at a
+// time on it; what they write goes to the folder the test works in.
 class DeclaredProgram : public ::testing::Test {
 protected:
     explicit DeclaredProgram(std::initializer_list<std::pair<const char*, const char*>> files) {
-        for (const auto& [name, text] : files) dir.write(name, text);
+        for (const auto& [name, text] : files) t.sourceTexts[name] = text;
         t.runDeclarationPass("prog.bas");
     }
     ~DeclaredProgram() override {
