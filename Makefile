@@ -3,7 +3,7 @@ JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
 
-.PHONY: all deps build build-asan demo test clean dist bench
+.PHONY: all deps build build-asan demo test clean dist bench fuzz
 
 all: build
 
@@ -23,10 +23,19 @@ build-asan: deps
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
-# Each run ends with the count of skipped tests and their reasons.
+# Each run ends with the count of skipped tests and their reasons; then the
+# fuzz target runs for two minutes and fails on any finding.
 test: build build-asan
 	@bash scripts/run-tests.sh $(BUILD) $(JOBS)
 	@ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 bash scripts/run-tests.sh $(ASAN_BUILD) $(JOBS)
+	@bash scripts/fuzz.sh $(TEST_FUZZ_SECONDS)
+
+# Coverage-guided fuzzing of the translator (build-fuzz/, clang):
+# `make fuzz` for ten minutes, `make fuzz FUZZ_SECONDS=3600` for longer.
+TEST_FUZZ_SECONDS ?= 120
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # The Windows distribution: dist/plix/ (bin/plix.exe, BasicInclude, BasicLibs,
 # README, examples) and dist/plix.zip.
@@ -39,4 +48,4 @@ bench: deps
 	@bash scripts/bench.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-fuzz

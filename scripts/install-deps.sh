@@ -12,6 +12,8 @@ packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb x11-
 packages+=(zip unzip)
 # The benchmark measures peak memory with GNU time.
 packages+=(time)
+# The fuzz target: clang with libFuzzer and the sanitizer runtimes.
+packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

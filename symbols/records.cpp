@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "symbols/names.h"
+
 const char* const builtInTypeNames[9] = {
     "LONG", "INTEGER", "BYTE", "BOOLEAN", "STRING",
     "SINGLE", "DOUBLE", "SHORT", "CHAR",
@@ -10,9 +12,8 @@ const char* const builtInTypeNames[9] = {
 std::string typeSpelling(const std::string& asWritten) {
     static const char* const spellings[] = {"Long",   "Integer", "Byte",  "Boolean", "String",
                                             "Single", "Double",  "Short", "Char",    "Any"};
-    const std::string upper = upperCase(asWritten);
     for (const char* spelling : spellings)
-        if (upperCase(spelling) == upper) return spelling;
+        if (sameName(asWritten, spelling)) return spelling;
     return asWritten;
 }
 

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Coverage-guided fuzzing of the whole translator (libFuzzer, ASan, UBSan,
+# and every symbol lookup checked against a plain scan). Builds build-fuzz/
+# with clang, seeds it from every example, test program and golden input,
+# and runs for SECONDS (default 600). The corpus stays in build-fuzz/corpus;
+# a crash, hang, leak or sanitizer report lands in build-fuzz/findings and
+# fails the run.
+#   fuzz.sh [SECONDS]     FUZZ_FORKS=N runs N processes (default 1)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-600}
+build=$root/build-fuzz
+
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLIX_FUZZ=ON >/dev/null
+cmake --build "$build" -j"${JOBS:-2}" >/dev/null
+
+seeds=$build/seeds corpus=$build/corpus findings=$build/findings scratch=$build/scratch
+rm -rf "$seeds" "$findings" "$scratch"
+mkdir -p "$seeds" "$corpus" "$findings" "$scratch"
+n=0
+for f in "$root"/examples/*.bas "$root"/examples/*.BAS "$root"/tests/programs/*.bas "$root"/tests/programs/*.BAS \
+  "$root"/tests/cli/*/work/*.bas "$root"/tests/cli/*/work/*.BAS "$root"/tests/fuzz/regressions/*.bas; do
+  [ -f "$f" ] || continue
+  cp "$f" "$seeds/seed$((n++))"
+done
+echo "fuzzing for ${seconds}s from $n seeds (corpus: $corpus)"
+
+forks=()
+[ "${FUZZ_FORKS:-1}" -gt 1 ] && forks=(-fork="$FUZZ_FORKS")
+status=0
+PLIX_FUZZ_SCRATCH=$scratch ASAN_OPTIONS=detect_leaks=1 \
+  "$build/bin/plix_fuzz" "${forks[@]}" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+  -max_len=8192 -dict="$root/tests/fuzz/plix.dict" -artifact_prefix="$findings/" -print_final_stats=1 \
+  "$corpus" "$seeds" >"$build/fuzz.log" 2>&1 || status=$?
+grep -E '^(#[0-9]+.*(DONE|pulse)|stat::number_of_executed_units|stat::peak_rss_mb)' "$build/fuzz.log" | tail -3 || true
+grep -E 'cov: [0-9]+' -o "$build/fuzz.log" | tail -1 || true
+found=$(find "$findings" -type f | wc -l)
+if [ "$status" -ne 0 ] || [ "$found" -ne 0 ]; then
+  echo "FUZZING FOUND A FAULT (status $status); inputs in $findings:"
+  ls "$findings"
+  grep -E 'ERROR|SUMMARY|runtime error|Assertion|ABORT|deadly signal|Test unit written' "$build/fuzz.log" | head -20
+  exit 1
+fi
+echo "fuzzing found nothing"
