@@ -59,12 +59,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // One folder per process: libFuzzer's fork mode runs several at once.
     const char* folder = std::getenv("PLIX_FUZZ_SCRATCH");
     scratch = (folder ? fs::path(folder) : fs::temp_directory_path()) / ("plix-fuzz-" + std::to_string(::getpid()));
-    fs::create_directories(scratch);
-    fs::current_path(scratch);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Entered on the first input, not at start: in fork mode the parent
+    // process starts its workers from the folder it was started in.
+    static const bool inScratch = [] {
+        fs::create_directories(scratch);
+        fs::current_path(scratch);
+        return true;
+    }();
+    (void)inScratch;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const size_t split = input.find("\n@@\n");
     std::ostringstream console;
