@@ -124,13 +124,15 @@ void usingModule(Translator& t, ModuleRecord& module) {
     SourceReader& r = t.reader;
     r.nextToken();
     if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected module name."};
-    module.usedModules.push_back(r.tokenAsWritten);
+    const std::string name = r.tokenAsWritten;
     const std::string usedFile = r.token + ".BAS";
+    // A line with more after the name registers nothing: "USING C:\x" is no module C.
+    r.nextToken();
+    r.expectLineEnd("Expected end of line.");
+    module.usedModules.push_back(name);
     bool known = false;
     for (const auto& m : t.modules) known = known || m->fileName == usedFile;
     if (!known) t.modules.push_back(std::make_unique<ModuleRecord>(usedFile));
-    r.nextToken();
-    r.expectLineEnd("Expected end of line.");
 }
 
 void endLine(Translator& t, ModuleRecord&) {
