@@ -4,7 +4,7 @@
 # other addresses), and compares every file the two runs leave.
 #   deterministic.sh PLIX ROOT
 set -u
-plix=$1
+plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 root=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -16,6 +16,11 @@ for dir in "$root"/examples "$root"/tests/programs "$root"/tests/cli/*/work; do
     for run in a b; do
       rm -rf "$tmp/$run" && cp -R "$dir" "$tmp/$run"
       (cd "$tmp/$run" && timeout 60 "$plix" "$(basename "$input")" -c >stdout.txt 2>&1)
+      status=$?
+      if [ $status -gt 1 ] || ! grep -q '^parsing ' "$tmp/$run/stdout.txt"; then
+        echo "FAIL: $input did not convert (status $status)"
+        failed=1
+      fi
     done
     if ! diff -r "$tmp/a" "$tmp/b" >"$tmp/diff"; then
       echo "FAIL: $input gives other bytes on a second run:"

@@ -5,7 +5,7 @@
 # nothing on standard error (no crash, no sanitizer report).
 #   run_regressions.sh PLIX DIR
 set -u
-plix=$1
+plix=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 dir=$2
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
