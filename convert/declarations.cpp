@@ -148,7 +148,7 @@ void Translator::emitExternalDeclaration() {
         output << "#define " << function->name << " " << entry << "\n";
         output.flush();
     }
-    while (!r.lineEnded && !r.atEof) r.nextToken();
+    skipLine();
 }
 
 
