@@ -5,7 +5,7 @@
 # and runs for SECONDS (default 600). The corpus stays in build-fuzz/corpus;
 # a crash, hang, leak or sanitizer report lands in build-fuzz/findings and
 # fails the run.
-#   fuzz.sh [SECONDS]     FUZZ_FORKS=N runs N processes (default 1)
+#   fuzz.sh [SECONDS]     FUZZ_WORKERS=N runs N processes on one corpus (default 1)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-600}
@@ -25,14 +25,17 @@ for f in "$root"/examples/*.bas "$root"/examples/*.BAS "$root"/tests/programs/*.
 done
 echo "fuzzing for ${seconds}s from $n seeds (corpus: $corpus)"
 
-forks=()
-[ "${FUZZ_FORKS:-1}" -gt 1 ] && forks=(-fork="$FUZZ_FORKS")
+# Several workers share the corpus; each writes its own log (fuzz-N.log).
+workers=${FUZZ_WORKERS:-1}
+parallel=()
+[ "$workers" -gt 1 ] && parallel=(-jobs="$workers" -workers="$workers" -reload=1)
+rm -f "$build"/fuzz-*.log
 status=0
-PLIX_FUZZ_SCRATCH=$scratch ASAN_OPTIONS=detect_leaks=1 \
-  "$build/bin/plix_fuzz" "${forks[@]}" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
+(cd "$build" && PLIX_FUZZ_SCRATCH=$scratch ASAN_OPTIONS=detect_leaks=1 \
+  "$build/bin/plix_fuzz" "${parallel[@]}" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
   -max_len=8192 -dict="$root/tests/fuzz/plix.dict" -artifact_prefix="$findings/" -print_final_stats=1 \
-  "$corpus" "$seeds" >"$build/fuzz.log" 2>&1 || status=$?
-grep -E '^(#[0-9]+.*(DONE|pulse)|stat::number_of_executed_units|stat::peak_rss_mb)' "$build/fuzz.log" | tail -3 || true
+  "$corpus" "$seeds") >"$build/fuzz.log" 2>&1 || status=$?
+grep -E '^(#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss_mb)' "$build/fuzz.log" || true
 grep -E 'cov: [0-9]+' -o "$build/fuzz.log" | tail -1 || true
 found=$(find "$findings" -type f | wc -l)
 if [ "$status" -ne 0 ] || [ "$found" -ne 0 ]; then
