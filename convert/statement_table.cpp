@@ -34,6 +34,10 @@ void classLine(Translator& t) {
     ModuleRecord& module = *t.currentModule;
     r.nextToken();
     if (r.lineEnded) throw SyntaxError{"expected class identifier name."};
+    // A module is one class: a second CLASS line would write the header and
+    // append the base's members once more for every line.
+    if (module.classLineConverted) throw SyntaxError{"A module declares one class only."};
+    module.classLineConverted = true;
     t.output << "#include \"" << r.tokenAsWritten << ".h\"\n";
     t.emitClassHeader(module.fileName);
     r.nextToken();

@@ -100,6 +100,8 @@ struct ModuleRecord {
     // The prototypes (and early declarations) in front of the module's
     // first procedure have been written.
     bool prototypesWritten = false;
+    // The conversion pass has read the module's CLASS line.
+    bool classLineConverted = false;
     // Members appended from a base class: the class header leaves them out,
     // since they reach C++ through the base.
     std::vector<const FunctionRecord*> inheritedFunctions;
