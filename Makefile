@@ -48,4 +48,4 @@ bench: deps
 	@bash scripts/bench.sh
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-fuzz build-fuzz-fast
