@@ -86,7 +86,7 @@ private:
 
     // A condition wants a value: a property is read through its GET accessor.
     std::string callContext() const {
-        const FunctionRecord* function = t_.findFunction(r_.token);
+        const FunctionRecord* function = t_.calledFunction();
         std::string type = function ? function->returnType : std::string();
         if (function && function->isProperty) {
             const FunctionRecord* getter = t_.findAccessor("GET" + r_.token);

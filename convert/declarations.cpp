@@ -81,7 +81,8 @@ void Translator::emitVariableDefinition() {
     else
         output << type << " " << pointerName;
 
-    if (insideProcedure && !isModuleVariable(name) && !isLocalVariable(name)) {
+    // A local hides a module variable of its name; declared twice, it is one.
+    if (insideProcedure && !isLocalVariable(name)) {
         auto local = std::make_shared<VariableRecord>();
         local->name = name;
         local->type = type;

@@ -177,7 +177,9 @@ void wend(Translator& t) {
     r.expectLineEnd("Expected end of line.");
 }
 
-bool isCall(const Translator& t) { return !t.functionSpelling(t.reader.token).empty() && !isOwnName(t); }
+bool isCall(const Translator& t) {
+    return !t.functionSpelling(t.reader.token).empty() && !isOwnName(t) && !t.hidesFunction(t.reader.token);
+}
 
 void callStatement(Translator& t) {
     t.output << t.reader.indent;

@@ -107,6 +107,9 @@ public:
     int32_t variableArraySize(const std::string& name) const;
     bool isModuleVariable(const std::string& name) const;
     bool isLocalVariable(const std::string& name) const;
+    // A local, parameter or member variable of that name stands where a
+    // function of the same name would otherwise be called.
+    bool hidesFunction(const std::string& name) const;
     bool isPointerVariable(const std::string& name) const;
     bool isArrayVariable(const std::string& name) const;
     // A BYREF object or TYPE parameter: a pointer that stands for the value.
@@ -159,6 +162,8 @@ public:
     // --- expr/: calls, member access, indexes, assignments ------------------
     // Calls and their arguments. The current token is the called name.
     void translateCall(const std::string& expectedType);
+    // The function a call of the current token reaches (none when unknown).
+    FunctionRecord* calledFunction() const;
     // The rest of a call whose name has been written: from the token after it.
     void translateCallArguments(const FunctionRecord& function, bool propertySet);
     // The argument loop; the member-call translators run it with their own

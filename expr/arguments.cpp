@@ -151,7 +151,8 @@ void ArgumentList::operand() {
         ++depth_;
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;
-    } else if ((plain_ || !isAnyType(parameterType_)) && t_.isKnownType(r_.token)) {
+    } else if ((plain_ || !isAnyType(parameterType_)) && t_.isKnownType(r_.token) &&
+               t_.variableType(r_.token).empty()) {  // a variable named like a type is the variable
         typeName();
     } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
         thisOperand();

@@ -32,7 +32,27 @@ bool hiddenByMember(const Translator& t, const FunctionRecord& function) {
     return t.findMemberFunction(module->className, upperCase(function.name)) != nullptr;
 }
 
+// Whether a method can take the call as written: a property is named
+// without parentheses, a method with as many arguments as it has parameters.
+bool fits(const FunctionRecord& method, int32_t arguments) {
+    return method.isProperty ? arguments < 0 : arguments == method.paramCount;
+}
+
 }  // namespace
+
+// Inside a method a name may be a method of its class (or of a base) and a
+// program function too: the method when its parameters fit the call, the
+// program's function otherwise. LEFT is always the string function.
+FunctionRecord* Translator::calledFunction() const {
+    const SourceReader& r = reader;
+    if (r.is("LEFT")) return findModuleFunction(r.token);
+    FunctionRecord* found = findFunction(r.token);
+    const ModuleRecord* module = currentModule;
+    if (!module || !module->isClassModule) return found;
+    FunctionRecord* method = findMemberFunction(module->className, r.token);
+    if (!method || method == found) return found;
+    return !found || fits(*method, r.peekArgumentCount()) ? method : found;
+}
 
 /* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
 void Translator::translateCall(const std::string& expectedType) {
@@ -42,7 +62,7 @@ void Translator::translateCall(const std::string& expectedType) {
 
     // LEFT is the string function even inside a class that has a Left of its own.
     const bool isLeft = r.is("LEFT");
-    FunctionRecord* function = isLeft ? findModuleFunction(r.token) : findFunction(r.token);
+    FunctionRecord* function = calledFunction();
     if (!function) throw SyntaxError{"Invalid Function."};
     if (isLeft ? currentModule && currentModule->isClassModule : hiddenByMember(*this, *function))
         output << "::";

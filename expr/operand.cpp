@@ -21,7 +21,7 @@ OperandFacts examineOperand(const Translator& t) {
         facts.typeVariable = t.isTypeName(facts.type);
         facts.object = !facts.typeVariable && t.isClassName(facts.type);
     }
-    facts.function = !t.functionSpelling(r.token).empty();
+    facts.function = !t.functionSpelling(r.token).empty() && !t.hidesFunction(r.token);
     return facts;
 }
 

@@ -14,8 +14,14 @@ ShortIndex oneValueIndex(bool bracketFirst) {
 void translateShortIndex(Translator& t, const std::string& arrayName, const ShortIndex& rules) {
     SourceReader& r = t.reader;
     if (rules.bracketFirst) t.output << "[";
-    if (*rules.notAnArray && !t.isArrayVariable(arrayName))
+    if (*rules.notAnArray && !t.isArrayVariable(arrayName)) {
+        // A local or member named like a function hides it: say so.
+        const std::string function = t.functionSpelling(upperCase(arrayName));
+        if (!function.empty() && t.hidesFunction(arrayName))
+            throw SyntaxError{arrayName + " is a variable here, which hides the function " + function +
+                              ": give the variable another name to call the function."};
         throw SyntaxError{rules.nameInMessage ? arrayName + rules.notAnArray : std::string(rules.notAnArray)};
+    }
     if (!rules.bracketFirst) t.output << "[";
     for (;;) {
         r.nextToken();

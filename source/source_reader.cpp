@@ -95,6 +95,32 @@ std::string SourceReader::previousToken() const {
     return previous;
 }
 
+int32_t SourceReader::peekArgumentCount() const {
+    size_t i = position_;
+    while (i < text_.size() && isBlank(text_[i])) ++i;
+    if (i >= text_.size() || text_[i] != '(') return -1;
+    int32_t depth = 0, commas = 0;
+    bool anything = false;
+    for (; i < text_.size(); ++i) {
+        const char c = text_[i];
+        if (c == '\n' || c == '\'') break;
+        if (c == '"') {
+            while (i + 1 < text_.size() && text_[i + 1] != '"' && text_[i + 1] != '\n') ++i;
+            ++i;
+            anything = true;
+        } else if (c == '(') {
+            if (depth++ > 0) anything = true;
+        } else if (c == ')') {
+            if (--depth == 0) break;
+        } else if (c == ',' && depth == 1) {
+            ++commas;
+        } else if (!isBlank(c)) {
+            anything = true;
+        }
+    }
+    return anything || commas > 0 ? commas + 1 : 0;
+}
+
 // A token that is the run of the text from `start` to the current position.
 void SourceReader::finishSpan(size_t start) {
     tokenStart_ = start;

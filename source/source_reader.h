@@ -58,6 +58,11 @@ public:
 
     std::string token;
     std::string tokenAsWritten;
+    // The arguments of a call whose name is the current token, counted in
+    // the text ahead without reading it: -1 when no "(" follows on the
+    // line, 0 for "()".
+    int32_t peekArgumentCount() const;
+
     // The token before the current one, upper case.
     std::string previousToken() const;
     int32_t line = 0;

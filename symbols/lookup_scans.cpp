@@ -109,34 +109,37 @@ VariableRecord* findTypeField(const Translator& t, const std::string& typeName, 
     return type ? firstNamed(type->fields, field) : nullptr;
 }
 
+// Locals first, then the members of the classes `memberOf` accepts, then
+// the plain modules.
+template <typename Accept>
+const VariableRecord* innermost(const Translator& t, const std::string& name, Accept memberOf) {
+    if (const VariableRecord* local = firstNamed(t.localVariables, name)) return local;
+    for (const auto& module : t.modules)
+        if (module->isClassModule && memberOf(*module))
+            if (const VariableRecord* found = firstNamed(module->variables, name)) return found;
+    for (const auto& module : t.modules)
+        if (!module->isClassModule)
+            if (const VariableRecord* found = firstNamed(module->variables, name)) return found;
+    return nullptr;
+}
+
 const VariableRecord* typedVariable(const Translator& t, const std::string& name) {
     const ModuleRecord* current = t.currentModule;
-    for (const auto& module : t.modules) {
-        const bool visible = !module->isClassModule || module->className == classNameOf(current) ||
-                             module->className == baseNameOf(current);
-        if (!visible) continue;
-        if (const VariableRecord* found = firstNamed(module->variables, name)) return found;
-    }
-    return firstNamed(t.localVariables, name);
+    return innermost(t, name, [&](const ModuleRecord& m) {
+        return m.className == classNameOf(current) || m.className == baseNameOf(current);
+    });
 }
 
 const VariableRecord* visibleVariable(const Translator& t, const std::string& name) {
-    for (const auto& module : t.modules)
-        if (!module->isClassModule || same(module->className, classNameOf(t.currentModule)))
-            if (const VariableRecord* found = firstNamed(module->variables, name)) return found;
-    return firstNamed(t.localVariables, name);
+    return innermost(t, name, [&](const ModuleRecord& m) { return same(m.className, classNameOf(t.currentModule)); });
 }
 
 const VariableRecord* declaredVariable(const Translator& t, const std::string& name) {
     const std::string& current = classNameOf(t.currentModule);
     const std::string& base = baseNameOf(t.currentModule);
-    for (const auto& module : t.modules) {
-        const bool searched = !module->isClassModule || same(module->className, current) ||
-                              (!base.empty() && same(module->className, base));
-        if (!searched) continue;
-        if (const VariableRecord* found = firstNamed(module->variables, name)) return found;
-    }
-    return firstNamed(t.localVariables, name);
+    return innermost(t, name, [&](const ModuleRecord& m) {
+        return same(m.className, current) || (!base.empty() && same(m.className, base));
+    });
 }
 
 bool isModuleVariable(const Translator& t, const std::string& exactName) {

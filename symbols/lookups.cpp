@@ -101,6 +101,18 @@ bool Translator::isModuleVariable(const std::string& name) const { return symbol
 
 bool Translator::isLocalVariable(const std::string& name) const { return symbols.isLocalVariable(name); }
 
+// The innermost declaration wins: a procedure's locals and parameters hide
+// every function of their name, and a class's member variables hide the
+// program's functions inside its methods (not the class's own).
+bool Translator::hidesFunction(const std::string& name) const {
+    for (const auto& local : localVariables)
+        if (sameName(local->name, name)) return true;
+    const ModuleRecord* module = currentModule;
+    if (!module || !module->isClassModule) return false;
+    return findMemberVariable(module->className, name) &&
+           !findMemberFunction(module->className, upperCase(name));
+}
+
 FunctionRecord* Translator::findProperty(const std::string& upperKey) const { return symbols.findProperty(upperKey); }
 
 // Names the program declares that C++ has already (size, remove, EOF,

@@ -250,14 +250,25 @@ VariableRecord* SymbolTable::findTypeField(const std::string& typeName, const st
 
 // --- variables ------------------------------------------------------------
 
+// The innermost declaration of a name wins: the procedure's locals and
+// parameters, then the members of the current class (and of its base),
+// then the variables of the plain modules.
+template <typename Accept>
+const VariableRecord* SymbolTable::innermostVariable(const std::string& name, Accept memberOf) const {
+    if (const VariableRecord* local = scanList(t_.localVariables, name)) return local;
+    const VariableRecord* member = first(variables_, name, [&](const ModuleRecord& m, const VariableRecord&) {
+        return m.isClassModule && memberOf(m);
+    });
+    if (member) return member;
+    return first(variables_, name, [](const ModuleRecord& m, const VariableRecord&) { return !m.isClassModule; });
+}
+
 const VariableRecord* SymbolTable::typedVariable(const std::string& name) const {
     const auto indexed = [&]() -> const VariableRecord* {
         const ModuleRecord* current = t_.currentModule;
-        const std::string& key = name;
-        const VariableRecord* found = first(variables_, key, [&](const ModuleRecord& m, const VariableRecord&) {
-            return !m.isClassModule || m.className == classNameOf(current) || m.className == baseNameOf(current);
+        return innermostVariable(name, [&](const ModuleRecord& m) {
+            return m.className == classNameOf(current) || m.className == baseNameOf(current);
         });
-        return found ? found : scanList(t_.localVariables, key);
     }();
     return verified(indexed, [&] { return scan::typedVariable(t_, name); }, "typedVariable", name);
 }
@@ -265,11 +276,8 @@ const VariableRecord* SymbolTable::typedVariable(const std::string& name) const 
 const VariableRecord* SymbolTable::visibleVariable(const std::string& name) const {
     const auto indexed = [&]() -> const VariableRecord* {
         const ModuleRecord* current = t_.currentModule;
-        const std::string& key = name;
-        const VariableRecord* found = first(variables_, key, [&](const ModuleRecord& m, const VariableRecord&) {
-            return !m.isClassModule || sameName(m.className, classNameOf(current));
-        });
-        return found ? found : scanList(t_.localVariables, key);
+        return innermostVariable(name,
+                                 [&](const ModuleRecord& m) { return sameName(m.className, classNameOf(current)); });
     }();
     return verified(indexed, [&] { return scan::visibleVariable(t_, name); }, "visibleVariable", name);
 }
@@ -278,12 +286,9 @@ const VariableRecord* SymbolTable::declaredVariable(const std::string& name) con
     const auto indexed = [&]() -> const VariableRecord* {
         const ModuleRecord* current = t_.currentModule;
         const std::string& base = baseNameOf(current);
-        const std::string& key = name;
-        const VariableRecord* found = first(variables_, key, [&](const ModuleRecord& m, const VariableRecord&) {
-            return !m.isClassModule || sameName(m.className, classNameOf(current)) ||
-                   (!base.empty() && sameName(m.className, base));
+        return innermostVariable(name, [&](const ModuleRecord& m) {
+            return sameName(m.className, classNameOf(current)) || (!base.empty() && sameName(m.className, base));
         });
-        return found ? found : scanList(t_.localVariables, key);
     }();
     return verified(indexed, [&] { return scan::declaredVariable(t_, name); }, "declaredVariable", name);
 }

@@ -42,12 +42,14 @@ public:
     VariableRecord* findTypeField(const std::string& typeName, const std::string& field) const;
 
     // --- variables -----------------------------------------------------
-    // variableType's rule: plain modules, the current class and its base
-    // (exactly), then the locals.
+    // The innermost declaration of a name: a local or parameter, then a
+    // member, then a plain module's variable. They differ in the classes
+    // whose members count. variableType's: the current class and its base
+    // (named exactly).
     const VariableRecord* typedVariable(const std::string& name) const;
-    // Plain modules and the current class, then the locals.
+    // The current class (any letter case).
     const VariableRecord* visibleVariable(const std::string& name) const;
-    // Plain modules, the current class and its base (any case), then locals.
+    // The current class and its base (any letter case).
     const VariableRecord* declaredVariable(const std::string& name) const;
     bool isModuleVariable(const std::string& exactName) const;
     bool isLocalVariable(const std::string& exactName) const;
@@ -91,6 +93,8 @@ private:
     const ModuleRecord& module(size_t m) const;
     template <typename Record, typename Accept>
     Record* first(const Index<Record>& index, const std::string& key, Accept accept) const;
+    template <typename Accept>
+    const VariableRecord* innermostVariable(const std::string& name, Accept memberOf) const;
     template <typename Record>
     Record* inClassChain(const Index<Record>& index, const std::string& key, const std::string& className,
                          bool exact) const;

@@ -339,13 +339,13 @@ TEST_F(LookupTest, VariableVisibilityByClass) {
     }
 }
 
-TEST_F(LookupTest, LocalVariablesSearchedAfterModules) {
+TEST_F(LookupTest, LocalVariablesHideModuleVariables) {
     addVariable(mainModule(), "Counter", "Long");
     addLocal("counter", "String");
     addLocal("Local", "Double");
     addLocal("LOCAL", "Byte");
     t.currentModule = mainModule();
-    EXPECT_EQ(t.variableType("COUNTER"), "Long");
+    EXPECT_EQ(t.variableType("COUNTER"), "String");
     EXPECT_EQ(t.variableType("local"), "Double");
     EXPECT_EQ(t.variableType("nothing"), "");
 }

@@ -109,9 +109,9 @@ void expectOutcome(const Outcome& got, const Case& c) {
 
 // --- lookups --------------------------------------------------------------
 
-TEST_F(MembersTest, VariableLookupsOfVisibleModulesThenLocals) {
+TEST_F(MembersTest, VariableLookupsOfLocalsThenVisibleModules) {
     auto local = std::make_shared<VariableRecord>();
-    local->name = "ARR";  // hidden by the module variable arr
+    local->name = "ARR";  // hides the module variable arr
     local->type = "String";
     auto loc = std::make_shared<VariableRecord>();
     loc->name = "Loc";
@@ -128,7 +128,7 @@ TEST_F(MembersTest, VariableLookupsOfVisibleModulesThenLocals) {
         const char* declared;
     } cases[] = {
         {"PP", true, false, 0, "pp"},
-        {"Arr", false, true, 10, "arr"},
+        {"Arr", false, false, 0, "ARR"},
         {"DYN", false, true, -1, "dyn"},
         {"ptrs", true, true, 4, "ptrs"},
         {"COUNT", false, false, 0, "Count"},

@@ -25,7 +25,7 @@ Long Sum (Long n){
 String level;
 
 total=n+1;
-level=(Integer)n;
+level=(String)n;
 return total;
 }
 

@@ -1,6 +1,7 @@
-' Where a name is declared more than once, the first declaration in list
-' order is the one found: a module variable before a local of its name, the
-' first of two declarations, a class's own method before its base's.
+' Where a name is declared more than once, the innermost declaration is the
+' one found (a local before a module variable of its name), and at one level
+' the first: the first of two declarations, a class's own method before its
+' base's.
 USING Base
 USING Derived
 DIM total AS Long
