@@ -151,10 +151,10 @@ void Translator::convertCase() {
     } else {
         // A constant as its declaration spells it.
         const std::string declared = declaredVariableName(r.token);
-        std::string label = declared.empty() ? r.tokenAsWritten : declared;
+        std::string label = declared.empty() ? decimalText(r.tokenAsWritten) : declared;
         if (r.is("-")) {
             r.nextToken();
-            label += r.tokenAsWritten;
+            label += decimalText(r.tokenAsWritten);
         }
         output << indent << "case " << label << ":{\n";
     }

@@ -35,6 +35,7 @@ public:
         do {
             comparisonSeen_ = false;
             booleanSeen_ = false;
+            joined_ = false;
             if (!first_) r_.nextToken();
             operand();
             afterOperand();
@@ -43,8 +44,12 @@ public:
     }
 
 private:
+    // The next cycle reads past the current token, so it must be one this
+    // cycle has translated (an operator, a comparison, AND, OR, a bracket
+    // word's "]" or an opening "("). Any other token ends the condition
+    // where it stands, for the line's end or THEN test to report.
     bool repeats() const {
-        if (r_.lineEnded || r_.atEof) return false;
+        if (r_.lineEnded || r_.atEof || !joined_) return false;
         if (depth_ > 0 || r_.isOperator || comparisonSeen_) return true;
         return booleanSeen_ && (head_ == Head::While || !r_.is("THEN"));
     }
@@ -68,7 +73,8 @@ private:
             t_.output << r_.tokenAsWritten;
             r_.nextToken();
         } else if ((token == "-" || token == "+") && !signSeen_) {
-            // A signed operand, as in IF n = -1.
+            // A signed operand, as in IF n = -1; a blank keeps "a - -1" from becoming a decrement.
+            if (doublesSign(r_)) t_.output << " ";
             t_.output << r_.tokenAsWritten;
             r_.nextToken();
             signSeen_ = true;
@@ -78,6 +84,7 @@ private:
             // The next cycle reads the operand inside.
             t_.output << r_.tokenAsWritten;
             ++depth_;
+            joined_ = true;
         } else if (head_ == Head::If) {
             throw SyntaxError{"Syntax error."};
         }
@@ -125,7 +132,10 @@ private:
             comparison();
         } else if (r_.is("[") && head_ == Head::If) {
             bracketWord();
+        } else if (!r_.isOperator) {
+            return;
         }
+        joined_ = true;
         if (r_.isOperator) t_.output << r_.tokenAsWritten;
     }
 
@@ -178,6 +188,7 @@ private:
         r_.nextToken();
         t_.output << bracketOperator(r_, false, "Invalid boolean operator in if statement.");
         r_.nextToken();  // the "]", passed over by the next cycle
+        r_.expect("]", "Expected ]");
         booleanSeen_ = true;
     }
 
@@ -191,6 +202,8 @@ private:
     bool comparisonSeen_ = false;
     bool signSeen_ = false;
     bool booleanSeen_ = false;
+    // This cycle translated the token that is current at its end.
+    bool joined_ = false;
 };
 
 /* loopexpr -> (variable | number) {operator (variable | number)} */
@@ -200,7 +213,7 @@ std::string loopExpression(Translator& t) {
     for (;;) {
         r.nextToken();
         if (r.allDigits)
-            text += r.tokenAsWritten;
+            text += decimalText(r.tokenAsWritten);
         else if (!t.variableType(r.token).empty())
             text += writtenVariableName(t, r.token, r.tokenAsWritten);
         else

@@ -174,7 +174,7 @@ void ArgumentList::namedOperand() {
         variableOperand();
     } else if (r_.isString) {
         stringLiteral();
-    } else if (!r_.allDigits) {
+    } else if (!r_.allDigits && !isTruthWord(r_)) {
         otherToken();
     } else {
         number();
@@ -193,7 +193,7 @@ void ArgumentList::thisOperand() {
         if (memberVariant_ || !isAnyType(parameterType_))
             out_ << "(" << parameterType_ << "*)";
         else
-            out_ << "(Long)";
+            out_ << "(Any)";
     }
     out_ << "this";
     r_.nextToken();
@@ -209,7 +209,7 @@ void ArgumentList::structOperand() {
     if (address_) {
         t_.translateMemberAccess("", true);
     } else if (isAnyType(parameterType_)) {
-        out_ << "(Long)";
+        out_ << "(Any)";
         t_.translateMemberAccess("", true);
     } else if (sameName(t_.variableStructType(r_.token), parameterType_)) {
         t_.translateMemberAccess(parameterType_, false);
@@ -273,10 +273,10 @@ std::string ArgumentList::variableCast(const std::string& V) {
     // parameter gets the number's decimal text (a "(char*)" cast would turn
     // the number into an address).
     if (parameterIsString) return function_.isExternal ? "(char*)" : "(String)";
-    if (variableIsString) return isAnyType(parameterType_) ? "(Long)" : cast(parameterType_);
+    if (variableIsString) return isAnyType(parameterType_) ? "(Any)" : cast(parameterType_);
     if (byRef_ && !castApplied_) {
         castApplied_ = true;
-        return isAnyType(parameterType_) ? "(Long)&" : "";
+        return isAnyType(parameterType_) ? "(Any)&" : "";
     }
     if (castApplied_ || sameName(V, parameterType_)) return "";
     return cast(parameterType_);
@@ -308,7 +308,7 @@ void ArgumentList::addressOf() {
     addressOfTarget(t_, true, "Syntax error.");
 }
 
-/* number -> digit {digit} */
+/* number -> digit {digit} | TRUE | FALSE */
 void ArgumentList::number() {
     // A String parameter gets the digits as a literal.
     const std::string number = readNumberLiteral(r_);

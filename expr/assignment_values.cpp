@@ -18,6 +18,10 @@ namespace {
 
 bool isString(const std::string& type) { return sameName(type, "String"); }
 
+bool isThis(const Translator& t) {
+    return t.reader.is("THIS") && t.currentModule && t.currentModule->isClassModule;
+}
+
 // A function called inside a value yields a value, whatever the target is.
 std::string valueContext(const std::string& type) { return type.empty() ? std::string("Any") : type; }
 
@@ -153,7 +157,11 @@ bool continuesValue(const SourceReader& r, const ValueContext& c) {
 /* operand -> ADDRESSOF ... | typevariable | call | object | variable | literal | number */
 void valueOperand(Translator& t, const ValueContext& c, const OperandFacts& facts) {
     SourceReader& r = t.reader;
-    if (r.is("ADDRESSOF")) {
+    if (isThis(t)) {
+        // A method's own object, as a result or for a PTR variable.
+        t.output << "this";
+        r.nextToken();
+    } else if (r.is("ADDRESSOF")) {
         if (c.result)
             resultAddressOf(t, c.type);
         else
@@ -188,6 +196,7 @@ Step valueOperator(Translator& t, const ValueContext& c, bool afterOperand) {
     if (r.is("[")) {
         bracketWord(t);
     } else if (r.isOperator) {
+        if (doublesSign(r)) t.output << " ";
         t.output << r.tokenAsWritten;
         r.nextToken();
     } else if (r.is("(") || r.is(")")) {
@@ -221,7 +230,7 @@ Step valueStep(Translator& t, const ValueContext& c, bool afterOperand) {
     if (afterOperand && !continuesValue(r, c)) throw SyntaxError{"Expected end of line."};
     const OperandFacts facts = examineOperand(t);
     if (r.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
-        r.isString || r.allDigits) {
+        r.isString || r.allDigits || isTruthWord(r) || isThis(t)) {
         valueOperand(t, c, facts);
         return Step::Operand;
     }

@@ -18,7 +18,7 @@ std::string functionPointerValue(Translator& t) {
     if (!function.empty()) return function;
     const std::string variable = t.declaredVariableName(r.token);
     if (!variable.empty()) return variable;
-    if (r.allDigits) return r.tokenAsWritten;
+    if (r.allDigits) return decimalText(r.tokenAsWritten);
     throw SyntaxError{"Syntax error."};
 }
 

@@ -53,7 +53,7 @@ void indexOperand(Translator& t) {
     SourceReader& r = t.reader;
     if (r.lineEnded || r.atEof) return;
     if (r.allDigits) {
-        t.output << r.tokenAsWritten;
+        t.output << decimalText(r.tokenAsWritten);
         r.nextToken();
     } else if (const OperandFacts facts = examineOperand(t); facts.typeVariable) {
         t.translateMemberAccess("", false);
@@ -83,6 +83,7 @@ void Translator::translateIndex() {
         r.nextToken();
         while (!r.lineEnded && (r.is("(") || r.isOperator)) {
             if (r.is("(")) ++depth;
+            if (doublesSign(r)) output << " ";
             output << r.tokenAsWritten;
             r.nextToken();
         }

@@ -1,10 +1,17 @@
 #include "expr/number_literal.h"
 
 #include "source/syntax_error.h"
+#include "symbols/records.h"
 
-/* number -> digits ["." digits] */
+/* number -> digits ["." digits] | TRUE | FALSE */
 std::string readNumberLiteral(SourceReader& r) {
-    std::string text = r.tokenAsWritten;
+    if (isTruthWord(r)) {
+        const char* value = r.is("TRUE") ? "1" : "0";
+        r.nextToken();
+        return value;
+    }
+    // The fraction keeps its zeros; the whole part is decimal.
+    std::string text = decimalText(r.tokenAsWritten);
     r.nextToken();
     if (!r.is(".")) return text;
     r.nextToken();

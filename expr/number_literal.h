@@ -9,3 +9,6 @@
 // From a digits token: the number as written, with its fraction if one
 // follows. The token after the number is current afterwards.
 std::string readNumberLiteral(SourceReader& reader);
+
+// TRUE and FALSE are the numbers 1 and 0 wherever a number stands.
+inline bool isTruthWord(const SourceReader& reader) { return reader.is("TRUE") || reader.is("FALSE"); }

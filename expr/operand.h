@@ -20,6 +20,12 @@ OperandFacts examineOperand(const Translator& t);
 
 // The parts shared by the operand rules.
 
+// A "+" or "-" right after the same sign ("a - -3") needs a blank before
+// it in C++, which would read the two as an increment or a decrement.
+inline bool doublesSign(const SourceReader& r) {
+    return (r.is("-") || r.is("+")) && r.previousToken() == r.token;
+}
+
 // After "[": the operator word (OR, AND and, where allowed, NOT) as its C++
 // operator without blanks, or `wrongWord` as the error. The word stays current.
 std::string bracketOperator(const SourceReader& r, bool allowNot, const char* wrongWord);

@@ -27,7 +27,7 @@ void translateShortIndex(Translator& t, const std::string& arrayName, const Shor
         r.nextToken();
         const std::string type = r.allDigits ? std::string() : t.variableType(r.token);
         if (r.allDigits)
-            t.output << r.tokenAsWritten;
+            t.output << decimalText(r.tokenAsWritten);
         else if (rules.indexTypesOnly ? isIndexType(type) : !type.empty())
             t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
         else

@@ -22,7 +22,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     }
     if (defineForm) {
         constant->type = "Long";
-        constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;
+        constant->constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
         if (r.is("&")) {
             // A hexadecimal value: "&" then the H-prefixed digits, kept as written.
             r.nextToken();
@@ -34,7 +34,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
         if (!minus) minus = r.accept("-");
         if (r.allDigits) {
             constant->type = "Long";
-            constant->constValue = (minus ? "-" : "") + r.tokenAsWritten;
+            constant->constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
         } else if (r.isString) {
             constant->type = "String";
             constant->constValue = r.tokenAsWritten;

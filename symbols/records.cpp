@@ -27,6 +27,14 @@ std::string upperCase(std::string text) {
     return text;
 }
 
+std::string decimalText(const std::string& digits) {
+    if (digits.size() < 2 || digits[0] != '0') return digits;
+    for (char c : digits)
+        if (c < '0' || c > '9') return digits;
+    const size_t first = digits.find_first_not_of('0');
+    return first == std::string::npos ? std::string("0") : digits.substr(first);
+}
+
 int32_t decimalValue(const std::string& digits) {
     int64_t value = 0;
     for (char c : digits) {

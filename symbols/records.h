@@ -121,6 +121,11 @@ extern const char* const builtInTypeNames[9];
 // The value of a digits-only token, held at INT32_MAX rather than overflowing.
 int32_t decimalValue(const std::string& digits);
 
+// A digits-only token as a C++ literal of the same decimal value: without
+// the leading zeros that would make C++ read it as octal (010 is ten).
+// Any other text unchanged.
+std::string decimalText(const std::string& digits);
+
 // A name that may become a file name or reach a command line: a letter or
 // "_" first, then letters, digits and "_".
 bool isPlainName(const std::string& text);

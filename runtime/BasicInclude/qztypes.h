@@ -104,5 +104,15 @@ inline bool operator<(const String& a, const String& b) { return a.str() < b.str
 inline bool operator>(const String& a, const String& b) { return a.str() > b.str(); }
 inline bool operator<=(const String& a, const String& b) { return a.str() <= b.str(); }
 inline bool operator>=(const String& a, const String& b) { return a.str() >= b.str(); }
+// A literal on either side compares texts too: without these, s < "b" is
+// ambiguous (String's char* conversion offers an address comparison).
+inline bool operator<(const String& a, const char* b) { return a < String(b); }
+inline bool operator>(const String& a, const char* b) { return a > String(b); }
+inline bool operator<=(const String& a, const char* b) { return a <= String(b); }
+inline bool operator>=(const String& a, const char* b) { return a >= String(b); }
+inline bool operator<(const char* a, const String& b) { return String(a) < b; }
+inline bool operator>(const char* a, const String& b) { return String(a) > b; }
+inline bool operator<=(const char* a, const String& b) { return String(a) <= b; }
+inline bool operator>=(const char* a, const String& b) { return String(a) >= b; }
 
 #endif

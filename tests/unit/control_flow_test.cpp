@@ -133,8 +133,10 @@ TEST_F(ControlFlowTest, IfParentheses) {
         {"IF -n < 2.5 THEN", "if(-n<2.5)", ""},
         {"IF n = - - 1 THEN", "if(n==-", "Syntax error."},
         {"IF (n = (m + 1)) THEN", "if((n==(m+1)))", ""},
-        // An open "(" carries the condition past THEN, to the end of the line.
-        {"IF n = (m + 1 THEN", "if(n==(m+1", "Syntax error."},
+        // A word the condition cannot continue with ends it; an open "(" is then reported.
+        {"IF n = (m + 1 THEN", "if(n==(m+1", "Expected )"},
+        {"IF (n + 1) FOO 2 = 0 THEN", "if((n+1))", "Expected \"Then\"."},
+        {"IF n = 1 FOO THEN", "if(n==1)", "Expected \"Then\"."},
         {"IF n = (m + 1", "if(n==(m+1", "Expected )"},
     };
     for (const HeadCase& c : cases) check(c, [&] { t.translateIfCondition(); });
@@ -183,6 +185,8 @@ TEST_F(ControlFlowTest, WhileConditions) {
         {"WHILE n [AND] m", "while(n)", "Expected end of line."},
         {"WHILE WEND", "while()", "Expected end of line."},
         {"WHILE (n < (m", "while(n<(m", "Expected )"},
+        {"WHILE (n) BAR 3", "while((n))", "Expected end of line."},
+        {"WHILE n - -1 > 0", "while(n- -1>0)", ""},
     };
     for (const HeadCase& c : cases) check(c, [&] { t.translateWhileCondition(); });
 }
