@@ -42,6 +42,7 @@ void Translator::convertCurrentModule() {
     if (!output) reportUnwritable(module.cppFileName);
     output.close();
     output.clear();
+    if (isPlainModule(module)) emitModuleHeader(module);
 }
 
 void Translator::reportUnwritable(const std::string& fileName) {

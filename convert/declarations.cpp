@@ -3,56 +3,11 @@
 // them already; the line is read again and the records supply the text.
 #include <ostream>
 
+#include "convert/declaration_text.h"
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
 #include "source/syntax_error.h"
 #include "symbols/variable_head.h"
-
-namespace {
-
-void writeStruct(std::ostream& out, const TypeRecord& type) {
-    out << "struct " << type.name << "{\n";
-    for (const auto& field : type.fields) {
-        // A String PTR field is a character buffer; every PTR keeps its "*".
-        const bool charBuffer = field->type == "String" && field->isPointer;
-        out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
-            << field->name;
-        if (field->isArray) {
-            if (!field->arraySizeName.empty())
-                out << "[" << field->arraySizeName << "]";
-            else
-                out << "[" << field->arraySize << "]";
-        }
-        out << ";\n";
-    }
-    out << "};\n";
-}
-
-// A module-level constant as its CONST or DEFINE line writes it.
-void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
-    const std::string& value = constant.constValue;
-    if (!constant.isMacro) {
-        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
-            << ";\n";
-        return;
-    }
-    out << "#define " << constant.name;
-    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
-        out << " 0x" << upperCase(value.substr(2)) << "\n";
-    else if (value.empty() || value[0] != '&')
-        out << " " << value << "\n";
-    // "&" with anything but H digits is no number: the name alone stays.
-}
-
-// The declarator of a module variable: its "*"s and its size.
-std::string declarator(const VariableRecord& variable) {
-    std::string text = (variable.isPointer ? "*" : "") + variable.name;
-    if (variable.isArray && variable.arraySize == -1) return "*" + text;
-    if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
-    return text;
-}
-
-}  // namespace
 
 /* variable -> head (type [PTR] | FUNCTION ...) EOL */
 void Translator::emitVariableDefinition() {
@@ -168,8 +123,8 @@ void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headL
         if (variable->isConstant) {
             writeConstantDefinition(output, *variable);
             variable->declaredEarly = true;
-        } else if (variable->scope != SCOPE_STATIC_VARIABLE && upperCase(variable->type) != "FUNCTION") {
-            output << "extern " << variable->type << " " << declarator(*variable) << ";\n";
+        } else {
+            writeExternDeclaration(output, *variable);
         }
     }
 }

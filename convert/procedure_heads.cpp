@@ -2,6 +2,7 @@
 // the run is preceded by the prototypes and the WinMain entry point.
 #include <ostream>
 
+#include "convert/declaration_text.h"
 #include "convert/parameters.h"
 #include "driver/translator.h"
 #include "source/syntax_error.h"
@@ -103,13 +104,13 @@ void Translator::emitParameters(const FunctionRecord& function, bool registerLoc
 }
 
 // Before a module's first procedure head. The first head of the run gets
-// the program's prologue; an API module, whose functions may call each
-// other in any order too, gets its own prototypes at its first head.
+// the program's prologue; an API or plain module, whose functions may call
+// each other in any order too, gets its own prototypes at its first head.
 void Translator::emitModulePrologue(ModuleRecord& module) {
     const bool firstOfRun = !prologueWritten;
     prologueWritten = true;
     if (module.isClassModule || module.prototypesWritten) return;
-    if (!firstOfRun && !module.isApiModule) return;
+    if (!firstOfRun && !module.isApiModule && !isPlainModule(module)) return;
     module.prototypesWritten = true;
     // A library is linked into programs that have an entry point of their own.
     emitPrologue(module, firstOfRun && !libraryMode);
@@ -120,14 +121,8 @@ void Translator::emitPrologue(const ModuleRecord& module, bool withEntryPoint) {
     emitEarlyDeclarations(module, reader.line);
     // An API module's header may be included by several translation units.
     const char* linkage = module.isApiModule ? "inline " : "";
-    for (const auto& function : module.functions) {
-        if (function->builtIn || function->isExternal) continue;
-        // A property is called through its accessors.
-        const std::string& name = function->isProperty ? function->aliasName : function->name;
-        output << (function->isStatic ? "static " : linkage) << function->returnType << " "
-               << (function->returnsPointer ? "*" : "") << name << " " << "("
-               << parameterList(*this, *function) << ");\n";
-    }
+    for (const auto& function : module.functions)
+        if (hasPrototype(*function)) writePrototype(output, *this, *function, linkage);
     if (!withEntryPoint) return;
     output << "extern \"C\"{\n"
            << "int __stdcall WinMain ("

@@ -1,7 +1,7 @@
 // Building the generated sources with the MinGW tool chain: resources with
-// windres, the program and its class modules with g++, or a library with
-// ar. Every command is printed or run exactly as its text reads; the host
-// layer runs it.
+// windres, the program and its class and plain modules with g++, or a
+// library with ar. Every command is printed or run exactly as its text
+// reads; the host layer runs it.
 #include <ostream>
 
 #include "driver/host.h"
@@ -16,8 +16,7 @@ bool sameIgnoringCase(const std::string& a, const std::string& b) { return upper
 
 // Headers are included under the class name and the USING names as written,
 // while they are written under the module's file name.
-static std::vector<std::pair<std::string, std::string>> headerAliases(
-    const std::vector<std::unique_ptr<ModuleRecord>>& modules) {
+std::vector<std::pair<std::string, std::string>> Translator::headerAliases() const {
     std::vector<std::pair<std::string, std::string>> aliases;
     auto add = [&aliases](const std::string& name, const std::string& header) {
         if (!isPlainName(name) || name + ".h" == header) return;
@@ -26,7 +25,9 @@ static std::vector<std::pair<std::string, std::string>> headerAliases(
         aliases.push_back({name + ".h", header});
     };
     for (const auto& module : modules) {
-        if (!module->isClassModule && !module->isApiModule && !module->interfaceSkip) continue;
+        const bool writesHeader =
+            module->isClassModule || module->isApiModule || module->interfaceSkip || isPlainModule(*module);
+        if (!writesHeader) continue;
         const std::string header = changeExtension(module->fileName, "h");
         if (module->isClassModule) add(module->className, header);
         for (const auto& user : modules)
@@ -58,7 +59,8 @@ void Translator::buildExecutable(std::string cppFileName) {
 
     host::Command compile{"g++ ", {"g++"}};
     for (const auto& module : modules) {
-        if (!module->isClassModule || module->interfaceSkip) continue;
+        const bool classModule = module->isClassModule && !module->interfaceSkip;
+        if (!classModule && !isPlainModule(*module)) continue;
         compile.text += module->cppFileName + " ";
         compile.arguments.push_back(module->cppFileName);
     }
@@ -82,7 +84,7 @@ void Translator::buildExecutable(std::string cppFileName) {
         compile.arguments.push_back(option);
     compile.arguments.push_back("-o" + changeExtension(cppFileName, "exe"));
 
-    std::vector<std::string> aliasArguments = host::prepareHeaderAliases(headerAliases(modules));
+    std::vector<std::string> aliasArguments = host::prepareHeaderAliases(headerAliases());
     compile.arguments.insert(compile.arguments.begin() + 1, aliasArguments.begin(), aliasArguments.end());
     console << "Calling compiler: " << compile.text << "\n";
     console.flush();
@@ -94,7 +96,7 @@ void Translator::buildLibrary(std::string cppFileName) {
     const std::string install = installDirectory();
     const std::string libraryName = changeExtension(cppFileName, "lib");
     host::Command archive{"ar.exe -r " + libraryName + " ", {"ar.exe", "-r", libraryName}};
-    std::vector<std::string> aliasArguments = host::prepareHeaderAliases(headerAliases(modules));
+    std::vector<std::string> aliasArguments = host::prepareHeaderAliases(headerAliases());
     // The first module only names the library; the modules it uses make it.
     for (size_t i = 1; i < modules.size(); ++i) {
         const ModuleRecord& module = *modules[i];
@@ -118,7 +120,7 @@ void Translator::buildLibrary(std::string cppFileName) {
 void Translator::deleteGeneratedSources() {
     for (const auto& module : modules) {
         if (module->isInterfaceModule) continue;
-        if (module->isApiModule || module->interfaceSkip || module->isClassModule)
+        if (module->isApiModule || module->interfaceSkip || module->isClassModule || isPlainModule(*module))
             host::deleteFile(changeExtension(module->fileName, "h"), console);
         if (!module->isApiModule && !module->interfaceSkip)
             host::deleteFile(changeExtension(module->fileName, "cpp"), console);

@@ -46,6 +46,9 @@ public:
     // Steps after the declaration pass: conversion, build decision, deletion.
     int finishRun(const std::string& sourceFile);
     void buildExecutable(std::string cppFileName);
+    // The names generated sources include headers under, where these differ
+    // from the files written: (include name, header file).
+    std::vector<std::pair<std::string, std::string>> headerAliases() const;
     void runTool(const host::Command& command);
     void buildLibrary(std::string cppFileName);
     void deleteGeneratedSources();
@@ -141,6 +144,10 @@ public:
     void translateIfCondition();
     void translateWhileCondition();
     void translateForHeader();
+    // Plain modules (neither class, API nor interface, and not the main
+    // module) and the header that shows them to the modules using them.
+    bool isPlainModule(const ModuleRecord& module) const;
+    void emitModuleHeader(const ModuleRecord& module);
     // Class headers and inheritance.
     void emitClassHeader(const std::string& fileName);
     void inheritMembers(const std::string& className, const std::string& baseClassName);

@@ -1,0 +1,64 @@
+#include "convert/declaration_text.h"
+
+#include <ostream>
+
+#include "convert/parameters.h"
+
+void writeStruct(std::ostream& out, const TypeRecord& type) {
+    out << "struct " << type.name << "{\n";
+    for (const auto& field : type.fields) {
+        // A String PTR field is a character buffer; every PTR keeps its "*".
+        const bool charBuffer = field->type == "String" && field->isPointer;
+        out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
+            << field->name;
+        if (field->isArray) {
+            if (!field->arraySizeName.empty())
+                out << "[" << field->arraySizeName << "]";
+            else
+                out << "[" << field->arraySize << "]";
+        }
+        out << ";\n";
+    }
+    out << "};\n";
+}
+
+void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
+    const std::string& value = constant.constValue;
+    if (!constant.isMacro) {
+        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
+            << ";\n";
+        return;
+    }
+    out << "#define " << constant.name;
+    if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
+        out << " 0x" << upperCase(value.substr(2)) << "\n";
+    else if (value.empty() || value[0] != '&')
+        out << " " << value << "\n";
+    // "&" with anything but H digits is no number: the name alone stays.
+}
+
+namespace {
+
+// The declarator of a module variable: its "*"s and its size.
+std::string declarator(const VariableRecord& variable) {
+    std::string text = (variable.isPointer ? "*" : "") + variable.name;
+    if (variable.isArray && variable.arraySize == -1) return "*" + text;
+    if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
+    return text;
+}
+
+}  // namespace
+
+void writeExternDeclaration(std::ostream& out, const VariableRecord& variable) {
+    if (variable.scope == SCOPE_STATIC_VARIABLE || upperCase(variable.type) == "FUNCTION") return;
+    out << "extern " << variable.type << " " << declarator(variable) << ";\n";
+}
+
+bool hasPrototype(const FunctionRecord& function) { return !function.builtIn && !function.isExternal; }
+
+void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage) {
+    // A property is called through its accessors.
+    const std::string& name = function.isProperty ? function.aliasName : function.name;
+    out << (function.isStatic ? "static " : linkage) << function.returnType << " "
+        << (function.returnsPointer ? "*" : "") << name << " " << "(" << parameterList(t, function) << ");\n";
+}

@@ -1,0 +1,24 @@
+// How module-level declarations are spelled in C++. The module's .cpp and
+// the header that other modules include share these, so the two agree.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "symbols/records.h"
+
+class Translator;
+
+// A TYPE as a struct.
+void writeStruct(std::ostream& out, const TypeRecord& type);
+// A CONST (a const) or DEFINE (a macro) as its line writes it.
+void writeConstantDefinition(std::ostream& out, const VariableRecord& constant);
+// A module variable's extern declaration; nothing for one that other
+// translation units cannot name: STATIC, or a function pointer, whose
+// typedef stands only at its own line.
+void writeExternDeclaration(std::ostream& out, const VariableRecord& variable);
+// Imports and built-ins are declared elsewhere; every other function of
+// a module has a prototype.
+bool hasPrototype(const FunctionRecord& function);
+// The prototype of a function; `linkage` stands in front unless it is STATIC.
+void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage);

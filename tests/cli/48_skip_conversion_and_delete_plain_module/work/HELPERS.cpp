@@ -1,0 +1,1 @@
+// HELPERS.cpp of an earlier run

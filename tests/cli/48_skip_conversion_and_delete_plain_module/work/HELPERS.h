@@ -1,0 +1,1 @@
+// HELPERS.h of an earlier run

@@ -1,0 +1,5 @@
+USING Helpers
+
+FUNCTION Main()
+	Print(Str(Twice(21)))
+END FUNCTION

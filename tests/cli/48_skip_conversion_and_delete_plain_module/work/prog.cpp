@@ -1,0 +1,1 @@
+// prog.cpp of an earlier run
