@@ -48,20 +48,27 @@ void writeMacro(std::ofstream& header, const VariableRecord& macro) {
     header << "\n";
 }
 
+// The declarator of a member: its "*"s and its size.
+std::string memberDeclarator(const VariableRecord& variable) {
+    // An array of PTR elements keeps both its size and the elements' "*".
+    const std::string element = variable.isPointer ? "*" : "";
+    if (variable.isArray && variable.arraySize == -1) return element + "*" + variable.name;
+    if (variable.isArray) return element + variable.name + "[" + std::to_string(variable.arraySize) + "]";
+    return element + variable.name;
+}
+
+// A STATIC variable is one variable of the class, shared by every object
+// and every module that includes the header (C++17 inline), starting at 0.
+void writeStaticVariable(std::ofstream& header, const VariableRecord& variable) {
+    header << "\tinline static " << variable.type << " " << memberDeclarator(variable) << "{};\n";
+}
+
 void writeVariable(std::ofstream& header, const VariableRecord& variable) {
     if (variable.isConstant) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
     }
-    // An array of PTR elements keeps both its size and the elements' "*".
-    const std::string element = variable.isPointer ? " *" : " ";
-    header << "\t" << variable.type;
-    if (variable.isArray && variable.arraySize == -1)
-        header << element << "*" << variable.name << ";\n";
-    else if (variable.isArray)
-        header << element << variable.name << "[" << variable.arraySize << "];\n";
-    else
-        header << element << variable.name << ";\n";
+    header << "\t" << variable.type << " " << memberDeclarator(variable) << ";\n";
 }
 
 // A class that another class extends may be deleted through a pointer of
@@ -91,9 +98,6 @@ void Translator::emitClassHeader(const std::string& fileName) {
     // Inherited members come through the base class and are not declared here.
     auto own = [&module](const VariableRecord& v) { return !isListed(module.inheritedVariables, &v); };
     for (const auto& variable : module.variables)
-        if (variable->scope == SCOPE_STATIC_VARIABLE && own(*variable))
-            header << "static " << variable->type << " " << variable->name << "=0;\n";
-    for (const auto& variable : module.variables)
         if (variable->isMacro && own(*variable)) writeMacro(header, *variable);
 
     header << "class " << c;
@@ -120,6 +124,9 @@ void Translator::emitClassHeader(const std::string& fileName) {
             header << "\tvirtual ~" << c << "(){}\n";
         for (const auto& variable : module.variables)
             if (variable->scope == section.scope && own(*variable)) writeVariable(header, *variable);
+        if (section.scope != SCOPE_PUBLIC) continue;
+        for (const auto& variable : module.variables)
+            if (variable->scope == SCOPE_STATIC_VARIABLE && own(*variable)) writeStaticVariable(header, *variable);
     }
     header << "};\n\n"
            << "#endif\n\n";

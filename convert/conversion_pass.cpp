@@ -74,7 +74,7 @@ void Translator::convertAccessWordLine() {
         r.nextToken();
         if (!r.is("FUNCTION")) {
             if (module.isClassModule) {
-                // Declared in front of the class by its header.
+                // Declared in the class by its header.
                 skipLine();
             } else {
                 output << indent << "static ";

@@ -72,6 +72,8 @@ public:
     void declareProcedureHeader(ModuleRecord& module, int32_t scope);
     void settleTypeSpellings();
     void settleNameSpellings();
+    void settleOverrideSpellings();
+    void settleSizeNames();
     // Declaration parsers; each starts on its keyword (the variable parser on
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);

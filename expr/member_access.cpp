@@ -71,11 +71,8 @@ ChainEnd typeMemberChain(Translator& t, const std::string& parentType) {
         t.translateIndex();
         r.nextToken();
     }
-    if (r.is("=")) {
-        // Only a pointer member of a TYPE can be given another value whole.
-        if (!member.isPointer) throw SyntaxError{"Expected type member."};
-        return {member.type, false, true};
-    }
+    // The member is given another value whole: a pointer, or a copy of a TYPE value.
+    if (r.is("=")) return {member.type, false, member.isPointer};
     if (!r.is(".")) return {member.type, true, member.isPointer};
     r.nextToken();
     const VariableRecord& next = memberOf(t, member.type);

@@ -115,46 +115,6 @@ bool Translator::hidesFunction(const std::string& name) const {
 
 FunctionRecord* Translator::findProperty(const std::string& upperKey) const { return symbols.findProperty(upperKey); }
 
-// Names the program declares that C++ has already (size, remove, EOF,
-// default...) take another letter case in the generated code: BASIC finds
-// them all the same. The support modules' names are the library's own.
-void Translator::settleNameSpellings() {
-    for (const auto& module : modules) {
-        if (module->isInterfaceModule || module->interfaceSkip) continue;
-        for (const auto& variable : module->variables) variable->name = collisionFreeSpelling(variable->name);
-        for (const auto& type : module->types) {
-            type->name = collisionFreeSpelling(type->name);
-            for (const auto& field : type->fields) field->name = collisionFreeSpelling(field->name);
-        }
-        for (const auto& function : module->functions) {
-            if (function->builtIn) continue;
-            for (const auto& parameter : function->parameters)
-                parameter->name = collisionFreeSpelling(parameter->name);
-            // Constructors and destructors are named by their class.
-            if (function->name == module->className || function->name == "~" + module->className) continue;
-            function->name = collisionFreeSpelling(function->name);
-        }
-    }
-}
-
-// C++ names are case-sensitive: every type text of the records takes the
-// spelling its declaration gave it, once all modules are known.
-void Translator::settleTypeSpellings() {
-    settleNameSpellings();
-    for (const auto& module : modules) {
-        if (!module->baseClassName.empty()) module->baseClassName = declaredTypeSpelling(module->baseClassName);
-        for (const auto& variable : module->variables) variable->type = declaredTypeSpelling(variable->type);
-        for (const auto& type : module->types)
-            for (const auto& field : type->fields) field->type = declaredTypeSpelling(field->type);
-        for (const auto& function : module->functions) {
-            if (function->builtIn) continue;
-            function->returnType = declaredTypeSpelling(function->returnType);
-            for (const auto& parameter : function->parameters) parameter->type = declaredTypeSpelling(parameter->type);
-        }
-    }
-    symbols.changed();
-}
-
 // A BYREF object or TYPE value is handed over by its address: a class
 // module's objects live on the heap behind PTR variables, and 0 stands for
 // "no structure" in many library calls. Members are then reached with "->".

@@ -231,7 +231,7 @@ const PassCase passCases[] = {
      "CONST MAXLEN = 32\nPRIVATE TYPE Rec\nname(32) AS BYTE\nflag AS Byte\nbuf(maxLen) AS BYTE\n"
      "link AS Rec PTR\nEND TYPE\nPUBLIC TYPE Q\nv AS LONG\nEND TYPE\n",
      {"var MAXLEN:Long s0 n0 const=32",
-      "type Rec s2 {name:Byte s0 n32 array; flag:Byte s0 n-1; buf:Byte s0 n-1 array size=maxLen; "
+      "type Rec s2 {name:Byte s0 n32 array; flag:Byte s0 n-1; buf:Byte s0 n-1 array size=MAXLEN; "
       "link:Rec s0 n-1 ptr}",
       "type Q s0 {v:Long s0 n-1}"},
      ""},

@@ -158,7 +158,7 @@ TEST_F(ClassHeaderTest, HeadersByteForByte) {
              return m;
          },
          "#ifndef _Grid_\n#define _Grid_\n#include \"qztypes.h\"\n#include <string>\n"
-         "using namespace std;\nstatic Long count=0;\nclass Grid{\npublic:\n\n\tByte cells[10];\n"
+         "using namespace std;\nclass Grid{\npublic:\n\n\tByte cells[10];\n\tinline static Long count{};\n"
          "protected:\n\n\tLong *rows;\nprivate:\n\n\tGrid *next;\n};\n\n#endif\n\n"},
         {"used modules and a base class",
          [](ClassHeaderTest& f) {
