@@ -12,10 +12,12 @@
 /* variable -> head (type [PTR] | FUNCTION ...) EOL */
 void Translator::emitVariableDefinition() {
     SourceReader& r = reader;
-    const VariableHead head = readVariableHead(r);
+    VariableHead head = readVariableHead(r);
+    if (!head.arraySizeName.empty()) head.arraySize = constantArraySize(*currentModule, head.arraySizeName);
     const std::string name = collisionFreeSpelling(head.nameAsWritten);
     if (r.is("FUNCTION")) {
-        parseFunctionPointer(name);
+        if (head.isArray && head.arraySize < 0) throw SyntaxError{"An array of function pointers needs its size."};
+        parseFunctionPointer(name, head.isArray ? head.arraySize : 0);
         return;
     }
     if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};

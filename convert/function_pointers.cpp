@@ -6,7 +6,7 @@
 #include "source/syntax_error.h"
 
 /* fnptr -> AS FUNCTION "(" [name AS type {"," name AS type}] ")" [AS type] */
-void Translator::parseFunctionPointer(const std::string& variableName) {
+void Translator::parseFunctionPointer(const std::string& variableName, int32_t elements) {
     SourceReader& r = reader;
     auto pointerType = std::make_shared<FunctionRecord>();
     std::string parameterText;
@@ -49,8 +49,11 @@ void Translator::parseFunctionPointer(const std::string& variableName) {
     pointerType->isFunctionPointer = true;
     pointerType->paramCount = static_cast<int32_t>(pointerType->parameters.size());
     pointerType->declaredLine = r.line;
+    pointerType->elementCount = elements;
     output << "typedef " << returnType << "(*" << returnType << variableName << ")(" << parameterText
            << ");\n"
-           << returnType << variableName << " " << variableName << ";\n";
+           << returnType << variableName << " " << variableName;
+    if (elements > 0) output << "[" << elements << "]";
+    output << ";\n";
     functionPointerTypes.push_back(pointerType);
 }

@@ -77,6 +77,7 @@ public:
     // Declaration parsers; each starts on its keyword (the variable parser on
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);
+    int32_t constantArraySize(const ModuleRecord& module, const std::string& name) const;
     FunctionRecord& parseFunctionHeader(ModuleRecord& module, int32_t scope);
     void parseExternalDeclaration(ModuleRecord& module, int32_t scope);
     void parseParameterList(FunctionRecord& function);
@@ -155,8 +156,9 @@ public:
     void inheritMembers(const std::string& className, const std::string& baseClassName);
     // Data declarations.
     void emitVariableDefinition();
-    // Starts on FUNCTION after AS; registers the type and writes its typedef.
-    void parseFunctionPointer(const std::string& variableName);
+    // Starts on FUNCTION after AS; registers the type and writes its typedef
+    // and the variable (an array of `elements` pointers when above 0).
+    void parseFunctionPointer(const std::string& variableName, int32_t elements = 0);
     void emitConstant();
     void emitExternalDeclaration();
     void emitTypeDefinition();

@@ -88,6 +88,12 @@ void Translator::translateCall(const std::string& expectedType) {
 
     output << function->name;
     r.nextToken();
+    if (function->elementCount > 0) {
+        /* element -> name "(" index ")" ; then called or given a function */
+        if (!r.is("(")) throw SyntaxError{function->name + " is an array: expected ( and the element's index."};
+        translateIndex();
+        r.nextToken();
+    }
     if (r.is("=") && function->isFunctionPointer && !valueContext) {
         /* pointer assignment -> name "=" function */
         output << "=(" << function->returnType << function->name << ")";

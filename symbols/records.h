@@ -60,6 +60,8 @@ struct FunctionRecord {
     bool isExternal = false;
     std::string aliasName;
     bool isStatic = false;
+    // An array of function pointers: its element count; 0 for one pointer.
+    int32_t elementCount = 0;
 };
 
 // A user type (TYPE ... END TYPE).

@@ -10,7 +10,9 @@ struct VariableHead {
     std::string nameAsWritten;
     bool isArray = false;
     int32_t arraySize = -1;  // -1: an array without a size
+    std::string arraySizeName;  // the constant that gives the size, as written
 };
 
-// head -> name [ "(" [digits] ")" ] AS ; ends on the type token (or FUNCTION).
+// head -> name [ "(" [digits | constant] ")" ] AS ; ends on the type token
+// (or FUNCTION). A constant's value is for the caller to find.
 VariableHead readVariableHead(SourceReader& r);

@@ -11,8 +11,11 @@ VariableHead readVariableHead(SourceReader& r) {
     if (r.is("(")) {
         head.isArray = true;
         r.nextToken();
-        if (r.allDigits) {
-            head.arraySize = decimalValue(r.token);
+        if (r.allDigits || isPlainName(r.tokenAsWritten)) {
+            if (r.allDigits)
+                head.arraySize = decimalValue(r.token);
+            else
+                head.arraySizeName = r.tokenAsWritten;
             r.nextToken();
             r.expect(")", "Expected ).");
         } else {
@@ -34,11 +37,39 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     const VariableHead head = readVariableHead(r);
     variable->name = head.nameAsWritten;
     variable->isArray = head.isArray;
-    if (head.isArray) variable->arraySize = head.arraySize;
+    if (head.isArray)
+        variable->arraySize = head.arraySizeName.empty() ? head.arraySize : constantArraySize(module, head.arraySizeName);
     variable->type = typeSpelling(r.tokenAsWritten);
     r.nextToken();
     variable->isPointer = r.accept("PTR");
     r.expectLineEnd("Expected end of line.");
     variable->scope = scope;
     module.variables.push_back(variable);
+}
+
+// An array sized by a constant: the module's own or a plain module's, of
+// a whole value above 0. While the declarations are read, only those above
+// the line are known.
+int32_t Translator::constantArraySize(const ModuleRecord& module, const std::string& name) const {
+    const VariableRecord* constant = nullptr;
+    auto search = [&](const ModuleRecord& m) {
+        for (const auto& variable : m.variables)
+            if (!constant && variable->isConstant && sameName(variable->name, name)) constant = variable.get();
+    };
+    search(module);
+    for (const auto& other : modules)
+        if (!other->isClassModule) search(*other);
+    if (!constant)
+        throw SyntaxError{name + " is not a constant declared above: an array's size is a number or a CONST."};
+    const std::string& value = constant->constValue;
+    int32_t size = 0;
+    if (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos) {
+        size = decimalValue(value);
+    } else if (value.size() > 2 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h')) {
+        const std::string digits = value.substr(2);
+        if (digits.size() <= 7 && digits.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
+            size = static_cast<int32_t>(std::stol(digits, nullptr, 16));
+    }
+    if (size <= 0) throw SyntaxError{"An array's size must be a whole number above 0: " + name + " is " + value + "."};
+    return size;
 }
