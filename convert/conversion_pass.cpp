@@ -75,7 +75,7 @@ void Translator::convertAccessWordLine() {
         if (!r.is("FUNCTION")) {
             if (module.isClassModule) {
                 // Declared in the class by its header.
-                skipLine();
+                skipMemberLine();
             } else {
                 output << indent << "static ";
                 emitVariableDefinition();
@@ -105,7 +105,17 @@ void Translator::convertAccessWordLine() {
         emitVariableDefinition();
         output << ";\n";
     } else {
-        skipLine();
+        skipMemberLine();
+    }
+}
+
+// A member line of a class, which its header declares: the TYPE it names
+// must be one the header can see.
+void Translator::skipMemberLine() {
+    SourceReader& r = reader;
+    while (!r.lineEnded && !r.atEof) {
+        requireVisibleType(r.tokenAsWritten);
+        r.nextToken();
     }
 }
 

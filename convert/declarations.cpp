@@ -21,6 +21,7 @@ void Translator::emitVariableDefinition() {
         return;
     }
     if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
+    requireVisibleType(r.tokenAsWritten);
     const std::string type = declaredTypeSpelling(r.tokenAsWritten);
     const bool abstract = isAbstractClass(r.token);
     r.nextToken();

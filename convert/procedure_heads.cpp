@@ -20,6 +20,17 @@ void writeHead(std::ostream& out, const ModuleRecord& module, const FunctionReco
 }
 
 
+// A head may name only the TYPEs its module's C++ can see. One that names
+// another is reported, and its body is still converted as its own.
+void checkVisibleTypes(Translator& t, const FunctionRecord& function) {
+    try {
+        t.requireVisibleType(function.returnType);
+        for (const auto& parameter : function.parameters) t.requireVisibleType(parameter->type);
+    } catch (const SyntaxError& error) {
+        t.reportConversionProblem(error.message);
+    }
+}
+
 }  // namespace
 
 /* head -> FUNCTION (name | CLASSCONSTRUCTOR | CLASSDESTRUCTOR) ... EOL */
@@ -53,6 +64,7 @@ void Translator::emitProcedureHeader() {
         return;
     }
     procedureStack.push_back(startLine);
+    checkVisibleTypes(*this, *function);
     writeHead(output, module, *function, function->name);
     currentProcedureName = function->name;
     emitParameters(*function, true);
@@ -81,6 +93,7 @@ void Translator::emitPropertyHeader() {
         skipLine();
         return;
     }
+    checkVisibleTypes(*this, *accessor);
     writeHead(output, module, *accessor, accessor->aliasName);
     currentProcedureName = accessor->name;
     emitParameters(*accessor, true);

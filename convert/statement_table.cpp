@@ -53,7 +53,7 @@ void classLine(Translator& t) {
 
 /* dim -> DIM variable ; a class's members are declared by its header */
 void dim(Translator& t) {
-    if (t.currentModule->isClassModule && !t.insideProcedure) return t.skipLine();
+    if (t.currentModule->isClassModule && !t.insideProcedure) return t.skipMemberLine();
     t.reader.nextToken();
     t.output << t.reader.indent;
     t.emitVariableDefinition();

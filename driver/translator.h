@@ -71,6 +71,7 @@ public:
     void declareAfterAccessWord(ModuleRecord& module, int32_t scope, bool hasTypeForm);
     void declareProcedureHeader(ModuleRecord& module, int32_t scope);
     void settleTypeSpellings();
+    void markMainProgramRecords();
     void settleNameSpellings();
     void settleOverrideSpellings();
     void settleSizeNames();
@@ -113,6 +114,11 @@ public:
     int32_t variableArraySize(const std::string& name) const;
     bool isModuleVariable(const std::string& name) const;
     bool isLocalVariable(const std::string& name) const;
+    // The main program's declarations are in its .cpp alone: another
+    // module's C++ cannot see them, so a use there is refused, naming `name`.
+    void requireVisible(bool inMainProgram, const std::string& name) const;
+    // Refused as above when `type` names a TYPE of the main program.
+    void requireVisibleType(const std::string& type) const;
     // A local, parameter or member variable of that name stands where a
     // function of the same name would otherwise be called.
     bool hidesFunction(const std::string& name) const;
@@ -131,6 +137,7 @@ public:
     void convertStatements();
     void convertStatement();
     void convertAccessWordLine();
+    void skipMemberLine();
     void convertEnd();
     void convertSelect();
     void convertCase();

@@ -67,6 +67,8 @@ void plainTarget(Translator& t, const Target& target) {
 Target translateTarget(Translator& t) {
     SourceReader& r = t.reader;
     Target target;
+    if (const VariableRecord* variable = t.symbols.typedVariable(r.token))
+        t.requireVisible(variable->inMainProgram, variable->name);
     target.type = t.variableType(r.token);
     target.name = writtenVariableName(t, r.token, r.tokenAsWritten);
     target.pointer = t.isPointerVariable(r.token);

@@ -64,6 +64,7 @@ void Translator::translateCall(const std::string& expectedType) {
     const bool isLeft = r.is("LEFT");
     FunctionRecord* function = calledFunction();
     if (!function) throw SyntaxError{"Invalid Function."};
+    requireVisible(function->inMainProgram, function->name);
     if (isLeft ? currentModule && currentModule->isClassModule : hiddenByMember(*this, *function))
         output << "::";
 

@@ -16,12 +16,15 @@ OperandFacts examineOperand(const Translator& t) {
     OperandFacts facts;
     facts.name = !r.token.empty() && isNameStart(r.token[0]);
     if (!facts.name) return facts;
-    facts.type = t.variableType(r.token);
-    if (!facts.type.empty()) {
+    if (const VariableRecord* variable = t.symbols.typedVariable(r.token)) {
+        t.requireVisible(variable->inMainProgram, variable->name);
+        facts.type = variable->type;
         facts.typeVariable = t.isTypeName(facts.type);
         facts.object = !facts.typeVariable && t.isClassName(facts.type);
     }
     facts.function = !t.functionSpelling(r.token).empty() && !t.hidesFunction(r.token);
+    if (facts.function && !facts.variable())
+        if (const FunctionRecord* function = t.calledFunction()) t.requireVisible(function->inMainProgram, function->name);
     return facts;
 }
 

@@ -62,7 +62,16 @@ void Translator::runDeclarationPass(std::string fileName) {
             runDeclarationPass(modules[i]->fileName);
         }
         settleTypeSpellings();
+        markMainProgramRecords();
     }
+}
+
+// The main program's own declarations live in its .cpp alone.
+void Translator::markMainProgramRecords() {
+    ModuleRecord& main = *modules.front();
+    for (const auto& function : main.functions) function->inMainProgram = !function->builtIn;
+    for (const auto& variable : main.variables) variable->inMainProgram = true;
+    for (const auto& type : main.types) type->inMainProgram = true;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // table (symbols/symbol_table.h), which holds every rule of visibility
 // and letter case. A miss is empty, false or null.
 #include "driver/translator.h"
+#include "source/syntax_error.h"
 #include "symbols/colliding_names.h"
 
 bool Translator::isKnownType(const std::string& upperName) const { return symbols.isKnownType(upperName); }
@@ -100,6 +101,16 @@ bool Translator::isAbstractClass(const std::string& typeName) const {
 bool Translator::isModuleVariable(const std::string& name) const { return symbols.isModuleVariable(name); }
 
 bool Translator::isLocalVariable(const std::string& name) const { return symbols.isLocalVariable(name); }
+
+void Translator::requireVisible(bool inMainProgram, const std::string& name) const {
+    if (!inMainProgram || modules.empty() || currentModule == modules.front().get()) return;
+    throw SyntaxError{name + " is declared in the main program, which the other modules cannot see: move it "
+                             "into a module that both USE (such as an INTERFACEAPI module)."};
+}
+
+void Translator::requireVisibleType(const std::string& type) const {
+    if (const TypeRecord* record = symbols.typeNamed(type)) requireVisible(record->inMainProgram, record->name);
+}
 
 // The innermost declaration wins: a procedure's locals and parameters hide
 // every function of their name, and a class's member variables hide the

@@ -39,6 +39,8 @@ struct VariableRecord {
     bool declaredEarly = false;
     // A constant declared inside a procedure (not declared early).
     bool declaredInProcedure = false;
+    // Declared by the main program, whose .cpp alone holds it.
+    bool inMainProgram = false;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property
@@ -62,6 +64,8 @@ struct FunctionRecord {
     bool isStatic = false;
     // An array of function pointers: its element count; 0 for one pointer.
     int32_t elementCount = 0;
+    // Declared by the main program, whose .cpp alone holds it.
+    bool inMainProgram = false;
 };
 
 // A user type (TYPE ... END TYPE).
@@ -75,6 +79,8 @@ struct TypeRecord {
     // module's procedures already (it stands below the first of them).
     int32_t declaredLine = 0;
     bool declaredEarly = false;
+    // Declared by the main program, whose .cpp alone holds it.
+    bool inMainProgram = false;
 };
 
 // One source module. Records are shared: a derived class's module lists the

@@ -87,6 +87,11 @@ protected:
         pointer->parameters.push_back(a);
         pointer->paramCount = 1;
         t.functionPointerTypes.push_back(pointer);
+        // The class cases borrow the program's names as if a module both use
+        // declared them; what a module may see is a golden case's business.
+        for (const auto& function : t.modules.front()->functions) function->inMainProgram = false;
+        for (const auto& variable : t.modules.front()->variables) variable->inMainProgram = false;
+        for (const auto& type : t.modules.front()->types) type->inMainProgram = false;
     }
 
     ModuleRecord* module(In which) {
