@@ -55,6 +55,8 @@ public:
 
     // --- source/: diagnostics and recovery --------------------------------
     void reportDeclarationError(const std::string& message);
+    void reportDeclarationErrorAt(const std::string& fileName, int32_t line, int64_t position,
+                                  const std::string& message, const std::string& token);
     void reportConversionError(const std::string& message);
     void reportConversionProblem(const std::string& message);
     void skipToStatementEnd();
@@ -78,6 +80,7 @@ public:
     // Declaration parsers; each starts on its keyword (the variable parser on
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);
+    void resolvePendingSizes();
     int32_t constantArraySize(const ModuleRecord& module, const std::string& name) const;
     FunctionRecord& parseFunctionHeader(ModuleRecord& module, int32_t scope);
     void parseExternalDeclaration(ModuleRecord& module, int32_t scope);
@@ -207,6 +210,16 @@ public:
     // when there are any, modules are looked up here and never on disk.
     std::map<std::string, std::string> sourceTexts;
     std::vector<std::unique_ptr<ModuleRecord>> modules;
+    // Module-level arrays sized by a constant's name, sized at the end of
+    // the declaration pass (the constant may stand further down, or in a
+    // module read later).
+    struct PendingSize {
+        const ModuleRecord* module;
+        std::shared_ptr<VariableRecord> variable;
+        std::string name;
+        int32_t line, position;
+    };
+    std::vector<PendingSize> pendingSizes;
     // Every lookup of the lists above; told when they change.
     SymbolTable symbols{*this};
     bool insideProcedure = false;

@@ -9,17 +9,28 @@
 namespace {
 
 // The value given to a function-pointer variable: a function or another
-// function-pointer variable (declared spelling), a variable, or a number
-// such as 0. ADDRESSOF in front of the function is allowed and dropped.
-std::string functionPointerValue(Translator& t) {
+// function-pointer variable (declared spelling) or an element of an array
+// of them, a variable, or a number such as 0. ADDRESSOF in front of the
+// function is allowed and dropped. The value's last token stays current.
+void functionPointerValue(Translator& t) {
     SourceReader& r = t.reader;
     r.accept("ADDRESSOF");
-    const std::string function = t.functionSpelling(r.token);
-    if (!function.empty()) return function;
+    if (const FunctionRecord* function = t.findFunction(r.token)) {
+        t.output << function->name;
+        if (function->elementCount > 0) {
+            r.nextToken();
+            r.expect("(", "Expected ( and the element's index.");
+            t.translateIndex();
+        }
+        return;
+    }
     const std::string variable = t.declaredVariableName(r.token);
-    if (!variable.empty()) return variable;
-    if (r.allDigits) return decimalText(r.tokenAsWritten);
-    throw SyntaxError{"Syntax error."};
+    if (!variable.empty())
+        t.output << variable;
+    else if (r.allDigits)
+        t.output << decimalText(r.tokenAsWritten);
+    else
+        throw SyntaxError{"Syntax error."};
 }
 
 // Inside a method, C++ finds a member of the class (or of a base) before a
@@ -99,7 +110,7 @@ void Translator::translateCall(const std::string& expectedType) {
         /* pointer assignment -> name "=" function */
         output << "=(" << function->returnType << function->name << ")";
         r.nextToken();
-        output << functionPointerValue(*this);
+        functionPointerValue(*this);
         r.nextToken();
         return;
     }

@@ -16,10 +16,16 @@ const std::string& fileNameOf(const ModuleRecord* module) {
 void Translator::reportDeclarationError(const std::string& message) {
     const int64_t position =
         static_cast<int64_t>(reader.column) - static_cast<int64_t>(reader.tokenAsWritten.size());
-    console << "Error in " << fileNameOf(scannedModule) << " - Line:" << reader.line
-            << ",char:" << position << " " << message << " >>" << reader.tokenAsWritten << "\n";
-    console.flush();
+    reportDeclarationErrorAt(fileNameOf(scannedModule), reader.line, position, message, reader.tokenAsWritten);
     skipToStatementEnd();
+}
+
+// A declaration found wanting after its line was read: reported where it stands.
+void Translator::reportDeclarationErrorAt(const std::string& fileName, int32_t line, int64_t position,
+                                          const std::string& message, const std::string& token) {
+    console << "Error in " << fileName << " - Line:" << line << ",char:" << position << " " << message
+            << " >>" << token << "\n";
+    console.flush();
     declarationFailed = true;
 }
 

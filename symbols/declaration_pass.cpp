@@ -61,6 +61,7 @@ void Translator::runDeclarationPass(std::string fileName) {
             moduleCursor = static_cast<int32_t>(i + 1);
             runDeclarationPass(modules[i]->fileName);
         }
+        resolvePendingSizes();
         settleTypeSpellings();
         markMainProgramRecords();
     }

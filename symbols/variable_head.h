@@ -11,6 +11,7 @@ struct VariableHead {
     bool isArray = false;
     int32_t arraySize = -1;  // -1: an array without a size
     std::string arraySizeName;  // the constant that gives the size, as written
+    int32_t sizeLine = 0, sizePosition = 0;  // where that name stands, as reports count
 };
 
 // head -> name [ "(" [digits | constant] ")" ] AS ; ends on the type token

@@ -12,10 +12,13 @@ VariableHead readVariableHead(SourceReader& r) {
         head.isArray = true;
         r.nextToken();
         if (r.allDigits || isPlainName(r.tokenAsWritten)) {
-            if (r.allDigits)
+            if (r.allDigits) {
                 head.arraySize = decimalValue(r.token);
-            else
+            } else {
                 head.arraySizeName = r.tokenAsWritten;
+                head.sizeLine = r.line;
+                head.sizePosition = r.column - static_cast<int32_t>(r.tokenAsWritten.size());
+            }
             r.nextToken();
             r.expect(")", "Expected ).");
         } else {
@@ -35,10 +38,14 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     // below a procedure that may use it.
     if (!insideProcedure) variable->declaredLine = r.line;
     const VariableHead head = readVariableHead(r);
+    if (r.is("FUNCTION")) throw SyntaxError{"A function-pointer variable is declared inside a procedure."};
     variable->name = head.nameAsWritten;
     variable->isArray = head.isArray;
-    if (head.isArray)
-        variable->arraySize = head.arraySizeName.empty() ? head.arraySize : constantArraySize(module, head.arraySizeName);
+    if (head.isArray) variable->arraySize = head.arraySize;
+    // A constant may be declared anywhere, in any module: its value is
+    // looked up once every module has been read.
+    if (!head.arraySizeName.empty())
+        pendingSizes.push_back({&module, variable, head.arraySizeName, head.sizeLine, head.sizePosition});
     variable->type = typeSpelling(r.tokenAsWritten);
     r.nextToken();
     variable->isPointer = r.accept("PTR");
@@ -47,9 +54,21 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     module.variables.push_back(variable);
 }
 
+// The module-level arrays sized by a constant, once every constant is
+// known; a name that is none is reported at its line.
+void Translator::resolvePendingSizes() {
+    for (const PendingSize& pending : pendingSizes) {
+        try {
+            pending.variable->arraySize = constantArraySize(*pending.module, pending.name);
+        } catch (const SyntaxError& error) {
+            reportDeclarationErrorAt(pending.module->fileName, pending.line, pending.position, error.message, pending.name);
+        }
+    }
+    pendingSizes.clear();
+}
+
 // An array sized by a constant: the module's own or a plain module's, of
-// a whole value above 0. While the declarations are read, only those above
-// the line are known.
+// a whole value above 0.
 int32_t Translator::constantArraySize(const ModuleRecord& module, const std::string& name) const {
     const VariableRecord* constant = nullptr;
     auto search = [&](const ModuleRecord& m) {
@@ -60,7 +79,7 @@ int32_t Translator::constantArraySize(const ModuleRecord& module, const std::str
     for (const auto& other : modules)
         if (!other->isClassModule) search(*other);
     if (!constant)
-        throw SyntaxError{name + " is not a constant declared above: an array's size is a number or a CONST."};
+        throw SyntaxError{name + " is not a constant: an array's size is a number or a CONST."};
     const std::string& value = constant->constValue;
     int32_t size = 0;
     if (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos) {

@@ -1,8 +1,8 @@
 ' sized.bas - arrays sized by constants (a CONST and a DEFINE, module level
-' and local), and an array of function pointers.
-CONST MAXN = 5
+' and local, one declared below), and an array of function pointers.
 DEFINE SLOTS &H4
 DIM squares(MAXN) AS Long
+CONST MAXN = 5
 
 FUNCTION Inc(n AS Long) AS Long
 	Inc = n + 1
@@ -17,6 +17,7 @@ FUNCTION Main()
 	DIM total AS Long
 	DIM cells(slots) AS Long
 	DIM ops(2) AS FUNCTION(n AS Long) AS Long
+	DIM first AS FUNCTION(n AS Long) AS Long
 	total = 0
 	FOR i = 0 TO MAXN - 1
 		squares(i) = i * i
@@ -29,4 +30,6 @@ FUNCTION Main()
 	FOR i = 0 TO 1
 		Print("op " + Str(i) + ": " + Str(ops(i)(20)))
 	NEXT i
+	first = ops(0)
+	Print("first " + Str(first(1)))
 END FUNCTION

@@ -256,9 +256,9 @@ const PassCase passCases[] = {
     // Variable parser.
     {"VarDigitName", "DIM 2x AS LONG\n", {}, E + "1,char:5 Variables cannot begin with a number. >>2x\n"},
     {"VarRange", "DIM a(1 TO 10) AS LONG\n", {}, E + "1,char:8 Expected ). >>TO\n"},
-    {"VarNamedSize", "DIM a(N) AS LONG\n", {},
-     E + "1,char:11 N is not a constant declared above: an array's size is a number or a CONST. >>LONG\n"},
-    {"VarConstantSize", "CONST N = 007\nDIM a(n) AS LONG\n", {"var N:Long s0 n0 const=7", "var a:Long s0 n7 array"}, ""},
+    {"VarNamedSize", "DIM a(N) AS LONG\n", {"var a:Long s0 n-1 array"},
+     E + "1,char:6 N is not a constant: an array's size is a number or a CONST. >>N\n"},
+    {"VarConstantSize", "DIM a(n) AS LONG\nCONST N = 007\n", {"var a:Long s0 n7 array", "var N:Long s0 n0 const=7"}, ""},
     {"VarSizeNotANumber", "DIM a(\"n\") AS LONG\n", {}, E + "1,char:5 Syntax error. >>\"n\"\n"},
     {"VarTwoNames", "DIM a, b AS LONG\n", {}, E + "1,char:6 Expected keyword \"As\" >>,\n"},
     {"VarNoType", "DIM x AS\n", {}, E + "1,char:9 Expected Type, not end of line. >>\n"},

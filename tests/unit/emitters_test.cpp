@@ -369,7 +369,7 @@ const EmitCase variableCases[] = {
      "Shape *s", ""},
     {"concrete class", "DIM c AS Circle\n", nullptr, "DIM", Emitter::Variable, false, "Circle c", ""},
     {"size not a constant", "DIM n(k) AS Long\n", nullptr, "DIM", Emitter::Variable, false, "",
-     "k is not a constant declared above: an array's size is a number or a CONST."},
+     "k is not a constant: an array's size is a number or a CONST."},
     {"size not closed", "DIM n(3 AS Long\n", nullptr, "DIM", Emitter::Variable, false, "", "Expected )."},
     {"name with a digit first", "DIM 2x AS Long\n", nullptr, "DIM", Emitter::Variable, false, "",
      "Variables cannot begin with a number."},
