@@ -3,7 +3,6 @@
 // and letter case. A miss is empty, false or null.
 #include "driver/translator.h"
 #include "source/syntax_error.h"
-#include "symbols/colliding_names.h"
 
 bool Translator::isKnownType(const std::string& upperName) const { return symbols.isKnownType(upperName); }
 
