@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "convert/declaration_text.h"
 #include "convert/parameters.h"
 #include "driver/host.h"
 #include "driver/translator.h"
@@ -48,19 +49,10 @@ void writeMacro(std::ofstream& header, const VariableRecord& macro) {
     header << "\n";
 }
 
-// The declarator of a member: its "*"s and its size.
-std::string memberDeclarator(const VariableRecord& variable) {
-    // An array of PTR elements keeps both its size and the elements' "*".
-    const std::string element = variable.isPointer ? "*" : "";
-    if (variable.isArray && variable.arraySize == -1) return element + "*" + variable.name;
-    if (variable.isArray) return element + variable.name + "[" + std::to_string(variable.arraySize) + "]";
-    return element + variable.name;
-}
-
 // A STATIC variable is one variable of the class, shared by every object
 // and every module that includes the header (C++17 inline), starting at 0.
 void writeStaticVariable(std::ofstream& header, const VariableRecord& variable) {
-    header << "\tinline static " << variable.type << " " << memberDeclarator(variable) << "{};\n";
+    header << "\tinline static " << variable.type << " " << declarator(variable) << "{};\n";
 }
 
 void writeVariable(std::ofstream& header, const VariableRecord& variable) {
@@ -68,7 +60,7 @@ void writeVariable(std::ofstream& header, const VariableRecord& variable) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
     }
-    header << "\t" << variable.type << " " << memberDeclarator(variable) << ";\n";
+    header << "\t" << variable.type << " " << declarator(variable) << ";\n";
 }
 
 // A class that another class extends may be deleted through a pointer of

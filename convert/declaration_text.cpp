@@ -37,17 +37,12 @@ void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) 
     // "&" with anything but H digits is no number: the name alone stays.
 }
 
-namespace {
-
-// The declarator of a module variable: its "*"s and its size.
 std::string declarator(const VariableRecord& variable) {
     std::string text = (variable.isPointer ? "*" : "") + variable.name;
     if (variable.isArray && variable.arraySize == -1) return "*" + text;
     if (variable.isArray) return text + "[" + std::to_string(variable.arraySize) + "]";
     return text;
 }
-
-}  // namespace
 
 void writeExternDeclaration(std::ostream& out, const VariableRecord& variable) {
     if (variable.scope == SCOPE_STATIC_VARIABLE || upperCase(variable.type) == "FUNCTION") return;

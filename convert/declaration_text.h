@@ -13,6 +13,9 @@ class Translator;
 void writeStruct(std::ostream& out, const TypeRecord& type);
 // A CONST (a const) or DEFINE (a macro) as its line writes it.
 void writeConstantDefinition(std::ostream& out, const VariableRecord& constant);
+// The declarator of a variable or member: its "*"s and its size (an array
+// of PTR elements keeps both).
+std::string declarator(const VariableRecord& variable);
 // A module variable's extern declaration; nothing for one that other
 // translation units cannot name: STATIC, or a function pointer, whose
 // typedef stands only at its own line.

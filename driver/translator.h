@@ -117,6 +117,8 @@ public:
     int32_t variableArraySize(const std::string& name) const;
     bool isModuleVariable(const std::string& name) const;
     bool isLocalVariable(const std::string& name) const;
+    // The constant a module means by a name: its own, then a plain module's.
+    const VariableRecord* findConstant(const ModuleRecord& module, const std::string& name) const;
     // The main program's declarations are in its .cpp alone: another
     // module's C++ cannot see them, so a use there is refused, naming `name`.
     void requireVisible(bool inMainProgram, const std::string& name) const;

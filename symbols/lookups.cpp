@@ -101,6 +101,20 @@ bool Translator::isModuleVariable(const std::string& name) const { return symbol
 
 bool Translator::isLocalVariable(const std::string& name) const { return symbols.isLocalVariable(name); }
 
+// The constant a module means by a name: its own, then a plain module's.
+const VariableRecord* Translator::findConstant(const ModuleRecord& module, const std::string& name) const {
+    auto in = [&name](const ModuleRecord& m) -> const VariableRecord* {
+        for (const auto& variable : m.variables)
+            if (variable->isConstant && sameName(variable->name, name)) return variable.get();
+        return nullptr;
+    };
+    if (const VariableRecord* own = in(module)) return own;
+    for (const auto& other : modules)
+        if (!other->isClassModule)
+            if (const VariableRecord* found = in(*other)) return found;
+    return nullptr;
+}
+
 void Translator::requireVisible(bool inMainProgram, const std::string& name) const {
     if (!inMainProgram || modules.empty() || currentModule == modules.front().get()) return;
     throw SyntaxError{name + " is declared in the main program, which the other modules cannot see: move it "

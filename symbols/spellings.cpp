@@ -83,21 +83,12 @@ void Translator::settleOverrideSpellings() {
 // spelling (cells(maxn) for CONST MAXN): the module's constant first, then
 // a plain module's.
 void Translator::settleSizeNames() {
-    auto constantNamed = [&](const ModuleRecord& owner, const std::string& name) -> const VariableRecord* {
-        for (const auto& variable : owner.variables)
-            if (variable->isConstant && sameName(variable->name, name)) return variable.get();
-        for (const auto& module : modules)
-            if (!module->isClassModule)
-                for (const auto& variable : module->variables)
-                    if (variable->isConstant && sameName(variable->name, name)) return variable.get();
-        return nullptr;
-    };
     for (const auto& module : modules)
         for (const auto& type : module->types)
             for (const auto& field : type->fields) {
                 if (field->arraySizeName.empty()) continue;
                 const std::string settled = collisionFreeSpelling(field->arraySizeName);
-                const VariableRecord* constant = constantNamed(*module, settled);
+                const VariableRecord* constant = findConstant(*module, settled);
                 field->arraySizeName = constant ? constant->name : settled;
             }
 }

@@ -70,14 +70,7 @@ void Translator::resolvePendingSizes() {
 // An array sized by a constant: the module's own or a plain module's, of
 // a whole value above 0.
 int32_t Translator::constantArraySize(const ModuleRecord& module, const std::string& name) const {
-    const VariableRecord* constant = nullptr;
-    auto search = [&](const ModuleRecord& m) {
-        for (const auto& variable : m.variables)
-            if (!constant && variable->isConstant && sameName(variable->name, name)) constant = variable.get();
-    };
-    search(module);
-    for (const auto& other : modules)
-        if (!other->isClassModule) search(*other);
+    const VariableRecord* constant = findConstant(module, name);
     if (!constant)
         throw SyntaxError{name + " is not a constant: an array's size is a number or a CONST."};
     const std::string& value = constant->constValue;
