@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 class SourceReader {
 public:
@@ -62,6 +63,10 @@ public:
     // the text ahead without reading it: -1 when no "(" follows on the
     // line, 0 for "()".
     int32_t peekArgumentCount() const;
+
+    // The text after the current token, to the end of the module, for
+    // looking ahead without reading.
+    std::string_view textAhead() const { return std::string_view(text_).substr(position_); }
 
     // The token before the current one, upper case.
     std::string previousToken() const;
