@@ -60,7 +60,8 @@ void writeVariable(std::ofstream& header, const VariableRecord& variable) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
     }
-    header << "\t" << variable.type << " " << declarator(variable) << ";\n";
+    // Every object starts with its members at 0, "" or no object.
+    header << "\t" << variable.type << " " << declarator(variable) << "{};\n";
 }
 
 // A class that another class extends may be deleted through a pointer of

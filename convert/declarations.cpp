@@ -38,6 +38,8 @@ void Translator::emitVariableDefinition() {
         output << type << " " << "*" << pointerName;
     else
         output << type << " " << pointerName;
+    // A local starts at 0, "" or no object, as a module variable does.
+    if (insideProcedure) output << "{}";
 
     // A local hides a module variable of its name; declared twice, it is one.
     if (insideProcedure && !isLocalVariable(name)) {

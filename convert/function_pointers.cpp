@@ -54,6 +54,7 @@ void Translator::parseFunctionPointer(const std::string& variableName, int32_t e
            << ");\n"
            << returnType << variableName << " " << variableName;
     if (elements > 0) output << "[" << elements << "]";
-    output << ";\n";
+    // No function until one is given.
+    output << "{};\n";
     functionPointerTypes.push_back(pointerType);
 }

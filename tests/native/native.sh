@@ -15,7 +15,9 @@ NATIVE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # WinMain's calling convention, which is the only one here. The generated
 # WinMain has no return statement: that check is left out, as its value is
 # never read (native_start.cpp).
-NATIVE_CXXFLAGS=(-g -O0 -fpermissive -w -fno-rtti -fno-exceptions "-D__stdcall="
+# An uninitialised local reads as a garbage pattern, not as a lucky 0, so
+# that a declaration written without its zero start shows in the output.
+NATIVE_CXXFLAGS=(-g -O0 -fpermissive -w -fno-rtti -fno-exceptions "-D__stdcall=" -ftrivial-auto-var-init=pattern
   -fsanitize=address,undefined -fno-sanitize=return -fno-sanitize-recover=all -fno-omit-frame-pointer
   -I"$NATIVE_ROOT/runtime/BasicInclude")
 

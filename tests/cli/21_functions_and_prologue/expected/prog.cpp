@@ -13,7 +13,7 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 }
 };
 Double Area (Long w,Long &h){
-Long t;
+Long t{};
 
 }
 

@@ -11,7 +11,7 @@ protected:
 
 private:
 
-	Long r;
+	Long r{};
 };
 
 #endif

@@ -11,7 +11,7 @@ public:
 	virtual ~Shape(){}
 protected:
 
-	Long n;
+	Long n{};
 private:
 
 };

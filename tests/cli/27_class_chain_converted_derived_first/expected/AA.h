@@ -10,10 +10,10 @@ public:
 	virtual ~Aa(){}
 protected:
 
-	Long va;
+	Long va{};
 private:
 
-	Byte buf[8];
+	Byte buf[8]{};
 };
 
 #endif

@@ -8,7 +8,7 @@ public:
 
 	virtual Long Fb()=0;
 	virtual ~Bb(){}
-	Long vb;
+	Long vb{};
 protected:
 
 private:

@@ -11,7 +11,7 @@ protected:
 
 private:
 
-	Long items[4];
+	Long items[4]{};
 };
 
 #endif

@@ -13,11 +13,11 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 };
 Void f (){
 typedef Long(*Longh)(Long,String);
-Longh h;
+Longh h{};
 ;
 
 typedef void(*voidk)();
-voidk k;
+voidk k{};
 ;
 
 }

@@ -14,7 +14,7 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 }
 };
 Void Main (){
-Pair p;
+Pair p{};
 
 p.a=LIMIT;
 p.b=Twice(p.a)+MASK;

@@ -15,7 +15,7 @@ protected:
 
 private:
 
-	Long w;
+	Long w{};
 };
 
 #endif

@@ -15,11 +15,11 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 }
 };
 Void Main (){
-Shape *s;
+Shape *s{};
 
-Square *q;
+Square *q{};
 
-Long area;
+Long area{};
 
 q=new Square;
 q->SetSide(4);

@@ -25,7 +25,7 @@ return n*n;
 
 Void Main (){
 typedef Long(*Longop)(Long);
-Longop op;
+Longop op{};
 ;
 
 op=(Longop)Twice;

@@ -17,9 +17,9 @@ protected:
 
 private:
 
-	Node *mKids[3];
-	Node *mParent;
-	Long mCount;
+	Node *mKids[3]{};
+	Node *mParent{};
+	Long mCount{};
 };
 
 #endif

@@ -47,9 +47,9 @@ return Keep(*r);
 
 
 Void Main (){
-Node *n;
+Node *n{};
 
-Node **kids;
+Node **kids{};
 
 n=new Node;
 kids=new Node*[2];

@@ -22,7 +22,7 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 }
 };
 Long Sum (Long n){
-String level;
+String level{};
 
 total=n+1;
 level=(String)n;
@@ -31,7 +31,7 @@ return total;
 
 
 Void Main (){
-Derived *d;
+Derived *d{};
 
 d=new Derived;
 Print(Str(d->Area()) + Str(Sum(2)));
