@@ -18,6 +18,7 @@ std::string unclosedMessage(const Translator::Block& block) {
         case Translator::BlockKind::Select: return "SELECT CASE at line " + line + " has no END SELECT.";
         case Translator::BlockKind::Function: return "FUNCTION at line " + line + " has no END FUNCTION.";
         case Translator::BlockKind::Property: return "PROPERTY at line " + line + " has no END PROPERTY.";
+        case Translator::BlockKind::Do: return "DO at line " + line + " has no LOOP.";
     }
     return std::string();
 }
@@ -29,7 +30,12 @@ bool isProcedure(Translator::BlockKind kind) {
 }  // namespace
 
 void Translator::openBlock(BlockKind kind) {
-    blocks.push_back(Block{kind, reader.line, localVariables.size(), functionPointerTypes.size(), false});
+    Block block{};
+    block.kind = kind;
+    block.line = reader.line;
+    block.locals = localVariables.size();
+    block.pointerTypes = functionPointerTypes.size();
+    blocks.push_back(block);
 }
 
 // The locals and function-pointer types declared since the block opened.
@@ -65,6 +71,7 @@ void Translator::closeBlockForUser(const Block& block) {
     forgetScope(block);
     switch (block.kind) {
         case BlockKind::For: output << indent << "}//closing loop\n"; break;
+        case BlockKind::Do: output << indent << (block.testedAtTop ? "}\n" : "}while(true);\n"); break;
         case BlockKind::Select:
             if (block.caseOpen) output << indent << "}\n";
             output << indent << "break;\n}\n";
@@ -76,6 +83,7 @@ void Translator::closeBlockForUser(const Block& block) {
             break;
         default: output << indent << "}\n";
     }
+    writeExitLabel(block);
 }
 
 // A procedure head while another procedure is still open: that one ends

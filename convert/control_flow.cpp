@@ -269,6 +269,29 @@ void Translator::translateWhileCondition() {
     r.expectLineEnd("Expected end of line.");
 }
 
+/* loopcond -> (WHILE | UNTIL) ["("] condition [")"] EOL ; UNTIL negates */
+std::string Translator::translateLoopCondition() {
+    SourceReader& r = reader;
+    const bool until = r.is("UNTIL");
+    Condition condition(*this, Head::While);
+    r.nextToken();
+    if (r.lineEnded) throw SyntaxError{"Expected a condition."};
+    if (r.is("(")) {
+        condition.openOuter();
+        r.nextToken();
+    }
+    std::string body;
+    {
+        OutputCapture capture(output);
+        condition.translate();
+        body = capture.release();
+    }
+    condition.requireClosed();
+    r.expectLineEnd("Expected end of line.");
+    const std::string text = (condition.grouped() ? "(" : "") + body;
+    return until ? "!(" + text + ")" : text;
+}
+
 /* forhead -> FOR variable "=" loopexpr TO loopexpr [STEP ("+" | "-") loopexpr] EOL */
 void Translator::translateForHeader() {
     SourceReader& r = reader;

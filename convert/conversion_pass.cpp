@@ -52,10 +52,17 @@ void Translator::reportUnwritable(const std::string& fileName) {
 }
 
 void Translator::convertStatements() {
+    std::string lineIndent;
     while (!reader.atEof) {
+        // A statement after a ":" is written with its line's indent.
+        const bool lineGoesOn = reader.endedBy != SourceReader::End::Line;
         reader.indent.clear();
         try {
             reader.nextToken();
+            if (lineGoesOn)
+                reader.indent = lineIndent;
+            else
+                lineIndent = reader.indent;
             convertStatement();
         } catch (const SyntaxError& error) {
             reportConversionError(error.message);

@@ -4,6 +4,7 @@
 // whatever token the handler left current. Which rows go on decides the
 // blank lines of the output: DIM, EXIT FUNCTION and the access-word lines
 // leave their end-of-line token to the blank-line row at the bottom.
+#include <cctype>
 #include <ostream>
 #include <string_view>
 
@@ -82,6 +83,7 @@ void caseLabel(Translator& t) { t.convertCase(); }
 void endLine(Translator& t) { t.convertEnd(); }
 
 void ifHead(Translator& t) {
+    if (t.isOneLineIf()) return t.convertOneLineIf();
     t.openBlock(Translator::BlockKind::If);
     t.output << t.reader.indent;
     t.translateIfCondition();
@@ -92,10 +94,33 @@ void elseLine(Translator& t) {
     SourceReader& r = t.reader;
     Translator::Block* block = t.closeInnerBlocks(Translator::BlockKind::If);
     if (!block) throw SyntaxError{"ELSE without IF."};
+    if (block->elseSeen) throw SyntaxError{"ELSE after ELSE: an IF has one ELSE part."};
+    block->elseSeen = true;
     t.forgetScope(*block);
     const std::string& indent = r.indent;
     t.output << indent << "}\n" << indent << "else\n" << indent << "{\n";
     r.expectNextLineEnd("Expected end of line.");
+}
+
+void elseIfLine(Translator& t) { t.convertElseIf(); }
+void doHead(Translator& t) { t.convertDo(); }
+void loopLine(Translator& t) { t.convertLoop(); }
+
+// EXIT FOR, EXIT WHILE or EXIT DO; EXIT FUNCTION has a row of its own.
+bool isLoopExit(const Translator& t) {
+    if (!t.reader.is("EXIT")) return false;
+    const std::string_view ahead = t.reader.textAhead();
+    const size_t start = ahead.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return false;
+    size_t end = start;
+    while (end < ahead.size() && (std::isalnum(static_cast<unsigned char>(ahead[end])) || ahead[end] == '_')) ++end;
+    const std::string word = upperCase(std::string(ahead.substr(start, end - start)));
+    return word == "FOR" || word == "WHILE" || word == "DO";
+}
+
+void loopExit(Translator& t) {
+    t.reader.nextToken();
+    t.convertLoopExit();
 }
 
 void whileHead(Translator& t) {
@@ -137,7 +162,12 @@ void usingResource(Translator& t) {
     if (!isPlainName(r.tokenAsWritten)) throw SyntaxError{"Expected resource name."};
     t.output << "#include \"" << r.tokenAsWritten << ".h\"\n";
     t.resources.push_back(r.tokenAsWritten);
+    // The rest of the line is ignored, whatever ":"s it holds.
     t.skipLine();
+    while (!r.atEof && r.endedBy != SourceReader::End::Line) {
+        r.nextToken();
+        t.skipLine();
+    }
 }
 
 /* using -> USING name ; a class header includes the modules its class uses */
@@ -164,15 +194,17 @@ void nextLine(Translator& t) {
     SourceReader& r = t.reader;
     r.nextToken();
     if (t.variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
-    t.closeBlock(Translator::BlockKind::For, "NEXT without FOR.");
+    const Translator::Block loop = t.closeBlock(Translator::BlockKind::For, "NEXT without FOR.");
     t.output << r.indent << "}//closing loop\n";
+    t.writeExitLabel(loop);
     r.expectNextLineEnd("Expected end of line.");
 }
 
 void wend(Translator& t) {
     SourceReader& r = t.reader;
-    t.closeBlock(Translator::BlockKind::While, "WEND without WHILE.");
+    const Translator::Block loop = t.closeBlock(Translator::BlockKind::While, "WEND without WHILE.");
     t.output << r.indent << "}\n";
+    t.writeExitLabel(loop);
     r.nextToken();
     r.expectLineEnd("Expected end of line.");
 }
@@ -205,7 +237,10 @@ void marker(Translator& t) {
 }
 
 bool isLineEnd(const Translator& t) { return t.reader.lineEnded; }
-void blankLine(Translator& t) { t.output << "\n"; }
+// Only where a line of the source ends: not after a ":" nor inside a one-line IF.
+void blankLine(Translator& t) {
+    if (t.reader.endedBy == SourceReader::End::Line && t.reader.elseEndsStatement == 0) t.output << "\n";
+}
 
 bool isEmpty(const Translator& t) { return t.reader.token.empty(); }
 void nothing(Translator&) {}
@@ -216,6 +251,7 @@ void unknownStatement(Translator&) { throw SyntaxError{"Syntax Error."}; }
 const Row statementRows[] = {
     {"CLASS", nullptr, classLine, Then::NextRow},
     {"DIM", nullptr, dim, Then::NextRow},
+    {{}, isLoopExit, loopExit, Then::Done},
     {"EXIT", nullptr, exitFunction, Then::NextRow},
     {"PUBLIC", nullptr, accessWordLine, Then::NextRow},
     {"PRIVATE", nullptr, accessWordLine, Then::NextRow},
@@ -225,7 +261,10 @@ const Row statementRows[] = {
     {"CASE", nullptr, caseLabel, Then::Done},
     {"IF", nullptr, ifHead, Then::Done},
     {"ELSE", nullptr, elseLine, Then::Done},
+    {"ELSEIF", nullptr, elseIfLine, Then::Done},
     {"WHILE", nullptr, whileHead, Then::Done},
+    {"DO", nullptr, doHead, Then::Done},
+    {"LOOP", nullptr, loopLine, Then::Done},
     {"END", nullptr, endLine, Then::Done},
     {"APPTYPE", nullptr, skipWholeLine, Then::Done},
     {"CONST", nullptr, constant, Then::Done},
@@ -250,6 +289,12 @@ const Row statementRows[] = {
 };
 
 }  // namespace
+
+bool Translator::startsSimpleStatement() const {
+    if (reader.is("EXIT")) return true;
+    if (reader.is("IF")) return isOneLineIf();
+    return isTypeVariable(*this) || isCall(*this) || isOwnName(*this) || isVariable(*this);
+}
 
 void Translator::convertStatement() {
     for (const Row& row : statementRows) {

@@ -29,13 +29,18 @@ public:
     // pointer types declared inside a block are forgotten when it closes
     // (and at its ELSE or next CASE): the lists go back to the lengths they
     // had when it opened.
-    enum class BlockKind { If, While, For, Select, Function, Property };
+    enum class BlockKind { If, While, For, Select, Function, Property, Do };
     struct Block {
         BlockKind kind;
         int32_t line;           // where it opened, for the report of a block left open
         size_t locals;          // localVariables.size() when it opened
         size_t pointerTypes;    // functionPointerTypes.size() when it opened
         bool caseOpen = false;  // SELECT CASE: a CASE body's braces are open
+        bool elseSeen = false;  // IF: its ELSE line has been read
+        bool testedAtTop = false;  // DO: DO WHILE or DO UNTIL, a C++ while loop
+        // A loop that an EXIT leaves with a goto (a break there would leave
+        // an inner loop or switch): the label after its end.
+        std::string exitLabel;
     };
 
     // --- driver/: entry point and build -----------------------------------
@@ -159,6 +164,22 @@ public:
     void translateIfCondition();
     void translateWhileCondition();
     void translateForHeader();
+    // The condition after WHILE or UNTIL (the current token) of a DO or
+    // LOOP line, as C++ text, up to the end of the line.
+    std::string translateLoopCondition();
+    // One-line IF: IF condition THEN statements [ELSE statements] on one
+    // line. The current token is IF.
+    bool isOneLineIf() const;
+    void convertOneLineIf();
+    // What a one-line IF may hold: assignments, calls, EXIT and IF.
+    bool startsSimpleStatement() const;
+    void convertElseIf();
+    // DO ... LOOP and the EXIT of a loop; the current token is DO, LOOP or
+    // the word after EXIT.
+    void convertDo();
+    void convertLoop();
+    void convertLoopExit();
+    void writeExitLabel(const Block& loop);
     // Plain modules (neither class, API nor interface, and not the main
     // module) and the header that shows them to the modules using them.
     bool isPlainModule(const ModuleRecord& module) const;
@@ -252,6 +273,8 @@ public:
     // The last procedure head was pure virtual: its END FUNCTION, if any,
     // closes nothing.
     bool afterPureVirtualHead = false;
+    // Labels after loops that an EXIT leaves by goto, numbered per run.
+    int32_t exitLabels = 0;
 };
 
 // File-name rule for every derived name (.cpp, .h, .exe, .lib, .obj).

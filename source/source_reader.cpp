@@ -42,9 +42,11 @@ bool SourceReader::openText(std::string text) {
     column = 1;
     token.clear();
     lineEnded = true;
+    endedBy = End::Line;
     atEof = false;
     isString = false;
     lineHasTokens = false;
+    statementHasTokens_ = false;
     tokenLength_ = 0;
     text_ = std::move(text);
     // A UTF-8 byte-order mark, as some Windows editors write one, is no text.
@@ -132,6 +134,7 @@ void SourceReader::finishSpan(size_t start) {
     for (char& ch : token)
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
     lineHasTokens = true;
+    statementHasTokens_ = true;
 }
 
 void SourceReader::nextToken() {
@@ -151,18 +154,36 @@ void SourceReader::nextToken() {
         atEof = true;
         return;
     }
-    if (lineEnded) {
+    if (lineEnded && endedBy != End::Line) {
+        // The statement ended within the line, which goes on.
+        lineEnded = false;
+        endedBy = End::Line;
+    } else if (lineEnded) {
         // A line is counted when the first character after its line feed is read.
         lineEnded = false;
         ++line;
         column = 1;
         lineHasTokens = false;
+        statementHasTokens_ = false;
     }
     if (c == '\n') {
         lineEnded = true;
         return;
     }
-    if (isBlank(c)) {
+    // Blanks, and colons that separate nothing, before the token.
+    for (;;) {
+        if (c == ':') {
+            const Colon colon = readColon();
+            if (colon == Colon::Separator) {
+                // Reports name the ":" where a statement was cut short.
+                ++column;
+                tokenAsWritten = ":";
+                return endStatementHere(End::Colon);
+            }
+            if (colon == Colon::Token) break;
+        } else if (!isBlank(c)) {
+            break;
+        }
         // The blank that starts a run is never gathered into indent.
         for (;;) {
             c = readChar();
@@ -202,6 +223,39 @@ void SourceReader::nextToken() {
     }
 }
 
+// A ":" separates statements, except in "::" (a class's method after
+// ADDRESSOF). One that starts a statement, or that only a comment or the
+// line's end follows, separates nothing and reads as a blank.
+SourceReader::Colon SourceReader::readColon() {
+    const bool doubled = (position_ < text_.size() && text_[position_] == ':') ||
+                         (position_ >= 2 && text_[position_ - 2] == ':');
+    if (doubled) return Colon::Token;
+    if (!statementHasTokens_) return Colon::Blank;
+    size_t i = position_;
+    while (i < text_.size() && isBlank(text_[i])) ++i;
+    if (i >= text_.size() || text_[i] == '\n' || text_[i] == '\'') return Colon::Blank;
+    if (isRemark(i)) {
+        // The remark runs to the line's end, which is read next.
+        while (position_ < text_.size() && text_[position_] != '\n') ++position_;
+        return Colon::Blank;
+    }
+    return Colon::Separator;
+}
+
+// REM followed by anything but a letter or digit.
+bool SourceReader::isRemark(size_t at) const {
+    if (text_.size() - at < 3) return false;
+    for (size_t k = 0; k < 3; ++k)
+        if ((text_[at + k] & ~0x20) != "REM"[k]) return false;
+    return at + 3 >= text_.size() || !(isLetter(text_[at + 3]) || isDigit(text_[at + 3]));
+}
+
+void SourceReader::endStatementHere(End end) {
+    lineEnded = true;
+    endedBy = end;
+    statementHasTokens_ = false;
+}
+
 // comment -> "'" {any} LF
 void SourceReader::readComment() {
     int c;
@@ -239,11 +293,18 @@ void SourceReader::readNumber() {
 }
 
 // name -> letter {letter | digit}
+// A statement that starts with REM is a comment, as one that starts with "'".
+// Inside a one-line IF, ELSE ends the statement before it.
 void SourceReader::readWord() {
     const size_t start = position_ - 1;
     while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) ++position_;
     column += static_cast<int32_t>(position_ - start);
+    if (!statementHasTokens_ && isRemark(start)) return readComment();
     finishSpan(start);
+    if (elseEndsStatement > 0 && is("ELSE")) {
+        token.clear();
+        endStatementHere(End::Else);
+    }
 }
 
 // literal -> '"' {any but '"' and LF} '"'

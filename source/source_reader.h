@@ -73,7 +73,14 @@ public:
     int32_t line = 0;
     int32_t column = 1;
     std::string indent;
+    // `lineEnded` is set at the end of every statement: a line feed (or a
+    // comment) ends the line too; ":" and, inside a one-line IF, ELSE end
+    // the statement and the line goes on.
+    enum class End { Line, Colon, Else };
     bool lineEnded = true;
+    End endedBy = End::Line;
+    // One-line IFs being converted: while above 0 the word ELSE ends a statement.
+    int32_t elseEndsStatement = 0;
     bool atEof = false;
     bool isString = false;
     bool isNumber = false;
@@ -95,6 +102,12 @@ private:
     void readWord();
     void readNumber();
     void readStringLiteral();
+    // A ":" read: a statement separator, half of "::", or passed over like
+    // a blank (nothing before it, or nothing but a comment after it).
+    enum class Colon { Separator, Token, Blank };
+    Colon readColon();
+    bool isRemark(size_t at) const;
+    void endStatementHere(End end);
 
     std::string text_;
     size_t position_ = 0;
@@ -103,4 +116,5 @@ private:
     size_t previousStart_ = 0, previousLength_ = 0;
     bool isOpen_ = false;
     bool lineHasTokens = false;
+    bool statementHasTokens_ = false;
 };

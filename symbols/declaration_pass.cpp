@@ -97,9 +97,12 @@ void classLine(Translator& t, ModuleRecord& module) {
     if (r.accept("EXTENDS")) module.baseClassName = r.tokenAsWritten;
 }
 
+// EXIT FOR, WHILE and DO declare nothing; the conversion pass checks them.
 void exitFunction(Translator& t, ModuleRecord&) {
-    t.reader.nextToken();
-    t.reader.skip("FUNCTION", "Expected \"Function\".");
+    SourceReader& r = t.reader;
+    r.nextToken();
+    if (r.is("FOR") || r.is("WHILE") || r.is("DO")) return;
+    r.skip("FUNCTION", "Expected \"Function\".");
 }
 
 void privateLine(Translator& t, ModuleRecord& module) {
@@ -138,6 +141,8 @@ void usingModule(Translator& t, ModuleRecord& module) {
     const std::string usedFile = r.token + ".BAS";
     // A line with more after the name registers nothing: "USING C:\x" is no module C.
     r.nextToken();
+    // "USING C:\x" names no module C either.
+    if (r.endedBy == SourceReader::End::Colon) throw SyntaxError{"Expected end of line."};
     r.expectLineEnd("Expected end of line.");
     module.usedModules.push_back(name);
     bool known = false;
