@@ -162,7 +162,7 @@ TEST_F(AssignmentTest, CallsAndAddresses) {
         {"n = ADDRESSOF shape::make", "n=Shape::Make", "", ""},
         {"n = ADDRESSOF m", "n=", "Expected function name for AddressOf.", ""},
         {"n = ADDRESSOF Handler 1", "n=Handler", "Expected end of line.", ""},
-        {"n = ADDRESSOF Shape:Make", "n=Shape:", "Expected :: for static member of class ", ""},
+        {"n = ADDRESSOF Shape:Make", "n=Shape", "Expected :: for static member of class ", ""},
         {"n = ADDRESSOF Shape::Nope", "n=Shape::", "Expected static function name of class ", ""},
     };
     for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });

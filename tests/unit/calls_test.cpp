@@ -200,7 +200,7 @@ const CallCase addressCases[] = {
     {"function to long, then more", "Foo(ADDRESSOF Bar, 1)", "", "Foo((Long)Bar,1)", "", ""},
     {"static method", "Store(ADDRESSOF shape::make)", "", "Store((Any)Shape::Make)", "", ""},
     {"static method is consumed", "Foo(ADDRESSOF Shape::Make, 1)", "", "Foo((Long)Shape::Make,1)", "", ""},
-    {"one colon", "Store(ADDRESSOF Shape:Make)", "", "Store((Any)Shape:",
+    {"one colon", "Store(ADDRESSOF Shape:Make)", "", "Store((Any)Shape",
      "Expected :: for static member of class ", ""},
     {"no colon", "Store(ADDRESSOF Shape.Make)", "", "Store((Any)Shape",
      "Expected :: for static member of class ", ""},

@@ -454,12 +454,12 @@ TEST_F(DeclarationPassTest, FunctionPointerTypes) {
         const char* record;
     } cases[] = {
         {"Handler AS FUNCTION(a AS LONG, b AS STRING) AS LONG",
-         "typedef Long(*LongHandler)(Long,String);\nLongHandler Handler;\n", "",
+         "typedef Long(*LongHandler)(Long,String);\nLongHandler Handler{};\n", "",
          "fn Handler(a:Long, b:String) ret=Long s0 n2 fnptr"},
-        {"Handler AS FUNCTION()", "typedef void(*voidHandler)();\nvoidHandler Handler;\n", "",
+        {"Handler AS FUNCTION()", "typedef void(*voidHandler)();\nvoidHandler Handler{};\n", "",
          "fn Handler() ret=void s0 n0 fnptr"},
         {"Handler AS FUNCTION(a AS long, p AS Point, s AS Sprite)",
-         "typedef void(*voidHandler)(Long,Point,Sprite);\nvoidHandler Handler;\n", "",
+         "typedef void(*voidHandler)(Long,Point,Sprite);\nvoidHandler Handler{};\n", "",
          "fn Handler(a:Long, p:Point, s:Sprite) ret=void s0 n3 fnptr"},
         {"Handler AS FUNCTION(a AS Widget)", "", "Invalid data type.", ""},
         {"Handler AS FUNCTION a", "", "Expected ( after keyword \"Function\"", ""},

@@ -108,7 +108,7 @@ TEST_F(ClassHeaderTest, HeadersByteForByte) {
          },
          "#ifndef _Shape_\n#define _Shape_\n#include \"qztypes.h\"\n#include <string>\n"
          "using namespace std;\nclass Shape{\npublic:\n\n\tvirtual Double Area();\n"
-         "protected:\n\nprivate:\n\n\tLong w;\n};\n\n#endif\n\n"},
+         "protected:\n\nprivate:\n\n\tLong w{};\n};\n\n#endif\n\n"},
         {"constructor, destructor, static, pure virtual, pointer result, property",
          [](ClassHeaderTest& f) {
              ModuleRecord* m = f.addClass("Pen");
@@ -158,8 +158,8 @@ TEST_F(ClassHeaderTest, HeadersByteForByte) {
              return m;
          },
          "#ifndef _Grid_\n#define _Grid_\n#include \"qztypes.h\"\n#include <string>\n"
-         "using namespace std;\nclass Grid{\npublic:\n\n\tByte cells[10];\n\tinline static Long count{};\n"
-         "protected:\n\n\tLong *rows;\nprivate:\n\n\tGrid *next;\n};\n\n#endif\n\n"},
+         "using namespace std;\nclass Grid{\npublic:\n\n\tByte cells[10]{};\n\tinline static Long count{};\n"
+         "protected:\n\n\tLong *rows{};\nprivate:\n\n\tGrid *next{};\n};\n\n#endif\n\n"},
         {"used modules and a base class",
          [](ClassHeaderTest& f) {
              ModuleRecord* m = f.addClass("Dog", "Animal");
@@ -179,7 +179,7 @@ TEST_F(ClassHeaderTest, HeadersByteForByte) {
              return m;
          },
          "#ifndef __\n#define __\n#include \"qztypes.h\"\n#include <string>\n"
-         "using namespace std;\nclass {\npublic:\n\n\tLong v;\nprotected:\n\nprivate:\n\n"
+         "using namespace std;\nclass {\npublic:\n\n\tLong v{};\nprotected:\n\nprivate:\n\n"
          "};\n\n#endif\n\n"},
     };
     for (const Case& c : cases) {
@@ -231,7 +231,7 @@ TEST_F(ClassHeaderTest, ChainFlattensTopDownAndSkipsPrivatesAndConstructors) {
     // only the base's own members, and a virtual destructor, as C extends it.
     EXPECT_EQ(headerOf(b),
               "#ifndef _B_\n#define _B_\n#include \"qztypes.h\"\n#include <string>\n"
-              "using namespace std;\nclass B: public A{\npublic:\n\n\t B();\n\tvirtual ~B(){}\n\tLong vb;\n"
+              "using namespace std;\nclass B: public A{\npublic:\n\n\t B();\n\tvirtual ~B(){}\n\tLong vb{};\n"
               "protected:\n\n\tvirtual Long Fb();\nprivate:\n\n};\n\n#endif\n\n");
     EXPECT_EQ(headerOf(c),
               "#ifndef _C_\n#define _C_\n#include \"qztypes.h\"\n#include <string>\n"
@@ -381,11 +381,11 @@ const EmitCase variableCases[] = {
     {"more after the type", "DIM x AS Long y\n", nullptr, "DIM", Emitter::Variable, false, "",
      "Expected end of line."},
     {"function pointer", "DIM h AS FUNCTION(a AS LONG, b AS STRING) AS LONG\n", nullptr, "DIM",
-     Emitter::Variable, false, "typedef Long(*Longh)(Long,String);\nLongh h;\n", ""},
+     Emitter::Variable, false, "typedef Long(*Longh)(Long,String);\nLongh h{};\n", ""},
     {"api module global is inline", "INTERFACEAPI\nDIM g(3) AS Long\n", nullptr, "DIM",
      Emitter::Variable, false, "inline Long g[3]", ""},
     {"api module local is not inline", "INTERFACEAPI\nDIM g AS Long\n", nullptr, "DIM",
-     Emitter::Variable, true, "Long g", ""},
+     Emitter::Variable, true, "Long g{}", ""},
 };
 INSTANTIATE_TEST_SUITE_P(EmitVariable, EmitCases, ::testing::ValuesIn(variableCases));
 
@@ -466,7 +466,7 @@ TEST_F(EmitTest, LocalsAreRegisteredOnceAndHideGlobals) {
         t.output << ";";
     }
     t.output.close();
-    EXPECT_EQ(readFile("out.cpp"), "Byte *v[7];Byte *v[7];Long g;Long m;");
+    EXPECT_EQ(readFile("out.cpp"), "Byte *v[7]{};Byte *v[7]{};Long g{};Long m;");
     // v once; g too, though a module variable has its name.
     ASSERT_EQ(t.localVariables.size(), 2u);
     EXPECT_EQ(t.localVariables[1]->name, "g");
