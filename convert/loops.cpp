@@ -29,10 +29,17 @@ void Translator::convertDo() {
         output << indent << "do{\n";
         return;
     }
-    if (!r.is("WHILE") && !r.is("UNTIL")) throw SyntaxError{"Expected WHILE, UNTIL or the end of the line after DO."};
-    blocks.back().testedAtTop = true;
-    const std::string condition = translateLoopCondition();
-    output << indent << "while(" << condition << "){\n";
+    try {
+        if (!r.is("WHILE") && !r.is("UNTIL"))
+            throw SyntaxError{"Expected WHILE, UNTIL or the end of the line after DO."};
+        const std::string condition = translateLoopCondition();
+        blocks.back().testedAtTop = true;
+        output << indent << "while(" << condition << "){\n";
+    } catch (const SyntaxError&) {
+        // Opened all the same, for its LOOP line to close.
+        output << indent << "do{\n";
+        throw;
+    }
 }
 
 /* loopline -> LOOP [(WHILE | UNTIL) condition] EOL */
@@ -43,16 +50,26 @@ void Translator::convertLoop() {
     const Block loop = closeBlock(BlockKind::Do, "LOOP without DO.");
     r.nextToken();
     if (loop.testedAtTop) {
+        output << indent << "}\n";
+        writeExitLabel(loop);
         if (!r.lineEnded)
             throw SyntaxError{"This DO tests its condition at the top: the LOOP line ends the loop and tests nothing."};
-        output << indent << "}\n";
-    } else if (r.lineEnded) {
-        output << indent << "}while(true);\n";
-    } else {
-        if (!r.is("WHILE") && !r.is("UNTIL")) throw SyntaxError{"Expected WHILE, UNTIL or the end of the line after LOOP."};
-        const std::string condition = translateLoopCondition();
-        output << indent << "}while(" << condition << ");\n";
+        return;
     }
+    std::string condition = "true";
+    try {
+        if (!r.lineEnded) {
+            if (!r.is("WHILE") && !r.is("UNTIL"))
+                throw SyntaxError{"Expected WHILE, UNTIL or the end of the line after LOOP."};
+            condition = translateLoopCondition();
+        }
+    } catch (const SyntaxError&) {
+        // The loop is closed all the same.
+        output << indent << "}while(true);\n";
+        writeExitLabel(loop);
+        throw;
+    }
+    output << indent << "}while(" << condition << ");\n";
     writeExitLabel(loop);
 }
 

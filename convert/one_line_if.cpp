@@ -63,6 +63,8 @@ bool Translator::isOneLineIf() const {
 void Translator::convertOneLineIf() {
     SourceReader& r = reader;
     const std::string indent = r.indent;
+    const bool nested = r.elseEndsStatement > 0;
+    ElseEndsStatements elseEnds(r);
     output << indent;
     try {
         translateIfCondition();
@@ -80,8 +82,6 @@ void Translator::convertOneLineIf() {
         return;
     }
     output << "{\n";
-    const bool nested = r.elseEndsStatement > 0;
-    ElseEndsStatements elseEnds(r);
     const std::string bodyIndent = indent + "\t";
     Block scope{};
     scope.locals = localVariables.size();
@@ -92,8 +92,8 @@ void Translator::convertOneLineIf() {
             try {
                 r.indent = bodyIndent;
                 if (!startsSimpleStatement())
-                    throw SyntaxError{"A one-line IF holds assignments, calls, EXIT and one-line IFs: write a "
-                                      "block IF ... END IF around this statement."};
+                    throw SyntaxError{"A one-line IF holds simple statements (assignments, calls, EXIT, "
+                                      "one-line IFs): write a block IF ... END IF around this one."};
                 convertStatement();
             } catch (const SyntaxError& error) {
                 reportConversionError(error.message);

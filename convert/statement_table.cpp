@@ -290,10 +290,14 @@ const Row statementRows[] = {
 
 }  // namespace
 
+// Every statement but the keyword lines, which open or close blocks or
+// declare something; EXIT and a one-line IF are simple too.
 bool Translator::startsSimpleStatement() const {
     if (reader.is("EXIT")) return true;
     if (reader.is("IF")) return isOneLineIf();
-    return isTypeVariable(*this) || isCall(*this) || isOwnName(*this) || isVariable(*this);
+    for (const Row& row : statementRows)
+        if (!row.keyword.empty() && reader.token == row.keyword) return false;
+    return true;
 }
 
 void Translator::convertStatement() {

@@ -250,6 +250,14 @@ bool SourceReader::isRemark(size_t at) const {
     return at + 3 >= text_.size() || !(isLetter(text_[at + 3]) || isDigit(text_[at + 3]));
 }
 
+// The token before the one being read is THEN: a statement may start here.
+bool SourceReader::afterThen() const {
+    if (previousLength_ != 4) return false;
+    for (size_t k = 0; k < 4; ++k)
+        if ((text_[previousStart_ + k] & ~0x20) != "THEN"[k]) return false;
+    return true;
+}
+
 void SourceReader::endStatementHere(End end) {
     lineEnded = true;
     endedBy = end;
@@ -299,7 +307,7 @@ void SourceReader::readWord() {
     const size_t start = position_ - 1;
     while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) ++position_;
     column += static_cast<int32_t>(position_ - start);
-    if (!statementHasTokens_ && isRemark(start)) return readComment();
+    if ((!statementHasTokens_ || afterThen()) && isRemark(start)) return readComment();
     finishSpan(start);
     if (elseEndsStatement > 0 && is("ELSE")) {
         token.clear();

@@ -107,6 +107,7 @@ private:
     enum class Colon { Separator, Token, Blank };
     Colon readColon();
     bool isRemark(size_t at) const;
+    bool afterThen() const;
     void endStatementHere(End end);
 
     std::string text_;
