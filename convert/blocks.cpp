@@ -4,7 +4,11 @@
 // so that one missing END IF is one error and the C++ stays balanced.
 #include <ostream>
 
+#include "convert/case_labels.h"
+#include "convert/select_scan.h"
 #include "driver/translator.h"
+#include "expr/member_names.h"
+#include "expr/operand.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -44,6 +48,15 @@ void Translator::forgetScope(const Block& block) {
     if (functionPointerTypes.size() > block.pointerTypes) functionPointerTypes.resize(block.pointerTypes);
 }
 
+void Translator::dropClosedCaseChains() {
+    while (!caseChains.empty() && caseChains.back().block >= blocks.size()) caseChains.pop_back();
+}
+
+Translator::CaseChain* Translator::caseChainOf(size_t blockIndex) {
+    if (caseChains.empty() || caseChains.back().block != blockIndex) return nullptr;
+    return &caseChains.back();
+}
+
 // Within a procedure only: a WEND does not close a WHILE of an earlier one.
 Translator::Block* Translator::closeInnerBlocks(BlockKind kind) {
     size_t found = blocks.size();
@@ -69,12 +82,13 @@ Translator::Block* Translator::closeInnerBlocks(BlockKind kind) {
 void Translator::closeBlockForUser(const Block& block) {
     const std::string& indent = reader.indent;
     forgetScope(block);
+    dropClosedCaseChains();
     switch (block.kind) {
         case BlockKind::For: output << indent << "}//closing loop\n"; break;
         case BlockKind::Do: output << indent << (block.testedAtTop ? "}\n" : "}while(true);\n"); break;
         case BlockKind::Select:
             if (block.caseOpen) output << indent << "}\n";
-            output << indent << "break;\n}\n";
+            if (!block.chained) output << indent << "break;\n}\n";
             break;
         case BlockKind::Function:
         case BlockKind::Property:
@@ -111,63 +125,100 @@ void Translator::closeAllBlocks() {
     }
 }
 
-namespace {
-
-// C++ switches on whole numbers only.
-bool isWholeNumberType(const std::string& type) {
-    static const char* const types[] = {"Long", "Integer", "Byte", "Boolean", "Short", "Char", "Any"};
-    for (const char* whole : types)
-        if (type == whole) return true;
-    return false;
-}
-
-}  // namespace
-
-/* selectstat -> SELECT CASE variable */
+/* selectstat -> SELECT CASE variable
+   A whole-number variable whose CASE lines are all single numbers and
+   constants is switched on in C++; any other SELECT becomes a chain of
+   if and else if, which compares the variable with the labels of each
+   CASE in turn. The CASE lines are looked at ahead to choose. */
 void Translator::convertSelect() {
     SourceReader& r = reader;
     r.nextToken();
     r.expect("CASE", "Syntax Error");
-    // Opened even when its head fails, so that its CASEs and END SELECT
-    // are not reported as well.
+    // Opened before the rest of the line is read, as a chain whose CASEs
+    // test nothing: a line that fails leaves it so, and neither its CASEs
+    // nor its END SELECT are reported as well.
+    dropClosedCaseChains();
     openBlock(BlockKind::Select);
+    blocks.back().chained = true;
+    caseChains.push_back(CaseChain{blocks.size() - 1, std::string(), false, false});
     r.nextToken();
     const std::string type = variableType(r.token);
     if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
-    if (type == "Single" || type == "Double") throw SyntaxError{"SELECT CASE needs a whole number."};
-    if (!isWholeNumberType(type) || isPointerVariable(r.token)) throw SyntaxError{"SELECT CASE needs a number."};
-    const std::string declared = declaredVariableName(r.token);
-    output << r.indent << "switch(" << (declared.empty() ? r.tokenAsWritten : declared) << ")\n{\n";
+    if (isArrayVariable(r.token))
+        throw SyntaxError{"SELECT CASE needs one value: copy the array element into a variable first."};
+    if (isPointerVariable(r.token) || (!isNumberType(type) && type != "String"))
+        throw SyntaxError{"SELECT CASE needs a number or a String."};
+    examineOperand(*this);  // a variable the module cannot see is refused
+    const std::string selector = writtenVariableName(*this, r.token, r.tokenAsWritten);
+    const SelectAhead ahead = scanSelectAhead(r.textAhead());
+    if (isWholeNumberType(type) && labelsFitSwitch(*this, ahead)) {
+        blocks.back().chained = false;
+        caseChains.pop_back();
+        output << r.indent << "switch(" << selector << ")\n{\n";
+    } else {
+        CaseChain& chain = caseChains.back();
+        chain.selector = selector;
+        chain.text = type == "String";
+        // The chain would run them for every value.
+        if (ahead.statementBeforeCase)
+            throw SyntaxError{"Statements between SELECT CASE and its first CASE belong above SELECT CASE."};
+    }
     r.expectNextLineEnd("Expected end of line.");
 }
 
-/* casestat -> CASE label | CASE "-" number | CASE ELSE
-   Each CASE body is a block of its own, so that declarations in it end there. */
+/* casestat -> CASE labels | CASE ELSE
+   Each CASE body is a block of its own, so that declarations in it end
+   there. A switch's labels are checked before anything is written, so
+   that a refused line leaves the braces balanced. */
 void Translator::convertCase() {
     SourceReader& r = reader;
     const std::string& indent = r.indent;
     Block* select = closeInnerBlocks(BlockKind::Select);
     if (!select) throw SyntaxError{"CASE without SELECT CASE."};
     r.nextToken();
-    if (select->caseOpen) {
-        forgetScope(*select);
-        output << indent << "}\n";
-    }
+    if (select->chained) return convertChainCase(*select);
+    if (select->caseOpen) forgetScope(*select);
+    const bool otherwise = r.is("ELSE");
+    const std::string label = otherwise ? std::string() : switchLabel(*this);
+    if (select->caseOpen) output << indent << "}\n";
     output << indent << "break;\n";
-    if (r.is("ELSE")) {
+    if (otherwise)
         output << indent << "default:{\n";
-    } else {
-        // A constant as its declaration spells it.
-        const std::string declared = declaredVariableName(r.token);
-        std::string label = declared.empty() ? decimalText(r.tokenAsWritten) : declared;
-        if (r.is("-")) {
-            r.nextToken();
-            label += decimalText(r.tokenAsWritten);
-        }
+    else
         output << indent << "case " << label << ":{\n";
-    }
     select->caseOpen = true;
     r.expectNextLineEnd("Expected end of line.");
+}
+
+// A CASE of a chain: the first opens it with if, the next ones go on with
+// else if, CASE ELSE with else.
+void Translator::convertChainCase(Block& select) {
+    SourceReader& r = reader;
+    const std::string& indent = r.indent;
+    CaseChain* chain = caseChainOf(blocks.size() - 1);
+    if (!chain) throw SyntaxError{"CASE without SELECT CASE."};
+    if (chain->elseSeen) throw SyntaxError{"CASE after CASE ELSE: move CASE ELSE below the other CASEs."};
+    // What the last body declared is gone before this line's labels are read.
+    if (select.caseOpen) forgetScope(select);
+    const bool otherwise = r.is("ELSE");
+    std::string tests;
+    if (otherwise) {
+        r.expectNextLineEnd("Expected end of line.");
+    } else if (chain->selector.empty()) {
+        // The SELECT line failed: there is nothing to compare with.
+        skipLine();
+        r.pushBack();
+        tests = "false";
+    } else {
+        tests = chainTests(*this, *chain);
+    }
+    if (select.caseOpen) output << indent << "}\n" << indent << "else";
+    if (otherwise)
+        output << (select.caseOpen ? "{\n" : indent + "{\n");
+    else
+        output << (select.caseOpen ? " " : indent) << "if(" << tests << "){\n";
+    chain->elseSeen = otherwise;
+    select.caseOpen = true;
 }
 
 // The closing line of a block: its block is the innermost one open, once
@@ -178,6 +229,7 @@ Translator::Block Translator::closeBlock(BlockKind kind, const char* withoutOpen
     const Block block = *found;
     blocks.pop_back();
     forgetScope(block);
+    dropClosedCaseChains();
     return block;
 }
 
@@ -205,7 +257,7 @@ void Translator::convertEnd() {
     } else if (r.is("SELECT")) {
         const Block select = closeBlock(BlockKind::Select, "END SELECT without SELECT CASE.");
         if (select.caseOpen) output << indent << "}\n";
-        output << indent << "break;\n}\n";
+        if (!select.chained) output << indent << "break;\n}\n";
     } else {
         throw SyntaxError{"Syntax error."};
     }

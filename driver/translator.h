@@ -41,6 +41,16 @@ public:
         // A loop that an EXIT leaves with a goto (a break there would leave
         // an inner loop or switch): the label after its end.
         std::string exitLabel;
+        bool chained = false;   // a SELECT written as an if/else-if chain (no C++ break applies to it)
+    };
+
+    // What the CASE lines of a chained SELECT test: its selector, as each
+    // test writes it, and whether it is a String.
+    struct CaseChain {
+        size_t block;           // its index in `blocks`
+        std::string selector;   // empty when the SELECT line failed: its CASEs test nothing
+        bool text = false;      // a String selector: the labels are texts
+        bool elseSeen = false;  // CASE ELSE has come: no CASE may follow
     };
 
     // --- driver/: entry point and build -----------------------------------
@@ -151,6 +161,10 @@ public:
     void convertEnd();
     void convertSelect();
     void convertCase();
+    void convertChainCase(Block& select);
+    // The chain of the SELECT block at that index in `blocks`; none for a
+    // switch.
+    CaseChain* caseChainOf(size_t blockIndex);
     // Blocks (convert/blocks.cpp).
     void openBlock(BlockKind kind);
     Block* closeInnerBlocks(BlockKind kind);
@@ -159,6 +173,8 @@ public:
     void endOpenProcedure(const std::string& message);
     Block closeBlock(BlockKind kind, const char* withoutOpening);
     void forgetScope(const Block& block);
+    // The chains of SELECT blocks that have closed.
+    void dropClosedCaseChains();
     void expectStatementEnd();
     // Control-flow heads; the current token is IF, WHILE or FOR.
     void translateIfCondition();
@@ -251,6 +267,8 @@ public:
     std::vector<int32_t> procedureStack;
     // The blocks open in the module being converted, innermost last.
     std::vector<Block> blocks;
+    // The chained SELECT blocks among them, innermost last.
+    std::vector<CaseChain> caseChains;
     std::vector<std::string> resources;
     ModuleRecord* currentModule = nullptr;
     std::ofstream output;

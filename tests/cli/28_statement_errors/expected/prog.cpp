@@ -14,8 +14,6 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 };
 Void g (){
 return;
-break;
-}
 }
 Void h (){
 }
