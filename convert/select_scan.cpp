@@ -24,7 +24,7 @@ public:
         if (at_ >= text_.size()) return false;
         while (at_ < text_.size()) {
             const char c = text_[at_];
-            if (c == '\n' || c == ':') {
+            if (c == '\n' || (c == ':' && !doubledColon())) {
                 ++at_;
                 break;
             }
@@ -52,6 +52,11 @@ public:
     }
 
 private:
+    // "::" (a class's method after ADDRESSOF) separates nothing.
+    bool doubledColon() const {
+        return (at_ + 1 < text_.size() && text_[at_ + 1] == ':') || (at_ > 0 && text_[at_ - 1] == ':');
+    }
+
     // To the line feed, which then ends the statement.
     void skipComment() {
         while (at_ < text_.size() && text_[at_] != '\n') ++at_;

@@ -30,6 +30,7 @@ TEST(SelectScanTest, OnlyTheBlocksOwnCaseLinesAreSeen) {
         "\tEND SELECT\n"
         "\tREM CASE 6 : CASE 7\n"
         "\tn = 1: Case Is >= -8 TO k\n"
+        "\tf = ADDRESSOF Shape::Case\n"
         "END SELECT\n"
         "CASE 9\n");
     EXPECT_EQ(casesOf(ahead),
