@@ -14,8 +14,11 @@ using BlockKind = Translator::BlockKind;
 
 bool isLoop(BlockKind kind) { return kind == BlockKind::For || kind == BlockKind::While || kind == BlockKind::Do; }
 
-// A C++ break inside this block leaves the block itself.
-bool takesBreak(const Translator::Block& block) { return isLoop(block.kind) || block.kind == BlockKind::Select; }
+// A C++ break inside this block leaves the block itself (a SELECT written
+// as an if/else-if chain lets it through).
+bool takesBreak(const Translator::Block& block) {
+    return isLoop(block.kind) || (block.kind == BlockKind::Select && !block.chained);
+}
 
 }  // namespace
 

@@ -63,6 +63,27 @@ FUNCTION Band(d AS Double) AS String
 	END SELECT
 END FUNCTION
 
+' EXIT FOR from a chain leaves the loop; from a switch as well.
+FUNCTION Stops() AS String
+	DIM i AS Long
+	DIM seen AS String
+	FOR i = 1 TO 9
+		SELECT CASE i
+		CASE 2, 4
+			seen = seen + "even "
+		CASE IS > 5
+			EXIT FOR
+		END SELECT
+		SELECT CASE i
+		CASE 5
+			seen = seen + "five "
+			EXIT FOR
+		END SELECT
+		seen = seen + Str(i) + " "
+	NEXT i
+	Stops = seen + "stopped at " + Str(i)
+END FUNCTION
+
 FUNCTION Main()
 	DIM n AS Long
 	pivot = 42
@@ -74,5 +95,6 @@ FUNCTION Main()
 	Print("chain -6: " + Chained(-6) + "; -5: " + Chained(-5) + "; 10: " + Chained(10))
 	Print("text: " + Answer("yes") + ", " + Answer("y") + ", " + Answer("m") + ", " + Answer("n"))
 	Print("text: " + Answer("xa") + ", " + Answer("x"))
+	Print("loop: " + Stops())
 	Print("double: " + Band(0.5) + ", " + Band(-0.75) + ", " + Band(2.25) + ", " + Band(2.5))
 END FUNCTION

@@ -19,6 +19,7 @@ Boolean flag;
 Void Whole ();
 Void Texts ();
 Void Fractions ();
+Void Loops ();
 Void Main ();
 extern "C"{
 int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,int nFunsterStil)
@@ -164,10 +165,36 @@ else if(d==1||d>2.25||d==n){
 }
 
 
+Void Loops (){
+for (n=1;n<=9;n=n+1){
+
+	if(n>4){
+
+		break;
+	}
+
+	switch(n)
+{
+
+	break;
+	case 3:{
+
+		goto exitLoop1;
+	}
+	break;
+}
+
+}//closing loop
+exitLoop1:;
+
+}
+
+
 Void Main (){
 Whole();
 Texts();
 Fractions();
+Loops();
 }
 
 

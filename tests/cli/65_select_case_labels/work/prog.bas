@@ -75,8 +75,22 @@ FUNCTION Fractions()
 	END SELECT
 END FUNCTION
 
+FUNCTION Loops()
+	FOR n = 1 TO 9
+		SELECT CASE n
+		CASE IS > 4
+			EXIT FOR
+		END SELECT
+		SELECT CASE n
+		CASE 3
+			EXIT FOR
+		END SELECT
+	NEXT n
+END FUNCTION
+
 FUNCTION Main()
 	Whole()
 	Texts()
 	Fractions()
+	Loops()
 END FUNCTION
