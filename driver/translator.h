@@ -222,13 +222,19 @@ public:
     // --- expr/: calls, member access, indexes, assignments ------------------
     // Calls and their arguments. The current token is the called name.
     void translateCall(const std::string& expectedType);
-    // The function a call of the current token reaches (none when unknown).
-    FunctionRecord* calledFunction() const;
+    // The function a call of the current token reaches (none when unknown);
+    // a statement's call may have its arguments without parentheses.
+    FunctionRecord* calledFunction(bool statement = false) const;
     // The rest of a call whose name has been written: from the token after it.
     void translateCallArguments(const FunctionRecord& function, bool propertySet);
+    // A call statement's arguments without parentheses: from the token after
+    // the name to the end of the statement, as "(" args ")".
+    void translateStatementArguments(const FunctionRecord& function);
     // The argument loop; the member-call translators run it with their own
-    // operand rules (memberVariant).
-    void translateArguments(const FunctionRecord& function, bool memberVariant);
+    // operand rules (memberVariant). toStatementEnd: the arguments of a call
+    // statement without parentheses, from the current token on, every
+    // parameter given.
+    void translateArguments(const FunctionRecord& function, bool memberVariant, bool toStatementEnd = false);
     // Member calls, member access and indexes.
     std::string translateMemberCall(const std::string& objectName);
     std::string translateConditionMemberCall(const std::string& objectName);

@@ -37,6 +37,7 @@ public:
           plain_(function.builtIn && function.name == "sizeof") {}
 
     void run();
+    void runToStatementEnd();
 
 private:
     void selectParameter();
@@ -68,6 +69,8 @@ private:
 
     int32_t index_ = 0;
     int32_t depth_ = 0;
+    // Some operand has been read.
+    bool started_ = false;
     // Only the first variable of a by-reference argument is the reference.
     bool castApplied_ = false;
     // The current token is an opening "(" or a closing "]" already written.
@@ -102,6 +105,27 @@ void ArgumentList::run() {
     }
 }
 
+/* statementargs -> [arg {"," arg}] EOL ; the current token starts the first arg */
+void ArgumentList::runToStatementEnd() {
+    int32_t given = 0;
+    if (!r_.lineEnded && !r_.atEof) {
+        if (function_.paramCount == 0) throw SyntaxError{function_.name + " takes no arguments."};
+        // The loop reads past a "," that follows an argument.
+        if (r_.is(",")) throw SyntaxError{"Syntax error."};
+        // The loop reads each operand with nextToken: the first is this one.
+        r_.pushBack();
+        run();
+        // A ")" that opened no group ends the loop where it stands.
+        r_.expectLineEnd("Expected end of line.");
+        if (depth_ > 0) throw SyntaxError{"Expected )"};
+        given = started_ ? index_ + 1 : 0;
+    }
+    if (given < function_.paramCount)
+        throw SyntaxError{function_.name + " takes " + std::to_string(function_.paramCount) +
+                          (function_.paramCount == 1 ? " argument, not " : " arguments, not ") +
+                          std::to_string(given) + "."};
+}
+
 void ArgumentList::selectParameter() {
     parameterType_.clear();
     byRef_ = false;
@@ -116,6 +140,7 @@ void ArgumentList::selectParameter() {
 
 /* arg -> operand {(operator | "[" (OR | AND) "]") operand} */
 void ArgumentList::operandStep() {
+    started_ = true;
     do {
         r_.nextToken();
         tokenWritten_ = false;
@@ -325,6 +350,10 @@ std::string ArgumentList::declaredName() const {
 
 }  // namespace
 
-void Translator::translateArguments(const FunctionRecord& function, bool memberVariant) {
-    ArgumentList(*this, function, memberVariant).run();
+void Translator::translateArguments(const FunctionRecord& function, bool memberVariant, bool toStatementEnd) {
+    ArgumentList list(*this, function, memberVariant);
+    if (toStatementEnd)
+        list.runToStatementEnd();
+    else
+        list.run();
 }

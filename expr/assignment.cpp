@@ -191,9 +191,12 @@ void Translator::translateReturnAssignment() {
     if (!function) throw SyntaxError{"Invalid Function."};
     r.nextToken();
     if (!r.is("=")) {
-        // The procedure calls itself.
+        // The procedure calls itself, its arguments in parentheses or not.
         output << function->name;
-        translateCallArguments(*function, false);
+        if (r.is("(") || function->isProperty)
+            translateCallArguments(*function, false);
+        else
+            translateStatementArguments(*function);
         return;
     }
     output << reader.indent << "return ";

@@ -1,6 +1,7 @@
 // Calls of program functions: the called name, property accessors,
 // function-pointer assignments and the parenthesised argument list.
 #include <ostream>
+#include <string_view>
 
 #include "driver/translator.h"
 #include "expr/nesting_guard.h"
@@ -49,12 +50,42 @@ bool fits(const FunctionRecord& method, int32_t arguments) {
     return method.isProperty ? arguments < 0 : arguments == method.paramCount;
 }
 
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The arguments of a call statement without parentheses, counted in the
+// text after the name: -1 when "=" follows (a property given a value), 0
+// when the statement ends there. A ":" ends the statement, "::" does not.
+int32_t unbracketedArgumentCount(std::string_view ahead) {
+    size_t i = 0;
+    while (i < ahead.size() && isBlank(ahead[i])) ++i;
+    if (i < ahead.size() && ahead[i] == '=') return -1;
+    int32_t depth = 0, commas = 0;
+    bool anything = false;
+    for (; i < ahead.size(); ++i) {
+        const char c = ahead[i];
+        if (c == '\n' || c == '\'') break;
+        if (c == ':' && (i + 1 >= ahead.size() || ahead[i + 1] != ':') && (i == 0 || ahead[i - 1] != ':')) break;
+        if (c == '"') {
+            while (i + 1 < ahead.size() && ahead[i + 1] != '"' && ahead[i + 1] != '\n') ++i;
+            ++i;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            ++commas;
+        }
+        if (!isBlank(c)) anything = true;
+    }
+    return anything ? commas + 1 : 0;
+}
+
 }  // namespace
 
 // Inside a method a name may be a method of its class (or of a base) and a
 // program function too: the method when its parameters fit the call, the
 // program's function otherwise. LEFT is always the string function.
-FunctionRecord* Translator::calledFunction() const {
+FunctionRecord* Translator::calledFunction(bool statement) const {
     const SourceReader& r = reader;
     if (r.is("LEFT")) return findModuleFunction(r.token);
     FunctionRecord* found = findFunction(r.token);
@@ -62,7 +93,9 @@ FunctionRecord* Translator::calledFunction() const {
     if (!module || !module->isClassModule) return found;
     FunctionRecord* method = findMemberFunction(module->className, r.token);
     if (!method || method == found) return found;
-    return !found || fits(*method, r.peekArgumentCount()) ? method : found;
+    int32_t arguments = r.peekArgumentCount();
+    if (statement && arguments < 0) arguments = unbracketedArgumentCount(r.textAhead());
+    return !found || fits(*method, arguments) ? method : found;
 }
 
 /* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
@@ -73,7 +106,7 @@ void Translator::translateCall(const std::string& expectedType) {
 
     // LEFT is the string function even inside a class that has a Left of its own.
     const bool isLeft = r.is("LEFT");
-    FunctionRecord* function = calledFunction();
+    FunctionRecord* function = calledFunction(!valueContext);
     if (!function) throw SyntaxError{"Invalid Function."};
     requireVisible(function->inMainProgram, function->name);
     if (isLeft ? currentModule && currentModule->isClassModule : hiddenByMember(*this, *function))
@@ -114,6 +147,7 @@ void Translator::translateCall(const std::string& expectedType) {
         r.nextToken();
         return;
     }
+    if (!valueContext && !r.is("(") && !r.is("=")) return translateStatementArguments(*function);
     translateCallArguments(*function, false);
 }
 
@@ -127,4 +161,11 @@ void Translator::translateCallArguments(const FunctionRecord& function, bool pro
     if (!propertySet && !r.is(")")) throw SyntaxError{"Expected )"};
     output << ")";
     if (!propertySet) r.nextToken();
+}
+
+/* statementargs -> [arg {"," arg}] EOL ; written as the call with parentheses */
+void Translator::translateStatementArguments(const FunctionRecord& function) {
+    output << "(";
+    translateArguments(function, false, true);
+    output << ")";
 }

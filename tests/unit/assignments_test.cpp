@@ -243,7 +243,8 @@ TEST_F(AssignmentTest, FunctionResults) {
         {"Twice = pt", "return &pt", "", ""},
         // Without "=" the procedure calls itself.
         {"Twice(n - 1)", "Twice(n - 1)", "", ""},
-        {"twice n", "Twice", "Expected ( after function name.", ""},
+        {"twice n", "Twice(n)", "", ""},
+        {"Twice", "Twice(", "Twice takes 1 argument, not 0.", ""},
     };
     for (const LineCase& c : cases) check(c, [&] { t.translateReturnAssignment(); });
 }

@@ -157,13 +157,32 @@ const CallCase listCases[] = {
     {"two operands without an operator", "Foo(n m, 1)", "", "Foo(n", "Syntax error.", ""},
     {"no parameters", "NoArgs() * 2", "", "NoArgs()", "", "*"},
     {"no parameters given one", "NoArgs(1)", "", "NoArgs(", "Expected )", ""},
-    {"no parenthesis", "NoArgs", "", "NoArgs", "Expected ( after function name.", ""},
+    {"no parenthesis in a value", "NoArgs", "Long", "NoArgs", "Expected ( after function name.", ""},
     {"not closed", "Foo(1, 2", "", "Foo(1,2", "Expected )", ""},
     {"not a function", "n(1)", "", "", "Invalid Function.", ""},
     {"unknown word as argument", "Bar(WEND)", "", "Bar(", "Syntax error.", ""},
     {"type name is consumed", "Foo(Long, 1)", "", "Foo(Long,1)", "", ""},
 };
 INSTANTIATE_TEST_SUITE_P(ArgumentList, CallCases, ::testing::ValuesIn(listCases));
+
+// A call statement may leave out the parentheses: its arguments run to the
+// end of the statement and are written as the parenthesised call's.
+const CallCase statementCases[] = {
+    {"arguments without parentheses", "foo n + 1, Bar(2)", "", "Foo(n + 1,Bar(2))", "", ""},
+    {"no parameters, no arguments", "NoArgs", "", "NoArgs()", "", ""},
+    {"parentheses around the first argument are the call's", "Bar (n) + 1", "", "Bar(n)", "", "+"},
+    {"too few", "Foo 1", "", "Foo(1", "Foo takes 2 arguments, not 1.", ""},
+    {"none for one", "Bar", "", "Bar(", "Bar takes 1 argument, not 0.", ""},
+    {"one for none", "NoArgs 1", "", "NoArgs(", "NoArgs takes no arguments.", ""},
+    {"too many", "Bar 1, 2", "", "Bar(1,", "to many parameters to function Bar", ""},
+    {"first argument missing", "Foo , 1", "", "Foo(", "Syntax error.", ""},
+    {"group left open", "Bar n * (1 + 2", "", "Bar(n * (1 + 2", "Expected )", ""},
+    {"closing a group never opened", "Bar n)", "", "Bar(n", "Expected end of line.", ""},
+    {"two operands", "Foo n m", "", "Foo(n", "Syntax error.", ""},
+    {"= is no argument", "Foo = 1", "", "Foo", "Expected ( after function name.", ""},
+    {"function pointer", "h n", "", "h(n)", "", ""},
+};
+INSTANTIATE_TEST_SUITE_P(StatementWithoutParentheses, CallCases, ::testing::ValuesIn(statementCases));
 
 const CallCase castCases[] = {
     {"same type by value", "Bar(n)", "", "Bar(n)", "", ""},

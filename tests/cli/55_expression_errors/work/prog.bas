@@ -7,7 +7,7 @@ FUNCTION Main()
 	n = Add(1, 2, 3)
 	n = Add(1 [XOR] 2, 3)
 	n = Nope(1)
-	Add 1, 2
+	Add = 1
 	n = Add("x", 2)
 	s = n > 2
 	n = s(1)
