@@ -49,10 +49,16 @@ void writeMacro(std::ofstream& header, const VariableRecord& macro) {
     header << "\n";
 }
 
+// A member starts with the constant of its declaration, or else at 0, ""
+// or no object.
+std::string initializer(const VariableRecord& variable) {
+    return variable.initialValue.empty() ? "{}" : "=" + variable.initialValue;
+}
+
 // A STATIC variable is one variable of the class, shared by every object
-// and every module that includes the header (C++17 inline), starting at 0.
+// and every module that includes the header (C++17 inline).
 void writeStaticVariable(std::ofstream& header, const VariableRecord& variable) {
-    header << "\tinline static " << variable.type << " " << declarator(variable) << "{};\n";
+    header << "\tinline static " << variable.type << " " << declarator(variable) << initializer(variable) << ";\n";
 }
 
 void writeVariable(std::ofstream& header, const VariableRecord& variable) {
@@ -60,8 +66,7 @@ void writeVariable(std::ofstream& header, const VariableRecord& variable) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
     }
-    // Every object starts with its members at 0, "" or no object.
-    header << "\t" << variable.type << " " << declarator(variable) << "{};\n";
+    header << "\t" << variable.type << " " << declarator(variable) << initializer(variable) << ";\n";
 }
 
 // A class that another class extends may be deleted through a pointer of

@@ -84,8 +84,8 @@ void Translator::convertAccessWordLine() {
                 // Declared in the class by its header.
                 skipMemberLine();
             } else {
-                output << indent << "static ";
-                emitVariableDefinition();
+                output << indent;
+                emitVariableDefinition("static ");
                 output << ";\n";
             }
             return;

@@ -1,56 +1,140 @@
 // Data declarations in the generated C++: variables, constants, user types
 // and imports from dynamic libraries. The declaration pass has registered
 // them already; the line is read again and the records supply the text.
+#include <algorithm>
 #include <ostream>
+#include <string_view>
 
 #include "convert/declaration_text.h"
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
+#include "symbols/names.h"
 #include "source/syntax_error.h"
 #include "symbols/variable_head.h"
 
-/* variable -> head (type [PTR] | FUNCTION ...) EOL */
-void Translator::emitVariableDefinition() {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Whether a declaration's value (its source text after "=") names the
+// variable being declared: in C++ that is the new variable, which has no
+// value yet. The value ends at the end of the statement or at a "," outside
+// parentheses; a member (after "." or "::") is another name.
+bool valueNamesVariable(std::string_view ahead, const std::string& name) {
+    int32_t depth = 0;
+    char before = 0;  // the last character that is no blank
+    for (size_t i = 0; i < ahead.size();) {
+        const char c = ahead[i];
+        if (c == '\n' || c == '\'' || (c == ',' && depth == 0)) break;
+        if (c == ':' && (i + 1 >= ahead.size() || ahead[i + 1] != ':') && before != ':') break;
+        if (c == '"') {
+            ++i;
+            while (i < ahead.size() && ahead[i] != '"' && ahead[i] != '\n') ++i;
+            if (i < ahead.size() && ahead[i] == '"') ++i;
+            before = '"';
+            continue;
+        }
+        if (isNameChar(c)) {
+            const size_t start = i;
+            while (i < ahead.size() && isNameChar(ahead[i])) ++i;
+            const bool word = !(c >= '0' && c <= '9');
+            if (word && before != '.' && before != ':' &&
+                sameName(std::string(ahead.substr(start, i - start)), name))
+                return true;
+            before = 'a';
+            continue;
+        }
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (!isBlank(c)) before = c;
+        ++i;
+    }
+    return false;
+}
+
+}  // namespace
+
+/* declaration -> group (type [PTR] ["=" value] | FUNCTION ...) {"," group type [PTR] ["=" value]} EOL */
+void Translator::emitVariableDefinition(const std::string& prefix) {
     SourceReader& r = reader;
-    VariableHead head = readVariableHead(r);
-    if (!head.arraySizeName.empty()) head.arraySize = constantArraySize(*currentModule, head.arraySizeName);
-    const std::string name = collisionFreeSpelling(head.nameAsWritten);
-    if (r.is("FUNCTION")) {
-        if (head.isArray && head.arraySize < 0) throw SyntaxError{"An array of function pointers needs its size."};
-        parseFunctionPointer(name, head.isArray ? head.arraySize : 0);
-        return;
-    }
-    if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
-    requireVisibleType(r.tokenAsWritten);
-    const std::string type = declaredTypeSpelling(r.tokenAsWritten);
-    const bool abstract = isAbstractClass(r.token);
-    r.nextToken();
-    const bool isPointer = r.accept("PTR");
-    if (!isPointer && abstract) throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
+    // Every name of the line gets a declaration of its own, indented as the line.
+    const std::string indent = r.indent;
+    bool first = true;
+    do {
+        std::vector<VariableHead> group = readVariableGroup(r);
+        for (VariableHead& head : group)
+            if (!head.arraySizeName.empty()) head.arraySize = constantArraySize(*currentModule, head.arraySizeName);
+        if (r.is("FUNCTION")) {
+            const VariableHead& head = group.front();
+            if (!first || group.size() > 1)
+                throw SyntaxError{"A function-pointer variable is declared on a DIM line of its own."};
+            if (head.isArray && head.arraySize < 0) throw SyntaxError{"An array of function pointers needs its size."};
+            parseFunctionPointer(collisionFreeSpelling(head.nameAsWritten), head.isArray ? head.arraySize : 0);
+            if (r.is(",")) throw SyntaxError{"A function-pointer variable is declared on a DIM line of its own."};
+            return;
+        }
+        if (!isKnownType(r.token)) throw SyntaxError{"unknown data type:" + r.tokenAsWritten};
+        requireVisibleType(r.tokenAsWritten);
+        const std::string type = declaredTypeSpelling(r.tokenAsWritten);
+        const bool abstract = isAbstractClass(r.token);
+        r.nextToken();
+        const bool isPointer = r.accept("PTR");
+        if (!isPointer && abstract) throw SyntaxError{"Cannot define a non pointer variable of a virtual class."};
+        const bool hasValue = r.is("=");
+        if (hasValue) {
+            checkInitialValueNames(group);
+            checkInitialValueTarget(type, isPointer, !insideProcedure);
+        }
+        if (!hasValue && !r.is(",")) r.expectLineEnd("Expected end of line.");
+
+        for (const VariableHead& head : group) {
+            const std::string name = collisionFreeSpelling(head.nameAsWritten);
+            if (!first) output << ";\n" << indent;
+            first = false;
+            output << prefix;
+            // An API header may be included by several translation units.
+            if (currentModule && currentModule->isApiModule && !insideProcedure) output << "inline ";
+            const std::string pointerName = (isPointer ? "*" : "") + name;
+            if (head.isArray && head.arraySize != -1)
+                output << type << " " << pointerName << "[" << head.arraySize << "]";
+            else if (head.isArray)
+                output << type << " " << "*" << pointerName;
+            else
+                output << type << " " << pointerName;
+
+            if (hasValue && !insideProcedure) {
+                // Copy-initialised, as an assignment converts the value.
+                output << "=" << initialValueText(*currentModule, type, isPointer, readInitialConstant(r));
+            } else if (hasValue) {
+                const std::string_view ahead = r.textAhead();
+                output << "=";
+                r.nextToken();
+                translateInitialValue(type, isPointer);
+                const std::string_view value = ahead.substr(0, ahead.size() - std::min(ahead.size(), r.textAhead().size()));
+                if (valueNamesVariable(value, head.nameAsWritten))
+                    throw SyntaxError{"The initial value of " + head.nameAsWritten + " uses " +
+                                      head.nameAsWritten + " itself, which has no value yet."};
+            } else if (insideProcedure) {
+                // A local starts at 0, "" or no object, as a module variable does.
+                output << "{}";
+            }
+
+            // A local hides a module variable of its name; declared twice, it is one.
+            if (insideProcedure && !isLocalVariable(name)) {
+                auto local = std::make_shared<VariableRecord>();
+                local->name = name;
+                local->type = type;
+                local->isPointer = isPointer;
+                local->isArray = head.isArray;
+                local->arraySize = head.arraySize;
+                localVariables.push_back(local);
+            }
+        }
+    } while (r.accept(","));
     r.expectLineEnd("Expected end of line.");
-
-    // An API header may be included by several translation units.
-    if (currentModule && currentModule->isApiModule && !insideProcedure) output << "inline ";
-    const std::string pointerName = (isPointer ? "*" : "") + name;
-    if (head.isArray && head.arraySize != -1)
-        output << type << " " << pointerName << "[" << head.arraySize << "]";
-    else if (head.isArray)
-        output << type << " " << "*" << pointerName;
-    else
-        output << type << " " << pointerName;
-    // A local starts at 0, "" or no object, as a module variable does.
-    if (insideProcedure) output << "{}";
-
-    // A local hides a module variable of its name; declared twice, it is one.
-    if (insideProcedure && !isLocalVariable(name)) {
-        auto local = std::make_shared<VariableRecord>();
-        local->name = name;
-        local->type = type;
-        local->isPointer = isPointer;
-        local->isArray = head.isArray;
-        local->arraySize = head.arraySize;
-        localVariables.push_back(local);
-    }
 }
 
 /* const  -> CONST name ["-"] "=" ["-"] value EOL

@@ -15,6 +15,7 @@
 #include "source/source_reader.h"
 #include "symbols/records.h"
 #include "symbols/symbol_table.h"
+#include "symbols/variable_head.h"
 
 class Translator {
 public:
@@ -96,6 +97,14 @@ public:
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);
     void resolvePendingSizes();
+    void resolvePendingValues();
+    // An initial value needs a variable that can take one: no object (a
+    // class that is not PTR) and, outside a procedure, no TYPE variable.
+    void checkInitialValueTarget(const std::string& type, bool isPointer, bool outsideProcedure) const;
+    // The C++ text a variable outside a procedure (of that type) starts
+    // with: the constant after its "=", as a module of the program means it.
+    std::string initialValueText(const ModuleRecord& module, const std::string& type, bool isPointer,
+                                 const InitialConstant& value) const;
     int32_t constantArraySize(const ModuleRecord& module, const std::string& name) const;
     FunctionRecord& parseFunctionHeader(ModuleRecord& module, int32_t scope);
     void parseExternalDeclaration(ModuleRecord& module, int32_t scope);
@@ -203,8 +212,9 @@ public:
     // Class headers and inheritance.
     void emitClassHeader(const std::string& fileName);
     void inheritMembers(const std::string& className, const std::string& baseClassName);
-    // Data declarations.
-    void emitVariableDefinition();
+    // Data declarations. A variable line writes one declaration per name,
+    // each after `prefix`, the next ones on lines of their own.
+    void emitVariableDefinition(const std::string& prefix = "");
     // Starts on FUNCTION after AS; registers the type and writes its typedef
     // and the variable (an array of `elements` pointers when above 0).
     void parseFunctionPointer(const std::string& variableName, int32_t elements = 0);
@@ -243,6 +253,10 @@ public:
     void translateIndex();
     // Assignments and function results. The current token is the target.
     void translateAssignment();
+    // The value after "=" of a local's declaration, of that type (PTR when
+    // `pointer`): what an assignment takes, up to the end of the statement
+    // or a "," before the next name.
+    void translateInitialValue(const std::string& type, bool pointer);
     void translateReturnAssignment();
 
     // --- state, in the order of the run's description ---------------------
@@ -265,6 +279,14 @@ public:
         int32_t line, position;
     };
     std::vector<PendingSize> pendingSizes;
+    // The initial values of module variables and class members, checked at
+    // the end of the declaration pass (a constant may stand further down).
+    struct PendingValue {
+        const ModuleRecord* module;
+        std::shared_ptr<VariableRecord> variable;
+        InitialConstant value;
+    };
+    std::vector<PendingValue> pendingValues;
     // Every lookup of the lists above; told when they change.
     SymbolTable symbols{*this};
     bool insideProcedure = false;

@@ -90,8 +90,15 @@ void destroyTarget(Translator& t, const std::string& written, bool wholeArray) {
              << t.reader.indent << written << "=0";
 }
 
+// The end of an object value: the statement's, or in a declaration line
+// also a "," before the next name.
+void expectValueEnd(const SourceReader& r, bool listItem) {
+    if (listItem && r.is(",")) return;
+    r.expectLineEnd("Expected end of line.");
+}
+
 /* classcast -> CLASSCAST "(" object ["(" index ")"] ")" EOL */
-void classCast(Translator& t, const Target& target) {
+void classCast(Translator& t, const Target& target, bool listItem = false) {
     SourceReader& r = t.reader;
     if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
     r.nextToken();
@@ -105,7 +112,7 @@ void classCast(Translator& t, const Target& target) {
         translateShortIndex(t, object, {"", false, true, false, false, "Syntax error.",
                                         "Expected ) for closing of array index"});
     r.skip(")", "Expected ) for closing of function call.");
-    r.expectLineEnd("Expected end of line.");
+    expectValueEnd(r, listItem);
     t.output << ")";
 }
 
@@ -123,7 +130,7 @@ std::string newTypeSpelling(const std::string& upperName) {
 }
 
 /* new -> NEW (class | type) ["(" count ")"] EOL ; the count for a dynamic array */
-void newObject(Translator& t, const Target& target, bool wholeArray) {
+void newObject(Translator& t, const Target& target, bool wholeArray, bool listItem = false) {
     SourceReader& r = t.reader;
     t.output << "new ";
     r.nextToken();
@@ -138,7 +145,7 @@ void newObject(Translator& t, const Target& target, bool wholeArray) {
         t.translateIndex();
         r.nextToken();
     }
-    r.expectLineEnd("Expected end of line.");
+    expectValueEnd(r, listItem);
 }
 
 // The procedure being converted: a method of the class module before a
@@ -182,6 +189,21 @@ void Translator::translateAssignment() {
         newObject(*this, target, wholeArray);
     else
         translateAssignmentValue(*this, target.type);
+}
+
+/* initial -> CLASSCAST ... | NEW ... | value ; after "=" in a declaration line */
+void Translator::translateInitialValue(const std::string& type, bool pointer) {
+    SourceReader& r = reader;
+    if (r.is("NOTHING")) throw SyntaxError{"NOTHING is no initial value: a variable declared without one starts at 0."};
+    Target target;
+    target.type = type;
+    target.pointer = pointer;
+    if (r.is("CLASSCAST"))
+        classCast(*this, target, true);
+    else if (r.is("NEW"))
+        newObject(*this, target, false, true);
+    else
+        translateDeclarationValue(*this, type);
 }
 
 /* result -> function "=" value | function "(" args ")" */

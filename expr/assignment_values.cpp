@@ -25,7 +25,8 @@ bool isThis(const Translator& t) {
 // A function called inside a value yields a value, whatever the target is.
 std::string valueContext(const std::string& type) { return type.empty() ? std::string("Any") : type; }
 
-void expectLineEnd(const SourceReader& r) {
+void expectLineEnd(const SourceReader& r, bool listItem = false) {
+    if (listItem && r.is(",")) return;
     r.expectLineEnd("Expected end of line.");
 }
 
@@ -50,9 +51,9 @@ void bracketWord(Translator& t) {
 }
 
 /* addressof -> ADDRESSOF (function | class ":" ":" method) EOL */
-void addressOf(Translator& t) {
+void addressOf(Translator& t, bool listItem) {
     addressOfTarget(t, true, "Expected function name for AddressOf.");
-    expectLineEnd(t.reader);
+    expectLineEnd(t.reader, listItem);
 }
 
 /* objectvalue -> object ["(" index ")"] ["." (member | method ...)] */
@@ -144,6 +145,7 @@ void resultVariable(Translator& t) {
 struct ValueContext {
     std::string type;
     const FunctionRecord* result = nullptr;  // the function, for a result
+    bool listItem = false;  // a declaration's value: a "," may end it
 };
 
 // After a complete operand only these go on with the value; anything else
@@ -165,7 +167,7 @@ void valueOperand(Translator& t, const ValueContext& c, const OperandFacts& fact
         if (c.result)
             resultAddressOf(t, c.type);
         else
-            addressOf(t);
+            addressOf(t, c.listItem);
     } else if (facts.typeVariable) {
         if (c.result)
             resultTypeValue(t, *c.result);
@@ -246,7 +248,14 @@ void expectValueEnd(bool afterOperand) {
 void translateValue(Translator& t, const ValueContext& c) {
     const SourceReader& r = t.reader;
     bool afterOperand = false;
+    // Groups open: a "," inside one is no end of a declaration's value.
+    int32_t depth = 0;
     while (!r.lineEnded && !r.atEof) {
+        if (c.listItem && afterOperand && depth == 0 && r.is(",")) break;
+        if (r.is("("))
+            ++depth;
+        else if (r.is(")"))
+            --depth;
         const Step step = valueStep(t, c, afterOperand);
         if (step == Step::End) break;
         afterOperand = step == Step::Operand;
@@ -257,6 +266,10 @@ void translateValue(Translator& t, const ValueContext& c) {
 }  // namespace
 
 void translateAssignmentValue(Translator& t, const std::string& targetType) { translateValue(t, {targetType}); }
+
+void translateDeclarationValue(Translator& t, const std::string& targetType) {
+    translateValue(t, {targetType, nullptr, true});
+}
 
 void translateResultValue(Translator& t, const FunctionRecord& function) {
     translateValue(t, {function.returnType, &function});

@@ -10,5 +10,9 @@
 // of the target. THEN ends the value and stays current.
 void translateAssignmentValue(Translator& t, const std::string& targetType);
 
+// The value after "=" in a declaration line: as a variable assignment's,
+// also ended by a "," outside parentheses, which stays current.
+void translateDeclarationValue(Translator& t, const std::string& targetType);
+
 // The value of a function result; casts and quoting follow the return type.
 void translateResultValue(Translator& t, const FunctionRecord& function);

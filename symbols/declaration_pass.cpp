@@ -62,6 +62,7 @@ void Translator::runDeclarationPass(std::string fileName) {
             runDeclarationPass(modules[i]->fileName);
         }
         resolvePendingSizes();
+        resolvePendingValues();
         settleTypeSpellings();
         markMainProgramRecords();
     }

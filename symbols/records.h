@@ -41,6 +41,9 @@ struct VariableRecord {
     bool declaredInProcedure = false;
     // Declared by the main program, whose .cpp alone holds it.
     bool inMainProgram = false;
+    // A module variable's or class member's initial value as C++ text;
+    // empty when it has none.
+    std::string initialValue;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property

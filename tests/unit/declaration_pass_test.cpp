@@ -24,6 +24,7 @@ std::string describeVariable(const VariableRecord& v) {
     if (v.isPointer) s += " ptr";
     if (v.isConstant) s += " const=" + v.constValue;
     if (v.byRef) s += " byref";
+    if (!v.initialValue.empty()) s += " init=" + v.initialValue;
     return s;
 }
 
@@ -142,6 +143,8 @@ TEST_P(DeclarationRecords, RegistersAndReports) {
 }
 
 const std::string E = "Error in prog.bas - Line:";
+const std::string notAConstant =
+    "Expected a constant: a number, a string, TRUE, FALSE or a CONST. Assign other values in a procedure.";
 const std::string quoteMessage =
     "Syntax error, no matching quote in statement. Note:Double quotes cannot be used inside double "
     "quotes. Use Chr(34) instead.";
@@ -260,9 +263,42 @@ const PassCase passCases[] = {
      E + "1,char:6 N is not a constant: an array's size is a number or a CONST. >>N\n"},
     {"VarConstantSize", "DIM a(n) AS LONG\nCONST N = 007\n", {"var a:Long s0 n7 array", "var N:Long s0 n0 const=7"}, ""},
     {"VarSizeNotANumber", "DIM a(\"n\") AS LONG\n", {}, E + "1,char:5 Syntax error. >>\"n\"\n"},
-    {"VarTwoNames", "DIM a, b AS LONG\n", {}, E + "1,char:6 Expected keyword \"As\" >>,\n"},
     {"VarNoType", "DIM x AS\n", {}, E + "1,char:9 Expected Type, not end of line. >>\n"},
-    {"VarInitialiser", "DIM x AS LONG = 5\n", {}, E + "1,char:15 Expected end of line. >>=\n"},
+    // Declaration lines: names before an AS take its type; one name may
+    // take a constant as its initial value.
+    {"VarTwoNames", "DIM a, b AS LONG\n", {"var a:Long s0 n0", "var b:Long s0 n0"}, ""},
+    {"VarListOfGroups", "PRIVATE a(3), b AS BYTE, s AS STRING PTR\nPRIVATE STATIC c AS LONG = 3, d AS LONG\n",
+     {"var a:Byte s2 n3 array", "var b:Byte s2 n0", "var s:String s2 n0 ptr", "var c:Long s4 n0 init=3",
+      "var d:Long s4 n0"},
+     ""},
+    {"VarInitialiser", "DIM x AS LONG = 5\n", {"var x:Long s0 n0 init=5"}, ""},
+    {"VarInitialConstants",
+     "DIM a AS LONG = -K, b AS DOUBLE = -1.50, c AS STRING = 2, t AS STRING = T, h AS LONG = H, "
+     "f AS BOOLEAN = FALSE, p AS LONG PTR = 0, q AS LONG = +007\nCONST K = 7\nDEFINE H &H1f\nCONST T = \"t\"\n",
+     {"var a:Long s0 n0 init=-7", "var b:Double s0 n0 init=-1.50", "var c:String s0 n0 init=\"2\"",
+      "var t:String s0 n0 init=\"t\"", "var h:Long s0 n0 init=0x1F", "var f:Boolean s0 n0 init=0",
+      "var p:Long s0 n0 ptr init=0", "var q:Long s0 n0 init=7", "var K:Long s0 n0 const=7",
+      "var H:Long s0 n0 const=&H1f", "var T:String s0 n0 const=\"t\""},
+     ""},
+    {"VarNameWithoutAs", "DIM a, b\n", {}, E + "1,char:9 Expected keyword \"As\" >>\n"},
+    {"VarListEndsOnComma", "DIM a AS LONG,\nDIM b AS LONG\n", {"var b:Long s0 n0"},
+     E + "1,char:15 Expected variable name not end of line. >>\n"},
+    {"VarValueForTwoNames", "DIM a, b AS LONG = 1\n", {},
+     E + "1,char:18 Only one name can take an initial value: give each name its own AS and value. >>=\n"},
+    {"VarValueForAnArray", "DIM a(2) AS LONG = 1\n", {},
+     E + "1,char:16 An array takes no initial value: assign its elements one by one. >>=\n"},
+    {"VarValueNotAConstant", "DIM a AS LONG, b AS LONG = a + 1\n", {},
+     E + "1,char:29 " + notAConstant + " >>+\n"},
+    {"VarValueMissing", "DIM a AS LONG =\n", {}, E + "1,char:16 Expected a value, not end of line. >>\n"},
+    // Found wanting once every module is read: reported at the value.
+    {"VarValueOfNoConstant", "DIM a AS LONG = b\nDIM b AS LONG\n", {"var a:Long s0 n0", "var b:Long s0 n0"},
+     E + "1,char:17 " + notAConstant + " >>b\n"},
+    {"VarValueOfAnotherType", "DIM n AS LONG = S\nCONST S = \"s\"\n", {"var n:Long s0 n0", "var S:String s0 n0 const=\"s\""},
+     E + "1,char:17 Only a String variable starts with a string. >>S\n"},
+    {"VarValueOfAPointer", "DIM p AS LONG PTR = 2\n", {"var p:Long s0 n0 ptr"},
+     E + "1,char:21 A PTR variable outside a procedure starts with 0: give it an address in a procedure. >>2\n"},
+    {"VarValueOfATypeVariable", "TYPE P\nx AS LONG\nEND TYPE\nDIM v AS P = 0\n", {"var v:P s0 n0", "type P s0 {x:Long s0 n-1}"},
+     E + "4,char:14 A TYPE variable outside a procedure takes no initial value: assign its members in a procedure. >>0\n"},
     // Function-header parser; a failed header opens no body.
     {"HeaderNoName", "FUNCTION\nDIM z AS LONG\n", {"var z:Long s0 n0"},
      E + "1,char:9 Expected Function Name, not end of line. >>\n"},

@@ -386,6 +386,31 @@ const EmitCase variableCases[] = {
      Emitter::Variable, false, "inline Long g[3]", ""},
     {"api module local is not inline", "INTERFACEAPI\nDIM g AS Long\n", nullptr, "DIM",
      Emitter::Variable, true, "Long g{}", ""},
+    // Declaration lines: one declaration per name, each on a line of its own
+    // with the statement's indentation; the caller ends the last one.
+    {"names sharing a type", "DIM a, b(2) AS Long, p AS Long PTR\n", nullptr, "DIM", Emitter::Variable, false,
+     "Long a;\nLong b[2];\nLong *p", ""},
+    {"indented list", "DIM a, b AS Long\n", "\t\tDIM a, b AS Long\n", "DIM", Emitter::Variable, false, "Long a;\n\tLong b", ""},
+    {"constants at module level", "CONST K = 4\nDIM n AS Long = -K, s AS String = 1.5\n", nullptr, "DIM",
+     Emitter::Variable, false, "Long n=-4;\nString s=\"1.5\"", ""},
+    {"local values as an assignment's", "DIM m AS Long\n", "DIM n AS Long = m * 2, s AS String = m, k AS Long\n",
+     "DIM", Emitter::Variable, true, "Long n=m*2;\nString s=(String)m;\nLong k{}", ""},
+    {"a local's value sees the names before it", "DIM m AS Long\n", "DIM n AS Long = 1, k AS Long = n + 1\n",
+     "DIM", Emitter::Variable, true, "Long n=1;\nLong k=n+1", ""},
+    {"a local's value names the local", "DIM m AS Long\n", "DIM m AS Long = (M + 1) * 2\n", "DIM",
+     Emitter::Variable, true, "Long m=(m+1)*2", "The initial value of m uses m itself, which has no value yet."},
+    {"a member of that name is another name", "TYPE P\nm AS Long\nEND TYPE\nDIM q AS P\n",
+     "DIM m AS Long = q.m\n", "DIM", Emitter::Variable, true, "Long m=q.m", ""},
+    {"new object for a local PTR", "DIM m AS Long\n", "DIM c AS Circle PTR = NEW Circle, n AS Long\n", "DIM",
+     Emitter::Variable, true, "Circle *c=new Circle;\nLong n{}", ""},
+    {"local object with a value", "DIM m AS Long\n", "DIM c AS Circle = 0\n", "DIM", Emitter::Variable, true, "",
+     "An object takes no initial value: assign it in a statement of its own, or declare a PTR and give it NEW."},
+    {"local array with a value", "DIM m AS Long\n", "DIM a(2) AS Long = 1\n", "DIM", Emitter::Variable, true, "",
+     "An array takes no initial value: assign its elements one by one."},
+    {"a local's value ends at the next name", "DIM m AS Long\n", "DIM n AS Long = (1, 2)\n", "DIM",
+     Emitter::Variable, true, "Long n=(1", "Expected end of line."},
+    {"function pointer in a list", "DIM m AS Long\n", "DIM n AS Long, h AS FUNCTION() AS Long\n", "DIM",
+     Emitter::Variable, true, "Long n{}", "A function-pointer variable is declared on a DIM line of its own."},
 };
 INSTANTIATE_TEST_SUITE_P(EmitVariable, EmitCases, ::testing::ValuesIn(variableCases));
 
