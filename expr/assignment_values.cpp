@@ -254,13 +254,15 @@ void translateValue(Translator& t, const ValueContext& c) {
         if (c.listItem && afterOperand && depth == 0 && r.is(",")) break;
         if (r.is("("))
             ++depth;
-        else if (r.is(")"))
-            --depth;
+        else if (r.is(")") && --depth < 0 && c.listItem)
+            throw SyntaxError{"Syntax error."};
         const Step step = valueStep(t, c, afterOperand);
         if (step == Step::End) break;
         afterOperand = step == Step::Operand;
     }
     expectValueEnd(afterOperand);
+    // A declaration's value is one C++ expression: every group it opens closes.
+    if (c.listItem && depth > 0) throw SyntaxError{"Expected )"};
 }
 
 }  // namespace

@@ -409,6 +409,8 @@ const EmitCase variableCases[] = {
      "An array takes no initial value: assign its elements one by one."},
     {"a local's value ends at the next name", "DIM m AS Long\n", "DIM n AS Long = (1, 2)\n", "DIM",
      Emitter::Variable, true, "Long n=(1", "Expected end of line."},
+    {"a local's value closes its groups", "DIM m AS Long\n", "DIM n AS Long = (1 + 2\n", "DIM",
+     Emitter::Variable, true, "Long n=(1+2", "Expected )"},
     {"function pointer in a list", "DIM m AS Long\n", "DIM n AS Long, h AS FUNCTION() AS Long\n", "DIM",
      Emitter::Variable, true, "Long n{}", "A function-pointer variable is declared on a DIM line of its own."},
 };
