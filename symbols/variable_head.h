@@ -35,6 +35,6 @@ struct InitialConstant {
     int32_t line = 0, position = 0;  // where it stands, as reports count
 };
 
-// initial -> "=" (["-" | "+"] (number | TRUE | FALSE | constant) | string)
+// initial -> "=" (["-" | "+"] (number | "&" Hdigits | TRUE | FALSE | constant) | string)
 // Starts on "=" and ends on the token after the value.
 InitialConstant readInitialConstant(SourceReader& r);

@@ -58,17 +58,31 @@ InitialConstant readInitialConstant(SourceReader& r) {
     r.nextToken();
     if (r.lineEnded || r.atEof) throw SyntaxError{"Expected a value, not end of line."};
     InitialConstant value;
-    value.line = r.line;
-    value.position = r.column - static_cast<int32_t>(r.tokenAsWritten.size());
-    value.asWritten = r.tokenAsWritten;
     if (r.isString) {
         value.kind = InitialConstant::Kind::Text;
         value.text = r.tokenAsWritten;
-        r.nextToken();
     } else {
         if (r.is("-")) value.negative = true;
         if (r.is("-") || r.is("+")) r.nextToken();
-        if (r.is("TRUE") || r.is("FALSE")) {
+    }
+    // Reports name the value itself, after its sign.
+    value.line = r.line;
+    value.position = r.column - static_cast<int32_t>(r.tokenAsWritten.size());
+    value.asWritten = r.tokenAsWritten;
+    if (value.kind == InitialConstant::Kind::Text) {
+        r.nextToken();
+    } else {
+        if (r.is("&")) {
+            // &H1F, written without a blank after the "&".
+            const int32_t before = r.column;
+            r.nextToken();
+            const bool adjacent = before == r.column - static_cast<int32_t>(r.token.size());
+            if (!adjacent || r.token.size() < 2 || r.token[0] != 'H' ||
+                r.token.find_first_not_of("0123456789ABCDEF", 1) != std::string::npos)
+                throw SyntaxError{notAConstant};
+            value.text = "0x" + r.token.substr(1);
+            r.nextToken();
+        } else if (r.is("TRUE") || r.is("FALSE")) {
             value.text = r.is("TRUE") ? "1" : "0";
             r.nextToken();
         } else if (r.allDigits) {

@@ -274,10 +274,10 @@ const PassCase passCases[] = {
     {"VarInitialiser", "DIM x AS LONG = 5\n", {"var x:Long s0 n0 init=5"}, ""},
     {"VarInitialConstants",
      "DIM a AS LONG = -K, b AS DOUBLE = -1.50, c AS STRING = 2, t AS STRING = T, h AS LONG = H, "
-     "f AS BOOLEAN = FALSE, p AS LONG PTR = 0, q AS LONG = +007\nCONST K = 7\nDEFINE H &H1f\nCONST T = \"t\"\n",
+     "f AS BOOLEAN = FALSE, p AS LONG PTR = 0, q AS LONG = +007, x AS LONG = -&h1f\nCONST K = 7\nDEFINE H &H1f\nCONST T = \"t\"\n",
      {"var a:Long s0 n0 init=-7", "var b:Double s0 n0 init=-1.50", "var c:String s0 n0 init=\"2\"",
       "var t:String s0 n0 init=\"t\"", "var h:Long s0 n0 init=0x1F", "var f:Boolean s0 n0 init=0",
-      "var p:Long s0 n0 ptr init=0", "var q:Long s0 n0 init=7", "var K:Long s0 n0 const=7",
+      "var p:Long s0 n0 ptr init=0", "var q:Long s0 n0 init=7", "var x:Long s0 n0 init=-0x1F", "var K:Long s0 n0 const=7",
       "var H:Long s0 n0 const=&H1f", "var T:String s0 n0 const=\"t\""},
      ""},
     {"VarNameWithoutAs", "DIM a, b\n", {}, E + "1,char:9 Expected keyword \"As\" >>\n"},
@@ -289,6 +289,7 @@ const PassCase passCases[] = {
      E + "1,char:16 An array takes no initial value: assign its elements one by one. >>=\n"},
     {"VarValueNotAConstant", "DIM a AS LONG, b AS LONG = a + 1\n", {},
      E + "1,char:29 " + notAConstant + " >>+\n"},
+    {"VarValueHexWithABlank", "DIM a AS LONG = & H1F\n", {}, E + "1,char:19 " + notAConstant + " >>H1F\n"},
     {"VarValueMissing", "DIM a AS LONG =\n", {}, E + "1,char:16 Expected a value, not end of line. >>\n"},
     // Found wanting once every module is read: reported at the value.
     {"VarValueOfNoConstant", "DIM a AS LONG = b\nDIM b AS LONG\n", {"var a:Long s0 n0", "var b:Long s0 n0"},
