@@ -52,10 +52,24 @@ bool fits(const FunctionRecord& method, int32_t arguments) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+bool isNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The word ELSE at `i`.
+bool isElseAt(std::string_view text, size_t i) {
+    if (i > 0 && isNameChar(text[i - 1])) return false;
+    if (text.size() - i < 4 || (i + 4 < text.size() && isNameChar(text[i + 4]))) return false;
+    for (size_t k = 0; k < 4; ++k)
+        if ((text[i + k] & ~0x20) != "ELSE"[k]) return false;
+    return true;
+}
+
 // The arguments of a call statement without parentheses, counted in the
 // text after the name: -1 when "=" follows (a property given a value), 0
-// when the statement ends there. A ":" ends the statement, "::" does not.
-int32_t unbracketedArgumentCount(std::string_view ahead) {
+// when the statement ends there. A ":" ends the statement, "::" does not;
+// inside a one-line IF (elseEnds) the word ELSE ends it too.
+int32_t unbracketedArgumentCount(std::string_view ahead, bool elseEnds) {
     size_t i = 0;
     while (i < ahead.size() && isBlank(ahead[i])) ++i;
     if (i < ahead.size() && ahead[i] == '=') return -1;
@@ -65,6 +79,7 @@ int32_t unbracketedArgumentCount(std::string_view ahead) {
         const char c = ahead[i];
         if (c == '\n' || c == '\'') break;
         if (c == ':' && (i + 1 >= ahead.size() || ahead[i + 1] != ':') && (i == 0 || ahead[i - 1] != ':')) break;
+        if (elseEnds && isElseAt(ahead, i)) break;
         if (c == '"') {
             while (i + 1 < ahead.size() && ahead[i + 1] != '"' && ahead[i + 1] != '\n') ++i;
             ++i;
@@ -94,7 +109,7 @@ FunctionRecord* Translator::calledFunction(bool statement) const {
     FunctionRecord* method = findMemberFunction(module->className, r.token);
     if (!method || method == found) return found;
     int32_t arguments = r.peekArgumentCount();
-    if (statement && arguments < 0) arguments = unbracketedArgumentCount(r.textAhead());
+    if (statement && arguments < 0) arguments = unbracketedArgumentCount(r.textAhead(), r.elseEndsStatement > 0);
     return !found || fits(*method, arguments) ? method : found;
 }
 

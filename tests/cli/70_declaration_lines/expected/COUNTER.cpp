@@ -21,6 +21,13 @@ Void Counter ::  Show (){
 
 Print();
 ::Print("start " + Str(start));
+if(count>1){
+	Print();
+}
+else
+{
+	::Print("first");
+}
 }
 
 

@@ -88,6 +88,7 @@ Longh h{};
 h=(Longh)Twice;
 Beep();
 Print(s);
+Report("colon",1);
 Print("parenthesised");
 Report("total",total);
 Countdown(2);

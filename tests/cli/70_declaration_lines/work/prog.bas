@@ -39,7 +39,7 @@ FUNCTION Main()
 	DIM h AS FUNCTION(k AS Long) AS Long
 	h = ADDRESSOF Twice
 	Beep
-	Print s
+	Print s: Report "colon", 1
 	Print ("parenthesised")
 	Report "total", total
 	Countdown 2
