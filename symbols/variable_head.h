@@ -31,7 +31,7 @@ struct InitialConstant {
     // as written.
     std::string text;
     bool negative = false;  // a constant's name after "-"
-    std::string asWritten;  // the value's first token, for reports
+    std::string asWritten;  // the value (after its sign) as written, for reports
     int32_t line = 0, position = 0;  // where it stands, as reports count
 };
 
