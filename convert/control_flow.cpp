@@ -246,49 +246,48 @@ void Translator::translateIfCondition() {
     r.skip("THEN", "Expected \"Then\".");
 }
 
-/* whilehead -> WHILE ["("] condition [")"] EOL */
-void Translator::translateWhileCondition() {
-    SourceReader& r = reader;
-    Condition condition(*this, Head::While);
-    output << "while(";
+namespace {
+
+// The condition after a WHILE, UNTIL or DO WHILE keyword (the current
+// token), as C++ text; an outer "(" is copied only when it does not enclose
+// the whole condition. If the condition fails, what it wrote so far reaches
+// the output.
+std::string loopConditionText(Translator& t, Condition& condition, bool required) {
+    SourceReader& r = t.reader;
     r.nextToken();
+    if (required && r.lineEnded) throw SyntaxError{"Expected a condition."};
     if (r.is("(")) {
-        // Not copied when it encloses the whole condition.
         condition.openOuter();
         r.nextToken();
     }
     std::string body;
     {
-        OutputCapture capture(output);
+        OutputCapture capture(t.output);
         condition.translate();
         body = capture.release();
     }
-    output << (condition.grouped() ? "(" : "") << body;
+    return (condition.grouped() ? "(" : "") + body;
+}
+
+}  // namespace
+
+/* whilehead -> WHILE ["("] condition [")"] EOL */
+void Translator::translateWhileCondition() {
+    Condition condition(*this, Head::While);
+    output << "while(";
+    output << loopConditionText(*this, condition, false);
     condition.requireClosed();
     output << ")";
-    r.expectLineEnd("Expected end of line.");
+    reader.expectLineEnd("Expected end of line.");
 }
 
 /* loopcond -> (WHILE | UNTIL) ["("] condition [")"] EOL ; UNTIL negates */
 std::string Translator::translateLoopCondition() {
-    SourceReader& r = reader;
-    const bool until = r.is("UNTIL");
+    const bool until = reader.is("UNTIL");
     Condition condition(*this, Head::While);
-    r.nextToken();
-    if (r.lineEnded) throw SyntaxError{"Expected a condition."};
-    if (r.is("(")) {
-        condition.openOuter();
-        r.nextToken();
-    }
-    std::string body;
-    {
-        OutputCapture capture(output);
-        condition.translate();
-        body = capture.release();
-    }
+    const std::string text = loopConditionText(*this, condition, true);
     condition.requireClosed();
-    r.expectLineEnd("Expected end of line.");
-    const std::string text = (condition.grouped() ? "(" : "") + body;
+    reader.expectLineEnd("Expected end of line.");
     return until ? "!(" + text + ")" : text;
 }
 

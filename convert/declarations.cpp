@@ -9,15 +9,12 @@
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
 #include "symbols/names.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 #include "symbols/variable_head.h"
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
 
 // Whether a declaration's value (its source text after "=") names the
 // variable being declared: in C++ that is the new variable, which has no

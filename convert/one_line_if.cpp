@@ -5,13 +5,10 @@
 #include <ostream>
 
 #include "driver/translator.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 namespace {
-
-bool isWordChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
 
 // While it lives, ELSE ends the statements of the line.
 class ElseEndsStatements {
@@ -41,9 +38,9 @@ bool Translator::isOneLineIf() const {
             i = close + 1;
         } else if (c == '\'') {
             return false;
-        } else if (isWordChar(c)) {
+        } else if (isNameChar(c)) {
             size_t end = i;
-            while (end < text.size() && isWordChar(text[end])) ++end;
+            while (end < text.size() && isNameChar(text[end])) ++end;
             const std::string word = upperCase(std::string(text.substr(i, end - i)));
             if (afterThen) return word != "REM";
             afterThen = word == "THEN";

@@ -2,15 +2,14 @@
 
 #include <cstring>
 
+#include "source/characters.h"
+
 namespace {
 
 // Nested SELECT CASE blocks deeper than this are not followed: each scan
 // then stays short, whatever the module holds.
 constexpr int maxDepth = 64;
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // The statements of the text, one after the other, as tokens.
 class Statements {

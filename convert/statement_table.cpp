@@ -4,11 +4,11 @@
 // whatever token the handler left current. Which rows go on decides the
 // blank lines of the output: DIM, EXIT FUNCTION and the access-word lines
 // leave their end-of-line token to the blank-line row at the bottom.
-#include <cctype>
 #include <ostream>
 #include <string_view>
 
 #include "driver/translator.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -112,10 +112,7 @@ bool isLoopExit(const Translator& t) {
     const std::string_view ahead = t.reader.textAhead();
     const size_t start = ahead.find_first_not_of(" \t");
     if (start == std::string_view::npos) return false;
-    size_t end = start;
-    while (end < ahead.size() && (std::isalnum(static_cast<unsigned char>(ahead[end])) || ahead[end] == '_')) ++end;
-    const std::string word = upperCase(std::string(ahead.substr(start, end - start)));
-    return word == "FOR" || word == "WHILE" || word == "DO";
+    return isWordAt(ahead, start, "FOR") || isWordAt(ahead, start, "WHILE") || isWordAt(ahead, start, "DO");
 }
 
 void loopExit(Translator& t) {

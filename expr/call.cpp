@@ -6,6 +6,7 @@
 
 #include "driver/translator.h"
 #include "expr/nesting_guard.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -51,21 +52,6 @@ bool fits(const FunctionRecord& method, int32_t arguments) {
     return method.isProperty ? arguments < 0 : arguments == method.paramCount;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool isNameChar(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-// The word ELSE at `i`.
-bool isElseAt(std::string_view text, size_t i) {
-    if (i > 0 && isNameChar(text[i - 1])) return false;
-    if (text.size() - i < 4 || (i + 4 < text.size() && isNameChar(text[i + 4]))) return false;
-    for (size_t k = 0; k < 4; ++k)
-        if ((text[i + k] & ~0x20) != "ELSE"[k]) return false;
-    return true;
-}
-
 // The arguments of a call statement without parentheses, counted in the
 // text after the name: -1 when "=" follows (a property given a value), 0
 // when the statement ends there. A ":" ends the statement, "::" does not;
@@ -80,7 +66,7 @@ int32_t unbracketedArgumentCount(std::string_view ahead, bool elseEnds) {
         const char c = ahead[i];
         if (c == '\n' || c == '\'') break;
         if (c == ':' && (i + 1 >= ahead.size() || ahead[i + 1] != ':') && (i == 0 || ahead[i - 1] != ':')) break;
-        if (elseEnds && isElseAt(ahead, i)) break;
+        if (elseEnds && isWordAt(ahead, i, "ELSE")) break;
         if (c == '"') {
             while (i + 1 < ahead.size() && ahead[i + 1] != '"' && ahead[i + 1] != '\n') ++i;
             ++i;

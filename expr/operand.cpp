@@ -3,18 +3,13 @@
 #include <ostream>
 
 #include "expr/member_names.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
-
-namespace {
-
-bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-
-}  // namespace
 
 OperandFacts examineOperand(const Translator& t) {
     const SourceReader& r = t.reader;
     OperandFacts facts;
-    facts.name = !r.token.empty() && isNameStart(r.token[0]);
+    facts.name = !r.token.empty() && isLetter(r.token[0]);
     if (!facts.name) return facts;
     if (const VariableRecord* variable = t.symbols.typedVariable(r.token)) {
         t.requireVisible(variable->inMainProgram, variable->name);

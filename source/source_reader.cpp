@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -15,9 +16,6 @@ const char* const missingQuote =
     "Syntax error, no matching quote in statement. Note:Double quotes cannot be used inside "
     "double quotes. Use Chr(34) instead.";
 
-bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
 bool isOperatorChar(int c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 
 }  // namespace
@@ -234,7 +232,7 @@ SourceReader::Colon SourceReader::readColon() {
     size_t i = position_;
     while (i < text_.size() && isBlank(text_[i])) ++i;
     if (i >= text_.size() || text_[i] == '\n' || text_[i] == '\'') return Colon::Blank;
-    if (isRemark(i)) {
+    if (isWordAt(text_, i, "REM")) {
         // The remark runs to the line's end, which is read next.
         while (position_ < text_.size() && text_[position_] != '\n') ++position_;
         return Colon::Blank;
@@ -242,20 +240,9 @@ SourceReader::Colon SourceReader::readColon() {
     return Colon::Separator;
 }
 
-// REM followed by anything but a letter or digit.
-bool SourceReader::isRemark(size_t at) const {
-    if (text_.size() - at < 3) return false;
-    for (size_t k = 0; k < 3; ++k)
-        if ((text_[at + k] & ~0x20) != "REM"[k]) return false;
-    return at + 3 >= text_.size() || !(isLetter(text_[at + 3]) || isDigit(text_[at + 3]));
-}
-
 // The token before the one being read is THEN: a statement may start here.
 bool SourceReader::afterThen() const {
-    if (previousLength_ != 4) return false;
-    for (size_t k = 0; k < 4; ++k)
-        if ((text_[previousStart_ + k] & ~0x20) != "THEN"[k]) return false;
-    return true;
+    return previousLength_ == 4 && isWordAt(text_, previousStart_, "THEN");
 }
 
 void SourceReader::endStatementHere(End end) {
@@ -307,7 +294,7 @@ void SourceReader::readWord() {
     const size_t start = position_ - 1;
     while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) ++position_;
     column += static_cast<int32_t>(position_ - start);
-    if ((!statementHasTokens_ || afterThen()) && isRemark(start)) return readComment();
+    if ((!statementHasTokens_ || afterThen()) && isWordAt(text_, start, "REM")) return readComment();
     finishSpan(start);
     if (elseEndsStatement > 0 && is("ELSE")) {
         token.clear();

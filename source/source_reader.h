@@ -106,7 +106,6 @@ private:
     // a blank (nothing before it, or nothing but a comment after it).
     enum class Colon { Separator, Token, Blank };
     Colon readColon();
-    bool isRemark(size_t at) const;
     bool afterThen() const;
     void endStatementHere(End end);
 
