@@ -149,15 +149,6 @@ std::string labelValue(Translator& t, const Translator::CaseChain& chain) {
 
 }  // namespace
 
-bool isWholeNumberType(const std::string& type) {
-    static const char* const types[] = {"Long", "Integer", "Byte", "Boolean", "Short", "Char", "Any"};
-    for (const char* whole : types)
-        if (type == whole) return true;
-    return false;
-}
-
-bool isNumberType(const std::string& type) { return isWholeNumberType(type) || type == "Single" || type == "Double"; }
-
 bool labelsFitSwitch(const Translator& t, const SelectAhead& ahead) {
     if (ahead.tooDeep) return false;
     std::set<int64_t> values;

@@ -7,11 +7,7 @@
 
 #include "convert/select_scan.h"
 #include "driver/translator.h"
-
-// The types a C++ switch takes: whole numbers.
-bool isWholeNumberType(const std::string& type);
-// Whole numbers, Single and Double.
-bool isNumberType(const std::string& type);
+#include "symbols/names.h"
 
 // Whether the CASE lines the scan found can all be labels of a switch:
 // each a number, "-" and a number, or a constant with a whole-number

@@ -1,6 +1,7 @@
-// Heads of IF, WHILE and FOR lines. A condition is copied operand by
-// operand in source order; the BASIC words and comparisons become their
-// C++ operators, and the C++ compiler gives the result its precedence.
+// Heads of IF and WHILE lines and the conditions of DO loops. A condition
+// is copied operand by operand in source order; the BASIC words and
+// comparisons become their C++ operators, and the C++ compiler gives the
+// result its precedence.
 #include <ostream>
 
 #include "driver/translator.h"
@@ -8,6 +9,7 @@
 #include "expr/number_literal.h"
 #include "expr/short_index.h"
 #include "expr/operand.h"
+#include "expr/operators.h"
 #include "expr/output_capture.h"
 #include "source/syntax_error.h"
 
@@ -34,6 +36,7 @@ public:
     void translate() {
         do {
             comparisonSeen_ = false;
+            arithmeticSeen_ = false;
             booleanSeen_ = false;
             joined_ = false;
             if (!first_) r_.nextToken();
@@ -41,6 +44,7 @@ public:
             afterOperand();
             first_ = false;
         } while (repeats());
+        nots_.close(t_.output, 0);
     }
 
 private:
@@ -50,11 +54,11 @@ private:
     // where it stands, for the line's end or THEN test to report.
     bool repeats() const {
         if (r_.lineEnded || r_.atEof || !joined_) return false;
-        if (depth_ > 0 || r_.isOperator || comparisonSeen_) return true;
+        if (depth_ > 0 || r_.isOperator || comparisonSeen_ || arithmeticSeen_) return true;
         return booleanSeen_ && (head_ == Head::While || !r_.is("THEN"));
     }
 
-    /* operand -> typevariable ... | call | variable ... | TRUE | FALSE | number | literal | "(" */
+    /* operand -> NOT operand | typevariable ... | call | variable ... | TRUE | FALSE | number | literal | "(" */
     void operand() {
         const std::string& token = r_.token;
         const OperandFacts facts = examineOperand(t_);
@@ -80,6 +84,10 @@ private:
             signSeen_ = true;
             operand();
             signSeen_ = false;
+        } else if (token == "NOT") {
+            nots_.open(t_.output, depth_);
+            r_.nextToken();
+            operand();
         } else if (token == "(") {
             // The next cycle reads the operand inside.
             t_.output << r_.tokenAsWritten;
@@ -122,12 +130,13 @@ private:
 
     void afterOperand() {
         closingParentheses();
-        if (r_.is("AND")) {
-            t_.output << " && ";
+        if (const char* word = logicalWord(r_)) {
+            nots_.close(t_.output, depth_);
+            t_.output << " " << word << " ";
             booleanSeen_ = true;
-        } else if (r_.is("OR")) {
-            t_.output << " || ";
-            booleanSeen_ = true;
+        } else if (const char* word = arithmeticWord(r_)) {
+            t_.output << word;
+            arithmeticSeen_ = true;
         } else if (r_.is("=") || r_.is("<") || r_.is(">")) {
             comparison();
         } else if (r_.is("[") && head_ == Head::If) {
@@ -143,6 +152,7 @@ private:
     void closingParentheses() {
         while (r_.is(")")) {
             if (depth_ > 0) {
+                nots_.close(t_.output, depth_);
                 t_.output << ")";
                 --depth_;
                 r_.nextToken();
@@ -155,6 +165,7 @@ private:
     }
 
     void closeOuter() {
+        nots_.close(t_.output, 0);
         outer_ = false;
         r_.nextToken();
         if (head_ == Head::While && r_.lineEnded) return;  // it held the whole condition
@@ -200,29 +211,13 @@ private:
     int32_t depth_ = 0;
     bool first_ = true;
     bool comparisonSeen_ = false;
+    bool arithmeticSeen_ = false;
+    NotScopes nots_;
     bool signSeen_ = false;
     bool booleanSeen_ = false;
     // This cycle translated the token that is current at its end.
     bool joined_ = false;
 };
-
-/* loopexpr -> (variable | number) {operator (variable | number)} */
-std::string loopExpression(Translator& t) {
-    SourceReader& r = t.reader;
-    std::string text;
-    for (;;) {
-        r.nextToken();
-        if (r.allDigits)
-            text += decimalText(r.tokenAsWritten);
-        else if (!t.variableType(r.token).empty())
-            text += writtenVariableName(t, r.token, r.tokenAsWritten);
-        else
-            throw SyntaxError{"Expected identifier or value for start of loop."};
-        r.nextToken();
-        if (!r.isOperator) return text;
-        text += r.tokenAsWritten;
-    }
-}
 
 }  // namespace
 
@@ -289,35 +284,4 @@ std::string Translator::translateLoopCondition() {
     condition.requireClosed();
     reader.expectLineEnd("Expected end of line.");
     return until ? "!(" + text + ")" : text;
-}
-
-/* forhead -> FOR variable "=" loopexpr TO loopexpr [STEP ("+" | "-") loopexpr] EOL */
-void Translator::translateForHeader() {
-    SourceReader& r = reader;
-    r.nextToken();
-    if (variableType(r.token).empty()) throw SyntaxError{"Unknown identifier in for loop."};
-    const std::string variable = writtenVariableName(*this, r.token, r.tokenAsWritten);
-    output << "for (" << variable;
-    r.nextToken();
-    r.expect("=", "Expected =.");
-    output << "=";
-    const std::string start = loopExpression(*this);
-    r.expect("TO", "Expected \"To\".");
-    const std::string end = loopExpression(*this);
-    std::string step = "+1";
-    bool negative = false;
-    if (r.is("STEP")) {
-        r.nextToken();
-        if (!r.is("+") && !r.is("-")) {
-            // A step without its sign lacks the operand after the sign.
-            if (!r.lineEnded) r.nextToken();
-            throw SyntaxError{"Expected identifier or value for start of loop."};
-        }
-        negative = r.is("-");
-        const std::string sign = r.tokenAsWritten;
-        step = sign + "(" + loopExpression(*this) + ")";
-    }
-    r.expectLineEnd("Expected end of line.");
-    output << start << ";" << variable << (negative ? ">=" : "<=") << end << ";" << variable << "="
-           << variable << step << ")";
 }

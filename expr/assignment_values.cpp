@@ -9,6 +9,8 @@
 
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
+#include "expr/operators.h"
+#include "expr/output_capture.h"
 #include "expr/short_index.h"
 #include "expr/operand.h"
 #include "source/syntax_error.h"
@@ -30,14 +32,15 @@ void expectLineEnd(const SourceReader& r, bool listItem = false) {
     r.expectLineEnd("Expected end of line.");
 }
 
-/* number -> digits ; a String receives it as a literal */
-void writeNumber(Translator& t, const std::string& type) {
+/* number -> digits ; a String receives it as a literal ; the number's type */
+std::string writeNumber(Translator& t, const std::string& type) {
     // A target of no known type (a TYPE value assigned whole) still gets the number.
     const std::string number = readNumberLiteral(t.reader);
     if (isString(type))
         t.output << "\"" << number << "\"";
     else
         t.output << number;
+    return number.find('.') == std::string::npos ? "Long" : "Double";
 }
 
 /* bracketop -> "[" (OR | AND | NOT) "]" */
@@ -56,8 +59,8 @@ void addressOf(Translator& t, bool listItem) {
     expectLineEnd(t.reader, listItem);
 }
 
-/* objectvalue -> object ["(" index ")"] ["." (member | method ...)] */
-void objectValue(Translator& t) {
+/* objectvalue -> object ["(" index ")"] ["." (member | method ...)] ; the member's type */
+std::string objectValue(Translator& t) {
     SourceReader& r = t.reader;
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
     const std::string className = objectClassName(t, name);
@@ -68,12 +71,11 @@ void objectValue(Translator& t) {
         r.nextToken();
     }
     // Without a member the object itself is the value (a pointer, say).
-    if (!r.is(".")) return;
+    if (!r.is(".")) return std::string();
     r.nextToken();
     if (!t.findMemberVariable(className, r.token) && t.findMemberFunction(className, r.token))
-        t.translateMemberCall(name);
-    else
-        t.translateClassMember(name);
+        return t.translateMemberCall(name);
+    return t.translateClassMember(name);
 }
 
 /* variablevalue -> ["(" type ")"] variable ["(" index ")"] */
@@ -85,36 +87,6 @@ void variableValue(Translator& t, const std::string& targetType) {
     t.output << name;
     r.nextToken();
     if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
-}
-
-/* shift -> ">" ">" | "<" "<" */
-void shift(Translator& t, const char* twice) {
-    SourceReader& r = t.reader;
-    const std::string single = r.token;
-    r.nextToken();
-    if (r.token != single) throw SyntaxError{"Syntax error."};
-    t.output << twice;
-    r.nextToken();
-}
-
-// What a step of a value was: a value, or what needs one after it.
-enum class Step { Operand, Operator, End };
-
-// "&H1F" is a hexadecimal literal only when no blank stands after the "&".
-Step ampersand(Translator& t, bool afterOperand) {
-    SourceReader& r = t.reader;
-    const int32_t before = r.column;
-    r.nextToken();
-    const bool adjacent = before == r.column - static_cast<int32_t>(r.token.size());
-    if (!r.token.empty() && r.token[0] == 'H' && adjacent) {
-        if (afterOperand) throw SyntaxError{"Expected end of line."};
-        t.output << " 0x" << r.token.substr(1);
-        r.nextToken();
-        return Step::Operand;
-    }
-    // The token read is the next operand.
-    t.output << " & ";
-    return Step::Operator;
 }
 
 /* resultaddress -> ADDRESSOF function EOL */
@@ -146,133 +118,252 @@ struct ValueContext {
     std::string type;
     const FunctionRecord* result = nullptr;  // the function, for a result
     bool listItem = false;  // a declaration's value: a "," may end it
+    bool loopBound = false;  // a FOR bound: TO and STEP end it
 };
 
-// After a complete operand only these go on with the value; anything else
-// is more text than the statement holds. A result has no shifts, "&", "|"
-// or THEN.
-bool continuesValue(const SourceReader& r, const ValueContext& c) {
-    if (r.isOperator || r.is("[") || r.is(")")) return true;
-    return !c.result && (r.is(">") || r.is("<") || r.is("&") || r.is("|") || r.is("THEN"));
+// What a step of a value was: a value, or what needs one after it.
+enum class Step { Operand, Operator, End };
+
+bool isStringOperand(const Translator& t, const OperandFacts& facts) {
+    if (t.reader.isString) return true;
+    if (facts.function && !facts.variable()) return isString(callResultType(t));
+    return isString(facts.type);
 }
 
-/* operand -> ADDRESSOF ... | typevariable | call | object | variable | literal | number */
-void valueOperand(Translator& t, const ValueContext& c, const OperandFacts& facts) {
-    SourceReader& r = t.reader;
-    if (isThis(t)) {
-        // A method's own object, as a result or for a PTR variable.
-        t.output << "this";
-        r.nextToken();
-    } else if (r.is("ADDRESSOF")) {
-        if (c.result)
-            resultAddressOf(t, c.type);
-        else
-            addressOf(t, c.listItem);
-    } else if (facts.typeVariable) {
-        if (c.result)
-            resultTypeValue(t, *c.result);
-        else  // a BYREF parameter stands for the value it points to
-            t.translateMemberAccess(t.isAddressParameter(r.token) ? c.type : "", false);
-    } else if (facts.function) {
-        t.translateCall(valueContext(c.type));
-    } else if (facts.object) {
-        objectValue(t);
-    } else if (facts.variable()) {
-        if (c.result)
-            resultVariable(t);
-        else
-            variableValue(t, c.type);
-    } else if (r.isString) {
-        if (!isString(c.type))
-            throw SyntaxError{c.result ? "Expected string for parameter." : "Expected string for parameter "};
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-    } else {
-        writeNumber(t, c.type);
+// One value, operand by operand. A value that holds a comparison, AND, OR
+// or NOT is a truth value (1 or 0): its operands keep their own types.
+class Value {
+public:
+    Value(Translator& t, const ValueContext& c)
+        : t_(t), r_(t.reader), c_(c), logical_(holdsLogicalOperator(t.reader)) {}
+
+    /* value -> operand {operator operand} (EOL | THEN) */
+    void translate() {
+        // A truth value given to a String becomes its digit.
+        const bool asText = logical_ && isString(c_.type);
+        if (asText) t_.output << "(String)(";
+        bool afterOperand = false;
+        while (!r_.lineEnded && !r_.atEof) {
+            if (c_.listItem && afterOperand && depth_ == 0 && r_.is(",")) break;
+            if (r_.is("(")) {
+                ++depth_;
+            } else if (r_.is(")")) {
+                nots_.close(t_.output, depth_);
+                if (--depth_ < 0 && c_.listItem) throw SyntaxError{"Syntax error."};
+            }
+            const Step step = this->step(afterOperand);
+            if (step == Step::End) break;
+            afterOperand = step == Step::Operand;
+        }
+        // A value may not end where an operator still waits for its operand.
+        if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
+        nots_.close(t_.output, 0);
+        if (asText) t_.output << ")";
+        // A declaration's value is one C++ expression: every group it opens closes.
+        if (c_.listItem && depth_ > 0) throw SyntaxError{"Expected )"};
     }
-}
 
-/* operator -> "+" ... | "[" word "]" | ">" ">" | "<" "<" | "&" | "|" | "(" | ")" */
-Step valueOperator(Translator& t, const ValueContext& c, bool afterOperand) {
-    SourceReader& r = t.reader;
-    if (r.is("[")) {
-        bracketWord(t);
-    } else if (r.isOperator) {
-        if (doublesSign(r)) t.output << " ";
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-    } else if (r.is("(") || r.is(")")) {
-        // A group opens where a value is wanted and closes as one.
-        const bool closing = r.is(")");
-        t.output << r.tokenAsWritten;
-        r.nextToken();
-        return closing ? Step::Operand : Step::Operator;
-    } else if (c.result) {
-        throw SyntaxError{"Syntax error."};
-    } else if (r.is(">")) {
-        shift(t, " >> ");
-    } else if (r.is("<")) {
-        shift(t, " << ");
-    } else if (r.is("&")) {
-        return ampersand(t, afterOperand);
-    } else if (r.is("|")) {
-        t.output << " | ";
-        r.nextToken();
-    } else if (r.is("THEN")) {
-        return Step::End;
-    } else {
-        throw SyntaxError{"Syntax error."};
+private:
+    // Casts and quoting follow the target, unless the value is a truth value.
+    const std::string& castType() const { return logical_ ? none_ : c_.type; }
+
+    // After a complete operand only these go on with the value; anything else
+    // is more text than the statement holds. A result has no shifts, "|" or THEN.
+    bool continuesValue() const {
+        if (r_.isOperator || r_.is("[") || r_.is(")") || r_.is("&")) return true;
+        if (isComparison(r_) || logicalWord(r_) || arithmeticWord(r_)) return true;
+        if (c_.loopBound && (r_.is("TO") || r_.is("STEP"))) return true;
+        return !c_.result && (r_.is("|") || r_.is("THEN"));
     }
-    return Step::Operator;
-}
 
-// One operand or operator of a value.
-Step valueStep(Translator& t, const ValueContext& c, bool afterOperand) {
-    const SourceReader& r = t.reader;
-    if (afterOperand && !continuesValue(r, c)) throw SyntaxError{"Expected end of line."};
-    const OperandFacts facts = examineOperand(t);
-    if (r.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
-        r.isString || r.allDigits || isTruthWord(r) || isThis(t)) {
-        valueOperand(t, c, facts);
-        return Step::Operand;
+    // One operand or operator of a value.
+    Step step(bool afterOperand) {
+        if (afterOperand && !continuesValue()) throw SyntaxError{"Expected end of line."};
+        if (!afterOperand && r_.is("NOT")) {
+            nots_.open(t_.output, depth_);
+            r_.nextToken();
+            return Step::Operator;
+        }
+        const OperandFacts facts = examineOperand(t_);
+        if (r_.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
+            r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
+            leftType_ = operand(facts);
+            return Step::Operand;
+        }
+        const Step step = valueOperator(afterOperand);
+        leftType_.clear();
+        return step;
     }
-    return valueOperator(t, c, afterOperand);
-}
 
-// A value may not end where an operator still waits for its operand.
-void expectValueEnd(bool afterOperand) {
-    if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
-}
+    // A member, an element or a call is cast as a variable is: held back
+    // until its type is known.
+    template <typename Translate>
+    std::string castValue(Translate translate) {
+        std::string type, text;
+        {
+            OutputCapture capture(t_.output);
+            type = translate();
+            text = capture.release();
+        }
+        t_.output << numberCast(type, castType()) << text;
+        return type;
+    }
 
-/* value -> operand {operator operand} (EOL | THEN) */
-void translateValue(Translator& t, const ValueContext& c) {
-    const SourceReader& r = t.reader;
-    bool afterOperand = false;
-    // Groups open: a "," inside one is no end of a declaration's value.
-    int32_t depth = 0;
-    while (!r.lineEnded && !r.atEof) {
-        if (c.listItem && afterOperand && depth == 0 && r.is(",")) break;
-        if (r.is("("))
-            ++depth;
-        else if (r.is(")") && --depth < 0 && c.listItem)
+    /* operand -> THIS | ADDRESSOF ... | typevariable | call | object | variable | literal | number */
+    std::string operand(const OperandFacts& facts) {
+        if (isThis(t_)) {
+            // A method's own object, as a result or for a PTR variable.
+            t_.output << "this";
+            r_.nextToken();
+        } else if (r_.is("ADDRESSOF")) {
+            if (c_.result)
+                resultAddressOf(t_, c_.type);
+            else
+                addressOf(t_, c_.listItem);
+        } else if (facts.typeVariable) {
+            if (c_.result) {
+                resultTypeValue(t_, *c_.result);
+                return std::string();
+            }
+            // A BYREF parameter stands for the value it points to.
+            const std::string expected = t_.isAddressParameter(r_.token) ? c_.type : "";
+            return castValue([&] { return t_.translateMemberAccess(expected, false); });
+        } else if (facts.function) {
+            const std::string type = callResultType(t_);
+            if (!c_.result) t_.output << numberCast(type, castType());
+            t_.translateCall(valueContext(c_.type));
+            return type;
+        } else if (facts.object) {
+            return castValue([&] { return objectValue(t_); });
+        } else if (facts.variable()) {
+            if (c_.result)
+                resultVariable(t_);
+            else
+                variableValue(t_, castType());
+            return facts.type;
+        } else if (r_.isString) {
+            if (!isString(c_.type) && !logical_)
+                throw SyntaxError{c_.result ? "Expected string for parameter." : "Expected string for parameter "};
+            t_.output << r_.tokenAsWritten;
+            r_.nextToken();
+            return "String";
+        } else {
+            return writeNumber(t_, castType());
+        }
+        return std::string();
+    }
+
+    /* operator -> "+" ... | MOD | "\" | comparison | AND | OR | "[" word "]" | ">" ">" | "<" "<" | "&" | "|" | "(" | ")" */
+    Step valueOperator(bool afterOperand) {
+        std::ostream& out = t_.output;
+        if (r_.is("[")) {
+            bracketWord(t_);
+        } else if (r_.isOperator) {
+            if (doublesSign(r_)) out << " ";
+            out << r_.tokenAsWritten;
+            r_.nextToken();
+        } else if (r_.is("(") || r_.is(")")) {
+            // A group opens where a value is wanted and closes as one.
+            const bool closing = r_.is(")");
+            out << r_.tokenAsWritten;
+            r_.nextToken();
+            return closing ? Step::Operand : Step::Operator;
+        } else if (const char* word = arithmeticWord(r_)) {
+            out << word;
+            r_.nextToken();
+        } else if (const char* word = logicalWord(r_)) {
+            nots_.close(out, depth_);
+            out << " " << word << " ";
+            r_.nextToken();
+        } else if (r_.is("=")) {
+            out << "==";
+            r_.nextToken();
+        } else if (r_.is(">") || r_.is("<")) {
+            shiftOrComparison();
+        } else if (r_.is("&")) {
+            return ampersand(afterOperand);
+        } else if (c_.loopBound && (r_.is("TO") || r_.is("STEP"))) {
+            return Step::End;
+        } else if (c_.result) {
             throw SyntaxError{"Syntax error."};
-        const Step step = valueStep(t, c, afterOperand);
-        if (step == Step::End) break;
-        afterOperand = step == Step::Operand;
+        } else if (r_.is("|")) {
+            out << " | ";
+            r_.nextToken();
+        } else if (r_.is("THEN")) {
+            return Step::End;
+        } else {
+            throw SyntaxError{"Syntax error."};
+        }
+        return Step::Operator;
     }
-    expectValueEnd(afterOperand);
-    // A declaration's value is one C++ expression: every group it opens closes.
-    if (c.listItem && depth > 0) throw SyntaxError{"Expected )"};
-}
+
+    /* shift -> ">" ">" | "<" "<" ; comparison -> "<" [">" | "="] | ">" ["="] */
+    void shiftOrComparison() {
+        const bool less = r_.is("<");
+        r_.nextToken();
+        if (r_.is(less ? "<" : ">")) {
+            if (c_.result) throw SyntaxError{"Syntax error."};
+            t_.output << (less ? " << " : " >> ");
+        } else if (less && r_.is(">")) {
+            t_.output << "!=";
+        } else if (r_.is("=")) {
+            t_.output << (less ? "<=" : ">=");
+        } else {
+            // The token read is the operand.
+            t_.output << (less ? "<" : ">");
+            return;
+        }
+        r_.nextToken();
+    }
+
+    // "&H1F" is a hexadecimal literal only when no blank stands after the
+    // "&"; between Strings "&" joins them, between numbers it is C++'s "&".
+    Step ampersand(bool afterOperand) {
+        const int32_t before = r_.column;
+        r_.nextToken();
+        const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
+        if (!r_.token.empty() && r_.token[0] == 'H' && adjacent) {
+            if (afterOperand) throw SyntaxError{"Expected end of line."};
+            t_.output << " 0x" << r_.token.substr(1);
+            r_.nextToken();
+            return Step::Operand;
+        }
+        // The token read is the next operand.
+        const bool joins = isString(leftType_) || isStringOperand(t_, examineOperand(t_));
+        t_.output << (joins ? " + " : " & ");
+        return Step::Operator;
+    }
+
+    Translator& t_;
+    SourceReader& r_;
+    const ValueContext& c_;
+    const bool logical_;
+    const std::string none_;
+    int32_t depth_ = 0;
+    NotScopes nots_;
+    // The type of the operand before the operator being translated.
+    std::string leftType_;
+};
 
 }  // namespace
 
-void translateAssignmentValue(Translator& t, const std::string& targetType) { translateValue(t, {targetType}); }
+void translateAssignmentValue(Translator& t, const std::string& targetType) {
+    const ValueContext c{targetType};
+    Value(t, c).translate();
+}
 
 void translateDeclarationValue(Translator& t, const std::string& targetType) {
-    translateValue(t, {targetType, nullptr, true});
+    const ValueContext c{targetType, nullptr, true};
+    Value(t, c).translate();
+}
+
+void translateLoopBound(Translator& t, const std::string& type) {
+    ValueContext c{type};
+    c.loopBound = true;
+    Value(t, c).translate();
 }
 
 void translateResultValue(Translator& t, const FunctionRecord& function) {
-    translateValue(t, {function.returnType, &function});
+    const ValueContext c{function.returnType, &function};
+    Value(t, c).translate();
 }

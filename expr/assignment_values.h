@@ -14,5 +14,9 @@ void translateAssignmentValue(Translator& t, const std::string& targetType);
 // also ended by a "," outside parentheses, which stays current.
 void translateDeclarationValue(Translator& t, const std::string& targetType);
 
+// A bound or step of a FOR line, of the loop variable's type: ended by
+// TO, STEP or the end of the line, which stays current.
+void translateLoopBound(Translator& t, const std::string& type);
+
 // The value of a function result; casts and quoting follow the return type.
 void translateResultValue(Translator& t, const FunctionRecord& function);

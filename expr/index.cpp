@@ -5,7 +5,9 @@
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
+#include "expr/index.h"
 #include "expr/operand.h"
+#include "expr/operators.h"
 #include "source/syntax_error.h"
 
 namespace {
@@ -36,10 +38,16 @@ void objectOperand(Translator& t) {
     }
 }
 
+// C++ indexes arrays with whole numbers only.
+void requireWholeNumber(const std::string& type) {
+    if (isDecimalOrText(type)) throw SyntaxError{"Array index must be Long,Integer, Byte"};
+}
+
 /* variableoperand -> variable ["(" index ")"] */
 void variableOperand(Translator& t) {
     SourceReader& r = t.reader;
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    requireWholeNumber(t.variableType(r.token));
     t.output << name;
     r.nextToken();
     if (!r.is("(")) return;
@@ -62,6 +70,7 @@ void indexOperand(Translator& t) {
     } else if (facts.variable()) {
         variableOperand(t);
     } else if (facts.function) {
+        if (const FunctionRecord* function = t.calledFunction()) requireWholeNumber(function->returnType);
         t.translateCall("Long");
     } else if (!r.is(")")) {
         // An unknown name writes nothing; a missing operand leaves the ")"
@@ -72,12 +81,22 @@ void indexOperand(Translator& t) {
 
 }  // namespace
 
+bool isDecimalOrText(const std::string& type) {
+    const std::string upper = upperCase(type);
+    return upper == "STRING" || upper == "DOUBLE" || upper == "SINGLE";
+}
+
 /* index -> "(" term {operator term} ")" ; term -> {"(" | sign} operand {")"} */
 void Translator::translateIndex() {
-    NestingGuard guard(*this);
-    SourceReader& r = reader;
-    r.expect("(", "Internal parser error.");
+    reader.expect("(", "Internal parser error.");
     output << "[";
+    translateIndexTerms(*this);
+}
+
+void translateIndexTerms(Translator& t) {
+    NestingGuard guard(t);
+    SourceReader& r = t.reader;
+    std::ostream& output = t.output;
     int32_t depth = 0;
     for (;;) {
         r.nextToken();
@@ -87,14 +106,18 @@ void Translator::translateIndex() {
             output << r.tokenAsWritten;
             r.nextToken();
         }
-        indexOperand(*this);
+        indexOperand(t);
         while (r.is(")") && depth > 0) {
             output << ")";
             --depth;
             r.nextToken();
         }
-        if (!r.isOperator) break;
-        output << r.tokenAsWritten;
+        if (const char* word = arithmeticWord(r))
+            output << word;
+        else if (r.isOperator)
+            output << r.tokenAsWritten;
+        else
+            break;
     }
     // The token that ends the index, normally its ")", stays current.
     output << "]";

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "expr/member_names.h"
+#include "symbols/names.h"
 #include "source/characters.h"
 #include "source/syntax_error.h"
 
@@ -21,6 +22,20 @@ OperandFacts examineOperand(const Translator& t) {
     if (facts.function && !facts.variable())
         if (const FunctionRecord* function = t.calledFunction()) t.requireVisible(function->inMainProgram, function->name);
     return facts;
+}
+
+std::string callResultType(const Translator& t) {
+    const FunctionRecord* function = t.calledFunction();
+    if (!function) return std::string();
+    if (!function->isProperty) return function->returnType;
+    const FunctionRecord* getter = t.findAccessor("GET" + t.reader.token);
+    return getter ? getter->returnType : std::string();
+}
+
+std::string numberCast(const std::string& V, const std::string& T) {
+    if (!isNumberType(V) || sameName(V, T)) return std::string();
+    if (!isNumberType(T) && !sameName(T, "String")) return std::string();
+    return "(" + T + ")";
 }
 
 std::string bracketOperator(const SourceReader& r, bool allowNot, const char* wrongWord) {

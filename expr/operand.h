@@ -18,6 +18,15 @@ struct OperandFacts {
 
 OperandFacts examineOperand(const Translator& t);
 
+// The type of the value a call of the current token yields: a property's
+// is its GET accessor's; empty when unknown or none.
+std::string callResultType(const Translator& t);
+
+// The cast a value of type V needs to stand for the type T, as a variable
+// gets it: between different number types, and from a number to a String
+// (its decimal text). A String is never cast to a number here.
+std::string numberCast(const std::string& V, const std::string& T);
+
 // The parts shared by the operand rules.
 
 // A "+" or "-" right after the same sign ("a - -3") needs a blank before

@@ -2,13 +2,50 @@
 
 #include <ostream>
 
+#include "expr/index.h"
 #include "expr/member_names.h"
+#include "expr/operators.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 ShortIndex oneValueIndex(bool bracketFirst) {
     return {" is not an array.", true, bracketFirst, false, true, "Array index must be Long,Integer, Byte",
             "Expected )"};
 }
+
+namespace {
+
+// Whether the index after the "(" (current) holds more than the short form
+// takes: a call, an element, a group, a sign, MOD or "\", or an operator
+// where the short form has none. Anything else the short form translates
+// or refuses with its own message. Reads ahead and comes back.
+bool needsFullIndex(SourceReader& r, bool operators) {
+    const SourceReader::Mark start = r.mark();
+    bool full = false;
+    for (;;) {
+        r.nextToken();
+        if (r.is("(") || r.is("-") || r.is("+")) {
+            full = true;
+            break;
+        }
+        const bool name = !r.token.empty() && isLetter(static_cast<unsigned char>(r.token[0]));
+        if (!name && !r.allDigits) break;
+        r.nextToken();
+        if (name && (r.is("(") || r.is("."))) {
+            full = !r.is(".");
+            break;
+        }
+        if (arithmeticWord(r) || (r.isOperator && !operators)) {
+            full = true;
+            break;
+        }
+        if (!r.isOperator) break;
+    }
+    r.rewind(start);
+    return full;
+}
+
+}  // namespace
 
 /* shortindex -> "(" value {operator value} ")" ; value -> number | variable */
 void translateShortIndex(Translator& t, const std::string& arrayName, const ShortIndex& rules) {
@@ -23,6 +60,12 @@ void translateShortIndex(Translator& t, const std::string& arrayName, const Shor
         throw SyntaxError{rules.nameInMessage ? arrayName + rules.notAnArray : std::string(rules.notAnArray)};
     }
     if (!rules.bracketFirst) t.output << "[";
+    if (needsFullIndex(r, rules.operators)) {
+        translateIndexTerms(t);
+        r.expect(")", rules.unclosed);
+        r.nextToken();
+        return;
+    }
     for (;;) {
         r.nextToken();
         const std::string type = r.allDigits ? std::string() : t.variableType(r.token);

@@ -88,6 +88,36 @@ inline int SourceReader::readChar() {
 // The character read last goes back: it is read again next.
 inline void SourceReader::unreadChar() { --position_; }
 
+SourceReader::Mark SourceReader::mark() const {
+    return {token,        tokenAsWritten, indent,        line,           column,     lineEnded,
+            atEof,        isString,       isNumber,      allDigits,      isOperator, pushedBack,
+            endedBy,      position_,      tokenStart_,   tokenLength_,   previousStart_,
+            previousLength_, lineHasTokens, statementHasTokens_};
+}
+
+void SourceReader::rewind(const Mark& m) {
+    token = m.token;
+    tokenAsWritten = m.tokenAsWritten;
+    indent = m.indent;
+    line = m.line;
+    column = m.column;
+    lineEnded = m.lineEnded;
+    atEof = m.atEof;
+    isString = m.isString;
+    isNumber = m.isNumber;
+    allDigits = m.allDigits;
+    isOperator = m.isOperator;
+    pushedBack = m.pushedBack;
+    endedBy = m.endedBy;
+    position_ = m.position;
+    tokenStart_ = m.tokenStart;
+    tokenLength_ = m.tokenLength;
+    previousStart_ = m.previousStart;
+    previousLength_ = m.previousLength;
+    lineHasTokens = m.lineHasTokens;
+    statementHasTokens_ = m.statementHasTokens;
+}
+
 std::string SourceReader::previousToken() const {
     std::string previous(text_.data() + previousStart_, previousLength_);
     for (char& ch : previous)

@@ -68,6 +68,7 @@ public:
     // looking ahead without reading.
     std::string_view textAhead() const { return std::string_view(text_).substr(position_); }
 
+
     // The token before the current one, upper case.
     std::string previousToken() const;
     int32_t line = 0;
@@ -87,6 +88,19 @@ public:
     bool allDigits = false;
     bool isOperator = false;
     bool pushedBack = false;
+
+    // Where the reader stands, to come back to after reading ahead: the
+    // current token and everything the next read depends on.
+    struct Mark {
+        std::string token, tokenAsWritten, indent;
+        int32_t line, column;
+        bool lineEnded, atEof, isString, isNumber, allDigits, isOperator, pushedBack;
+        End endedBy;
+        size_t position, tokenStart, tokenLength, previousStart, previousLength;
+        bool lineHasTokens, statementHasTokens;
+    };
+    Mark mark() const;
+    void rewind(const Mark& mark);
 
 private:
     static constexpr int END = -1;

@@ -41,3 +41,12 @@ bool hasKey(const std::string& name, const std::string& key) {
         if (upper(name[i]) != key[i]) return false;
     return true;
 }
+
+bool isWholeNumberType(const std::string& type) {
+    static const char* const types[] = {"Long", "Integer", "Byte", "Boolean", "Short", "Char", "Any"};
+    for (const char* whole : types)
+        if (type == whole) return true;
+    return false;
+}
+
+bool isNumberType(const std::string& type) { return isWholeNumberType(type) || type == "Single" || type == "Double"; }

@@ -18,6 +18,11 @@ bool hasKey(const std::string& name, const std::string& key);
 // A name with no lower-case letter: its own key.
 bool isKey(const std::string& name);
 
+// The built-in types that hold whole numbers (as the declarations spell
+// them), and those with Single and Double.
+bool isWholeNumberType(const std::string& type);
+bool isNumberType(const std::string& type);
+
 // Hashing and equality by key, for maps that find a name in any letter
 // case without making its key first.
 struct NameHash {

@@ -131,7 +131,7 @@ TEST_F(AssignmentTest, PlainTargetsAndValues) {
         {"n = arr(3) + arr(count)", "n=arr[3]+arr[count]", "", ""},
         {"n = arr(d)", "n=arr[", "Array index must be Long,Integer, Byte", ""},
         {"n = m(1)", "n=m", "m is not an array.", ""},
-        {"n = arr(1 + 2)", "n=arr[1", "Expected )", ""},
+        {"n = arr(1 + 2)", "n=arr[1+2]", "", ""},
     };
     for (const LineCase& c : cases) check(c, [&] { t.translateAssignment(); });
 }
@@ -144,7 +144,7 @@ TEST_F(AssignmentTest, OperatorsOfTheValue) {
         {"n = m & HFF", "n=m & ", "Syntax error.", ""},
         {"n = m >> 2", "n=m >> 2", "", ""},
         {"n = m << count", "n=m << (Long)count", "", ""},
-        {"n = m > 2", "n=m", "Syntax error.", ""},
+        {"n = m > 2", "n=m>2", "", ""},
         {"n = m | 1", "n=m | 1", "", ""},
         {"n = m [OR] 1", "n=m | 1", "", ""},
         {"n = m [AND] 1", "n=m & 1", "", ""},

@@ -202,7 +202,11 @@ TEST_F(ControlFlowTest, ForHeads) {
         {"FOR n 1 TO 5", "for (n", "Expected =."},
         {"FOR n = 1 UNTIL 5", "for (n=", "Expected \"To\"."},
         {"FOR n = \"a\" TO 5", "for (n=", "Expected identifier or value for start of loop."},
-        {"FOR n = 1 TO 5 STEP 2", "for (n=", "Expected identifier or value for start of loop."},
+        {"FOR n = 1 TO 5 STEP 2", "for (n=1;n<=5;n=n+(2))", ""},
+        {"FOR n = m STEP 2", "for (n=", "Expected \"To\"."},
+        {"FOR n = arr(m - 1) TO Twice(m) STEP count", "for (n=arr[m-1];(count)>=0?n<=Twice(m):n>=Twice(m);n=n+(count))", ""},
+        {"FOR n = pt.x TO d * 2", "for (n=pt.x;n<=d*2;n=n+1)", ""},
+        {"FOR n = 1 TO Twice(m", "for (n=", "Expected )"},
         {"FOR n = 1 TO 5 STEP", "for (n=", "Expected identifier or value for start of loop."},
         {"FOR n = 1 TO 5 n", "for (n=", "Expected end of line."},
     };

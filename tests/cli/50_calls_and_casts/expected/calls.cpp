@@ -55,7 +55,7 @@ count=Add(2,3);
 Bump(count);
 Show((String)count);
 Show("5");
-d=Add((count + 1) * 2,count | 1);
+d=(Double)Add((count + 1) * 2,count | 1);
 Move(&pt,3);
 Move(&pts[1],4);
 s=Str(sizeof(pt))+" "+Str(sizeof(d));

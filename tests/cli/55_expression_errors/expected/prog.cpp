@@ -21,7 +21,8 @@ return a+b;
 }
 
 Void Main (){
-n=Add(1,2,n=Add(1n=Addn=Add(s=(String)nn=(Long)sn=5;
+n=Add(1,2,n=Add(1n=Addn=Add(s=(String)(n>2);
+n=(Long)sn=5;
 }
 
 

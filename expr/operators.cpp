@@ -1,0 +1,86 @@
+#include "expr/operators.h"
+
+#include "source/characters.h"
+
+const char* arithmeticWord(const SourceReader& r) {
+    if (r.is("MOD")) return "%";
+    if (r.is("\\")) return "/";
+    return nullptr;
+}
+
+const char* logicalWord(const SourceReader& r) {
+    if (r.is("AND")) return "&&";
+    if (r.is("OR")) return "||";
+    return nullptr;
+}
+
+/* comparison -> "=" | "<" [">" | "="] | ">" ["="] */
+std::string readComparison(SourceReader& r) {
+    if (r.is("=")) return "==";
+    const bool less = r.is("<");
+    r.nextToken();
+    if (less && r.is(">")) return "!=";
+    if (r.is("=")) return less ? "<=" : ">=";
+    if (!r.lineEnded && !r.atEof) r.pushBack();
+    return less ? "<" : ">";
+}
+
+namespace {
+
+// A cheap look at the rest of the line before reading it as tokens: no
+// "=", "<", ">" and no word AND, OR or NOT means no logical operator.
+bool mayHoldLogicalOperator(std::string_view text) {
+    for (size_t i = 0; i < text.size() && text[i] != '\n'; ++i) {
+        const char c = text[i];
+        if (c == '=' || c == '<' || c == '>') return true;
+        if (i > 0 && isNameChar(static_cast<unsigned char>(text[i - 1]))) continue;
+        for (const char* word : {"AND", "OR", "NOT"})
+            if (isWordAt(text, i, word)) return true;
+    }
+    return false;
+}
+
+bool endsExpression(const SourceReader& r, int32_t depth) {
+    if (r.lineEnded || r.atEof) return true;
+    if (depth > 0) return false;
+    return r.is(",") || r.is(")") || r.is("THEN") || r.is("TO") || r.is("STEP");
+}
+
+}  // namespace
+
+bool holdsLogicalOperator(SourceReader& r) {
+    if (r.lineEnded || r.atEof) return false;
+    if (!isComparison(r) && !logicalWord(r) && !r.is("NOT") && !mayHoldLogicalOperator(r.textAhead()))
+        return false;
+    const SourceReader::Mark start = r.mark();
+    bool found = false;
+    int32_t depth = 0;
+    bool afterName = false;
+    while (!found && !endsExpression(r, depth)) {
+        if (r.is("(") && afterName) {
+            // A call's arguments or an index: their operators are their own.
+            for (int32_t inner = 1; inner > 0;) {
+                r.nextToken();
+                if (r.lineEnded || r.atEof) break;
+                if (r.is("(")) ++inner;
+                if (r.is(")")) --inner;
+            }
+        } else if (r.is("(")) {
+            ++depth;
+        } else if (r.is(")")) {
+            --depth;
+        } else if (r.is("<") || r.is(">")) {
+            const std::string first = r.token;
+            r.nextToken();
+            found = r.token != first;  // "<<" and ">>" shift
+            if (!found) r.nextToken();
+            continue;
+        } else {
+            found = r.is("=") || logicalWord(r) || r.is("NOT");
+        }
+        afterName = !r.token.empty() && isLetter(static_cast<unsigned char>(r.token[0]));
+        if (!found) r.nextToken();
+    }
+    r.rewind(start);
+    return found;
+}

@@ -1,0 +1,53 @@
+// The operators BASIC has beyond the characters C++ shares with it: MOD
+// and "\" between whole numbers, the comparisons, and AND, OR and NOT as
+// logical operators (TRUE is 1, so NOT is "!"). Each context (argument,
+// value, condition, index) writes them in its own spacing.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "source/source_reader.h"
+
+// MOD as "%", "\" as "/"; nullptr for any other token.
+const char* arithmeticWord(const SourceReader& r);
+
+// AND as "&&", OR as "||"; nullptr for any other token.
+const char* logicalWord(const SourceReader& r);
+
+// The current token is "=", "<" or ">": the comparison as C++ writes it.
+// A second character ("<>", "<=", ">=") is read; otherwise the token after
+// the "<" or ">" is handed back, so the next read delivers the operand.
+std::string readComparison(SourceReader& r);
+
+inline bool isComparison(const SourceReader& r) { return r.is("=") || r.is("<") || r.is(">"); }
+
+// Whether the value or argument that starts at the current token holds a
+// comparison, AND, OR or NOT outside the parentheses of a call or an index:
+// then its result is 1 or 0 and its operands keep their own types. It ends
+// at the end of the statement, THEN, TO or STEP, or a "," or ")" that no
+// "(" of its own opened. Reads ahead and comes back.
+bool holdsLogicalOperator(SourceReader& r);
+
+// The NOTs of one expression: each is written "!(" and closed where its
+// operand ends, so that NOT a = b means NOT (a = b), as in BASIC: at an AND
+// or OR of its own depth, at the ")" of its group and at the end.
+class NotScopes {
+public:
+    void open(std::ostream& out, int32_t depth) {
+        out << "!(";
+        depths_.push_back(depth);
+    }
+    // Closes those opened at `depth` or deeper.
+    void close(std::ostream& out, int32_t depth) {
+        while (!depths_.empty() && depths_.back() >= depth) {
+            out << ")";
+            depths_.pop_back();
+        }
+    }
+
+private:
+    std::vector<int32_t> depths_;
+};
