@@ -2,7 +2,10 @@
 // parameter, each operand cast against the declared parameter type. The
 // member-call translators run the same loop with their own few operand
 // rules (memberVariant).
+#include <memory>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 #include "driver/translator.h"
 #include "symbols/names.h"
@@ -10,6 +13,7 @@
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
 #include "expr/operand.h"
+#include "expr/operators.h"
 #include "expr/output_capture.h"
 #include "expr/short_index.h"
 #include "source/syntax_error.h"
@@ -41,7 +45,11 @@ public:
 
 private:
     void selectParameter();
+    void beginArgument();
+    void endArgument();
     void operandStep();
+    bool otherOperator();
+    void ampersand();
     void closeGroup();
     void bitOperator();
     void operand();
@@ -57,7 +65,11 @@ private:
     void otherToken();
     void addressOf();
     void number();
+    void hexNumber();
     std::string declaredName() const;
+    // Writes what the parameter's type adds in front of an operand, and
+    // notes where, so that a String argument made of numbers can drop it.
+    void writeAdded(const std::string& text);
     std::string cast(const std::string& type) const { return type.empty() ? "" : "(" + type + ")"; }
 
     Translator& t_;
@@ -82,20 +94,43 @@ private:
     OperandFacts facts_;
     // A BYREF object or TYPE parameter: it takes an address (a pointer as it is).
     bool address_ = false;
+
+    // The argument being translated. A truth value (it holds a comparison,
+    // AND, OR or NOT) keeps its operands' own types.
+    bool logical_ = false;
+    NotScopes nots_;
+    // The type of the operand last translated, for "&".
+    std::string operandType_;
+    // For a String parameter of a program function: the argument is held
+    // until it is known whether a String takes part. Without one it is a
+    // number, converted whole: the casts and quotes added to its operands
+    // (where, how long) are dropped.
+    std::unique_ptr<OutputCapture> held_;
+    bool stringTakesPart_ = false;
+    int32_t pieces_ = 0;
+    std::vector<std::pair<std::streamoff, size_t>> added_;
 };
 
 /* args -> arg {"," arg} */
 void ArgumentList::run() {
+    bool first = true;
     for (;;) {
-        if ((index_ >= function_.paramCount && depth_ <= 0) || r_.lineEnded || r_.atEof) return;
+        if ((index_ >= function_.paramCount && depth_ <= 0) || r_.lineEnded || r_.atEof) {
+            if (!first) endArgument();
+            return;
+        }
         if (r_.is(",")) {
+            endArgument();
             out_ << ",";
             castApplied_ = false;
             ++index_;
             if (index_ >= function_.paramCount)
                 throw SyntaxError{"to many parameters to function " + function_.name};
+            first = true;
         }
         selectParameter();
+        if (first) beginArgument();
+        first = false;
         operandStep();
         if (index_ == function_.paramCount - 1 && depth_ == 0 && r_.is(")"))
             index_ = function_.paramCount + 1;
@@ -138,21 +173,94 @@ void ArgumentList::selectParameter() {
     }
 }
 
-/* arg -> operand {(operator | "[" (OR | AND) "]") operand} */
+// The argument starts with the token after the current one.
+void ArgumentList::beginArgument() {
+    const SourceReader::Mark here = r_.mark();
+    r_.nextToken();
+    logical_ = holdsLogicalOperator(r_);
+    r_.rewind(here);
+    stringTakesPart_ = false;
+    pieces_ = 0;
+    added_.clear();
+    if (!plain_ && !function_.isExternal && isStringType(parameterType_))
+        held_ = std::make_unique<OutputCapture>(out_);
+}
+
+void ArgumentList::endArgument() {
+    nots_.close(out_, 0);
+    if (!held_) return;
+    std::string text = held_->release();
+    held_.reset();
+    if (logical_ || (!stringTakesPart_ && pieces_ > 1)) {
+        for (auto span = added_.rbegin(); span != added_.rend(); ++span)
+            text.erase(static_cast<size_t>(span->first), span->second);
+        text = "(String)(" + text + ")";
+    }
+    out_ << text;
+}
+
+void ArgumentList::writeAdded(const std::string& text) {
+    if (text.empty()) return;
+    if (held_) added_.emplace_back(static_cast<std::streamoff>(out_.tellp()), text.size());
+    out_ << text;
+}
+
+/* arg -> operand {(operator | MOD | "\" | comparison | AND | OR | "&" | "[" (OR | AND) "]") operand} ; operand -> NOT operand | ... */
 void ArgumentList::operandStep() {
     started_ = true;
+    bool more = false;
     do {
         r_.nextToken();
         tokenWritten_ = false;
+        if (r_.is("NOT")) {
+            nots_.open(out_, depth_);
+            more = true;
+            continue;
+        }
+        ++pieces_;
         operand();
         closeGroup();
-        if (r_.isOperator) out_ << " " << r_.tokenAsWritten << " ";
+        more = r_.isOperator;
+        if (r_.isOperator)
+            out_ << " " << r_.tokenAsWritten << " ";
+        else
+            more = otherOperator();
+        if (more) ++pieces_;
         bitOperator();
-    } while (r_.isOperator);
+    } while (more);
+}
+
+// The operators C++ spells otherwise; the next read delivers the operand.
+bool ArgumentList::otherOperator() {
+    if (const char* word = arithmeticWord(r_)) {
+        out_ << " " << word << " ";
+    } else if (const char* word = logicalWord(r_)) {
+        nots_.close(out_, depth_);
+        out_ << " " << word << " ";
+    } else if (isComparison(r_)) {
+        out_ << " " << readComparison(r_) << " ";
+    } else if (r_.is("&")) {
+        ampersand();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Between Strings "&" joins them; between numbers it is C++'s "&".
+void ArgumentList::ampersand() {
+    const std::string left = operandType_;
+    r_.nextToken();
+    const OperandFacts right = examineOperand(t_);
+    bool joins = isStringType(left) || r_.isString || isStringType(right.type);
+    if (right.function && !right.variable()) joins = joins || isStringType(callResultType(t_));
+    if (!r_.lineEnded && !r_.atEof) r_.pushBack();
+    out_ << (joins ? " + " : " & ");
 }
 
 void ArgumentList::closeGroup() {
     if (!r_.is(")") || depth_ <= 0) return;
+    nots_.close(out_, depth_);
     --depth_;
     out_ << r_.tokenAsWritten;
     if (depth_ == 0) r_.nextToken();
@@ -172,6 +280,7 @@ void ArgumentList::bitOperator() {
 /* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
 void ArgumentList::operand() {
     NestingGuard guard(t_);
+    operandType_.clear();
     if (r_.is("(")) {
         ++depth_;
         out_ << r_.tokenAsWritten;
@@ -185,6 +294,7 @@ void ArgumentList::operand() {
         facts_ = examineOperand(t_);
         namedOperand();
     }
+    if (isStringType(operandType_)) stringTakesPart_ = true;
 }
 
 /* named -> typevar | call | object | variable | string | other | number */
@@ -227,19 +337,19 @@ void ArgumentList::thisOperand() {
 /* typevar -> name [index] {"." member} */
 void ArgumentList::structOperand() {
     if (plain_) {
-        t_.translateMemberAccess("", false);
+        operandType_ = t_.translateMemberAccess("", false);
         return;
     }
     // Whole: the value for a parameter of its own TYPE, otherwise its address.
     if (address_) {
-        t_.translateMemberAccess("", true);
+        operandType_ = t_.translateMemberAccess("", true);
     } else if (isAnyType(parameterType_)) {
         out_ << "(Any)";
-        t_.translateMemberAccess("", true);
+        operandType_ = t_.translateMemberAccess("", true);
     } else if (sameName(t_.variableStructType(r_.token), parameterType_)) {
-        t_.translateMemberAccess(parameterType_, false);
+        operandType_ = t_.translateMemberAccess(parameterType_, false);
     } else {
-        t_.translateMemberAccess(memberVariant_ ? "" : parameterType_, true);
+        operandType_ = t_.translateMemberAccess(memberVariant_ ? "" : parameterType_, true);
     }
 }
 
@@ -247,6 +357,7 @@ void ArgumentList::structOperand() {
 void ArgumentList::nestedCall() {
     std::string expected = parameterType_.empty() ? "Any" : parameterType_;  // never empty: the call yields a value
     if (!memberVariant_ && isStringType(parameterType_) && function_.isExternal) expected = "StringPtr";
+    operandType_ = callResultType(t_);
     t_.translateCall(expected);
 }
 
@@ -271,17 +382,19 @@ void ArgumentList::objectOperand() {
     r_.nextToken();
     const std::string className = objectClassName(t_, name);
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
-        t_.translateMemberCall(name);
+        operandType_ = t_.translateMemberCall(name);
     } else {
         // A member variable, or the report that the member does not exist.
-        t_.translateClassMember(name);
+        operandType_ = t_.translateClassMember(name);
     }
 }
 
 /* variable -> name [ "(" value ")" ] */
 void ArgumentList::variableOperand() {
     const std::string name = declaredName();
-    out_ << variableCast(facts_.type) << name;
+    writeAdded(variableCast(facts_.type));
+    out_ << name;
+    operandType_ = facts_.type;
     r_.nextToken();
     if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(false));
 }
@@ -290,7 +403,7 @@ void ArgumentList::variableOperand() {
 // by-reference parameter is a C++ reference and takes the variable itself;
 // an Any parameter by reference takes its address.
 std::string ArgumentList::variableCast(const std::string& V) {
-    if (plain_ || parameterType_.empty()) return "";
+    if (plain_ || parameterType_.empty() || logical_) return "";
     const bool variableIsString = isStringType(V);
     const bool parameterIsString = isStringType(parameterType_);
     if (variableIsString && parameterIsString) return "";
@@ -309,7 +422,9 @@ std::string ArgumentList::variableCast(const std::string& V) {
 
 /* string -> '"' text '"' */
 void ArgumentList::stringLiteral() {
-    if (!isStringType(parameterType_)) throw SyntaxError{"Did not expected string for parameter "};
+    // A truth value compares Strings, whatever the parameter takes.
+    if (!isStringType(parameterType_) && !logical_) throw SyntaxError{"Did not expected string for parameter "};
+    operandType_ = "String";
     out_ << r_.tokenAsWritten;
     r_.nextToken();
 }
@@ -319,6 +434,10 @@ void ArgumentList::stringLiteral() {
 void ArgumentList::otherToken() {
     if (r_.is("ADDRESSOF") && !memberVariant_) {
         addressOf();
+        return;
+    }
+    if (r_.is("&")) {
+        hexNumber();
         return;
     }
     if (r_.isOperator) return;
@@ -337,10 +456,22 @@ void ArgumentList::addressOf() {
 void ArgumentList::number() {
     // A String parameter gets the digits as a literal.
     const std::string number = readNumberLiteral(r_);
-    if (isStringType(parameterType_) && !plain_)
-        out_ << "\"" << number << "\"";
-    else
-        out_ << number;
+    operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
+    const bool quoted = isStringType(parameterType_) && !plain_ && !logical_;
+    if (quoted) writeAdded("\"");
+    out_ << number;
+    if (quoted) writeAdded("\"");
+}
+
+/* hex -> "&" "H" hexdigits ; no blank after the "&" */
+void ArgumentList::hexNumber() {
+    const int32_t before = r_.column;
+    r_.nextToken();
+    const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
+    if (r_.token.empty() || r_.token[0] != 'H' || !adjacent) throw SyntaxError{"Syntax error."};
+    out_ << "0x" << r_.token.substr(1);
+    operandType_ = "Long";
+    r_.nextToken();
 }
 
 std::string ArgumentList::declaredName() const {
