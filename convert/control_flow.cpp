@@ -87,6 +87,7 @@ private:
         } else if (token == "NOT") {
             nots_.open(t_.output, depth_);
             r_.nextToken();
+            if (r_.lineEnded || r_.atEof || r_.is("THEN")) throw SyntaxError{"Syntax error."};
             operand();
         } else if (token == "(") {
             // The next cycle reads the operand inside.

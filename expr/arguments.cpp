@@ -99,8 +99,10 @@ private:
     // AND, OR or NOT) keeps its operands' own types.
     bool logical_ = false;
     NotScopes nots_;
-    // The type of the operand last translated, for "&".
+    // The type of the operand last translated, for "&", and whether it
+    // was a string literal.
     std::string operandType_;
+    bool literalOperand_ = false;
     // For a String parameter of a program function: the argument is held
     // until it is known whether a String takes part. Without one it is a
     // number, converted whole: the casts and quotes added to its operands
@@ -249,13 +251,24 @@ bool ArgumentList::otherOperator() {
 
 // Between Strings "&" joins them; between numbers it is C++'s "&".
 void ArgumentList::ampersand() {
-    const std::string left = operandType_;
+    const bool leftIsString = isStringType(operandType_);
+    const bool leftLiteral = literalOperand_;
     r_.nextToken();
     const OperandFacts right = examineOperand(t_);
-    bool joins = isStringType(left) || r_.isString || isStringType(right.type);
-    if (right.function && !right.variable()) joins = joins || isStringType(callResultType(t_));
+    bool rightIsString = r_.isString || isStringType(right.type);
+    if (right.function && !right.variable()) rightIsString = isStringType(callResultType(t_));
+    // A String parameter casts a variable and quotes a number itself.
+    const bool castByParameter = isStringType(parameterType_) && !logical_ && !plain_ &&
+                                 ((right.variable() && !right.typeVariable && !right.object) || r_.allDigits);
+    const bool literal = r_.isString;
     if (!r_.lineEnded && !r_.atEof) r_.pushBack();
-    out_ << (joins ? " + " : " & ");
+    if (!leftIsString && !rightIsString) {
+        out_ << " & ";
+        return;
+    }
+    out_ << " + ";
+    // Two literals cannot be added in C++, and a number joins as its text.
+    if (rightIsString ? leftLiteral && literal : !castByParameter) out_ << "(String)";
 }
 
 void ArgumentList::closeGroup() {
@@ -281,6 +294,7 @@ void ArgumentList::bitOperator() {
 void ArgumentList::operand() {
     NestingGuard guard(t_);
     operandType_.clear();
+    literalOperand_ = r_.isString;
     if (r_.is("(")) {
         ++depth_;
         out_ << r_.tokenAsWritten;

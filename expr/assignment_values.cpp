@@ -187,9 +187,13 @@ private:
         const OperandFacts facts = examineOperand(t_);
         if (r_.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
             r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
+            leftLiteral_ = r_.isString;
             leftType_ = operand(facts);
             return Step::Operand;
         }
+        // MOD, "\", a comparison, AND and OR stand between two operands.
+        if (!afterOperand && (arithmeticWord(r_) || logicalWord(r_) || isComparison(r_)))
+            throw SyntaxError{"Syntax error."};
         const Step step = valueOperator(afterOperand);
         leftType_.clear();
         return step;
@@ -329,8 +333,17 @@ private:
             return Step::Operand;
         }
         // The token read is the next operand.
-        const bool joins = isString(leftType_) || isStringOperand(t_, examineOperand(t_));
-        t_.output << (joins ? " + " : " & ");
+        const bool rightIsString = isStringOperand(t_, examineOperand(t_));
+        if (!isString(leftType_) && !rightIsString) {
+            t_.output << " & ";
+            return Step::Operator;
+        }
+        t_.output << " + ";
+        // Two literals cannot be added in C++, and a number joins as its
+        // text: where the target's type does not already cast the operand,
+        // "&" does.
+        if (rightIsString ? leftLiteral_ && r_.isString : c_.result || !isString(castType()))
+            t_.output << "(String)";
         return Step::Operator;
     }
 
@@ -341,8 +354,10 @@ private:
     const std::string none_;
     int32_t depth_ = 0;
     NotScopes nots_;
-    // The type of the operand before the operator being translated.
+    // The type of the operand before the operator being translated, and
+    // whether it was a string literal.
     std::string leftType_;
+    bool leftLiteral_ = false;
 };
 
 }  // namespace
