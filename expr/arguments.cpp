@@ -483,6 +483,7 @@ void ArgumentList::hexNumber() {
     r_.nextToken();
     const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
     if (r_.token.empty() || r_.token[0] != 'H' || !adjacent) throw SyntaxError{"Syntax error."};
+    if (!isHexLiteral(r_.token)) throw SyntaxError{"Expected hexadecimal digits after &H."};
     out_ << "0x" << r_.token.substr(1);
     operandType_ = "Long";
     r_.nextToken();

@@ -328,6 +328,7 @@ private:
         const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
         if (!r_.token.empty() && r_.token[0] == 'H' && adjacent) {
             if (afterOperand) throw SyntaxError{"Expected end of line."};
+            if (!isHexLiteral(r_.token)) throw SyntaxError{"Expected hexadecimal digits after &H."};
             t_.output << " 0x" << r_.token.substr(1);
             r_.nextToken();
             return Step::Operand;

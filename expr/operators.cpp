@@ -14,6 +14,11 @@ const char* logicalWord(const SourceReader& r) {
     return nullptr;
 }
 
+bool isHexLiteral(const std::string& upperWord) {
+    return upperWord.size() > 1 && upperWord[0] == 'H' &&
+           upperWord.find_first_not_of("0123456789ABCDEF", 1) == std::string::npos;
+}
+
 /* comparison -> "=" | "<" [">" | "="] | ">" ["="] */
 std::string readComparison(SourceReader& r) {
     if (r.is("=")) return "==";

@@ -22,6 +22,9 @@ const char* logicalWord(const SourceReader& r);
 // the "<" or ">" is handed back, so the next read delivers the operand.
 std::string readComparison(SourceReader& r);
 
+// The word after "&" in a hexadecimal literal: "H" and at least one digit.
+bool isHexLiteral(const std::string& upperWord);
+
 inline bool isComparison(const SourceReader& r) { return r.is("=") || r.is("<") || r.is(">"); }
 
 // Whether the value or argument that starts at the current token holds a

@@ -1,0 +1,22 @@
+' Expressions plix refuses, each at its own line.
+DIM a(10) AS Long
+DIM d AS Double
+DIM s AS String
+
+FUNCTION Main() AS Long
+	DIM n AS Long
+	n = a(d + 1)
+	n = a(Len(s) / Sqr(d))
+	n = 5 MOD
+	n = n >< 2
+	n = NOT
+	WHILE NOT
+	WEND
+	Print(NOT)
+	Print(Str(n = ))
+	FOR n = 1 TO Len(
+	NEXT n
+	FOR n = 1 TO 5 STEP
+	NEXT n
+	n = &H
+END FUNCTION
