@@ -4,11 +4,10 @@
 // rules (memberVariant).
 #include <memory>
 #include <ostream>
-#include <utility>
-#include <vector>
 
 #include "driver/translator.h"
 #include "symbols/names.h"
+#include "expr/held_text.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
@@ -105,12 +104,8 @@ private:
     bool literalOperand_ = false;
     // For a String parameter of a program function: the argument is held
     // until it is known whether a String takes part. Without one it is a
-    // number, converted whole: the casts and quotes added to its operands
-    // (where, how long) are dropped.
-    std::unique_ptr<OutputCapture> held_;
-    bool stringTakesPart_ = false;
-    int32_t pieces_ = 0;
-    std::vector<std::pair<std::streamoff, size_t>> added_;
+    // number, converted whole.
+    std::unique_ptr<HeldText> held_;
 };
 
 /* args -> arg {"," arg} */
@@ -181,30 +176,23 @@ void ArgumentList::beginArgument() {
     r_.nextToken();
     logical_ = holdsLogicalOperator(r_);
     r_.rewind(here);
-    stringTakesPart_ = false;
-    pieces_ = 0;
-    added_.clear();
-    if (!plain_ && !function_.isExternal && isStringType(parameterType_))
-        held_ = std::make_unique<OutputCapture>(out_);
+    if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 
 void ArgumentList::endArgument() {
     nots_.close(out_, 0);
     if (!held_) return;
-    std::string text = held_->release();
+    const bool wholeNumber = logical_ || (!held_->stringTakesPart() && held_->pieces() > 1);
+    const std::string text = held_->release(wholeNumber);
     held_.reset();
-    if (logical_ || (!stringTakesPart_ && pieces_ > 1)) {
-        for (auto span = added_.rbegin(); span != added_.rend(); ++span)
-            text.erase(static_cast<size_t>(span->first), span->second);
-        text = "(String)(" + text + ")";
-    }
     out_ << text;
 }
 
 void ArgumentList::writeAdded(const std::string& text) {
-    if (text.empty()) return;
-    if (held_) added_.emplace_back(static_cast<std::streamoff>(out_.tellp()), text.size());
-    out_ << text;
+    if (held_)
+        held_->writeAdded(text);
+    else
+        out_ << text;
 }
 
 /* arg -> operand {(operator | MOD | "\" | comparison | AND | OR | "&" | "[" (OR | AND) "]") operand} ; operand -> NOT operand | ... */
@@ -219,21 +207,25 @@ void ArgumentList::operandStep() {
             more = true;
             continue;
         }
-        ++pieces_;
         operand();
+        if (held_) held_->piece(isStringType(operandType_));
         closeGroup();
         more = r_.isOperator;
-        if (r_.isOperator)
+        if (r_.isOperator) {
+            if (held_) held_->piece(false);
             out_ << " " << r_.tokenAsWritten << " ";
-        else
+        } else {
             more = otherOperator();
-        if (more) ++pieces_;
+        }
         bitOperator();
     } while (more);
 }
 
 // The operators C++ spells otherwise; the next read delivers the operand.
 bool ArgumentList::otherOperator() {
+    // A join ends a part; every other operator is a piece of it.
+    const bool operatorWord = arithmeticWord(r_) || logicalWord(r_) || isComparison(r_);
+    if (held_ && operatorWord) held_->piece(false);
     if (const char* word = arithmeticWord(r_)) {
         out_ << " " << word << " ";
     } else if (const char* word = logicalWord(r_)) {
@@ -263,12 +255,18 @@ void ArgumentList::ampersand() {
     const bool literal = r_.isString;
     if (!r_.lineEnded && !r_.atEof) r_.pushBack();
     if (!leftIsString && !rightIsString) {
+        if (held_) held_->piece(false);
         out_ << " & ";
         return;
     }
-    out_ << " + ";
     // Two literals cannot be added in C++, and a number joins as its text.
-    if (rightIsString ? leftLiteral && literal : !castByParameter) out_ << "(String)";
+    const bool bothLiterals = rightIsString && leftLiteral && literal;
+    if (held_) {
+        held_->join(bothLiterals ? " + (String)" : " + ");
+        return;
+    }
+    out_ << " + ";
+    if (rightIsString ? bothLiterals : !castByParameter) out_ << "(String)";
 }
 
 void ArgumentList::closeGroup() {
@@ -308,7 +306,6 @@ void ArgumentList::operand() {
         facts_ = examineOperand(t_);
         namedOperand();
     }
-    if (isStringType(operandType_)) stringTakesPart_ = true;
 }
 
 /* named -> typevar | call | object | variable | string | other | number */

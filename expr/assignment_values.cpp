@@ -7,6 +7,9 @@
 
 #include "symbols/names.h"
 
+#include <memory>
+
+#include "expr/held_text.h"
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
 #include "expr/operators.h"
@@ -32,16 +35,6 @@ void expectLineEnd(const SourceReader& r, bool listItem = false) {
     r.expectLineEnd("Expected end of line.");
 }
 
-/* number -> digits ; a String receives it as a literal ; the number's type */
-std::string writeNumber(Translator& t, const std::string& type) {
-    // A target of no known type (a TYPE value assigned whole) still gets the number.
-    const std::string number = readNumberLiteral(t.reader);
-    if (isString(type))
-        t.output << "\"" << number << "\"";
-    else
-        t.output << number;
-    return number.find('.') == std::string::npos ? "Long" : "Double";
-}
 
 /* bracketop -> "[" (OR | AND | NOT) "]" */
 void bracketWord(Translator& t) {
@@ -78,12 +71,17 @@ std::string objectValue(Translator& t) {
     return t.translateClassMember(name);
 }
 
-/* variablevalue -> ["(" type ")"] variable ["(" index ")"] */
-void variableValue(Translator& t, const std::string& targetType) {
+// What a variable of another type than the target's gets in front of it.
+std::string variableCast(const Translator& t, const std::string& targetType) {
+    const SourceReader& r = t.reader;
+    if (targetType.empty() || r.is("NULL") || sameName(t.variableType(r.token), targetType)) return std::string();
+    return "(" + targetType + ")";
+}
+
+/* variablevalue -> variable ["(" index ")"] */
+void variableValue(Translator& t) {
     SourceReader& r = t.reader;
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    if (!targetType.empty() && !r.is("NULL") && !sameName(t.variableType(r.token), targetType))
-        t.output << "(" << targetType << ")";
     t.output << name;
     r.nextToken();
     if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
@@ -101,15 +99,6 @@ void resultAddressOf(Translator& t, const std::string& returnType) {
 void resultTypeValue(Translator& t, const FunctionRecord& function) {
     const bool ownType = sameName(t.variableStructType(t.reader.token), function.returnType);
     t.translateMemberAccess(ownType && !function.returnsPointer ? function.returnType : "", true);
-}
-
-/* resultvariable -> variable ["(" index ")"] */
-void resultVariable(Translator& t) {
-    SourceReader& r = t.reader;
-    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    t.output << name;
-    r.nextToken();
-    if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
 }
 
 // The two contexts of a value: a variable's (casts and quoting follow the
@@ -135,7 +124,9 @@ bool isStringOperand(const Translator& t, const OperandFacts& facts) {
 class Value {
 public:
     Value(Translator& t, const ValueContext& c)
-        : t_(t), r_(t.reader), c_(c), logical_(holdsLogicalOperator(t.reader)) {}
+        : t_(t), r_(t.reader), c_(c), logical_(holdsLogicalOperator(t.reader)) {
+        if (isString(c_.type) && !logical_) held_ = std::make_unique<HeldText>(t.output);
+    }
 
     /* value -> operand {operator operand} (EOL | THEN) */
     void translate() {
@@ -158,6 +149,11 @@ public:
         // A value may not end where an operator still waits for its operand.
         if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
         nots_.close(t_.output, 0);
+        if (held_) {
+            const std::string text = held_->release(false);
+            held_.reset();
+            t_.output << text;
+        }
         if (asText) t_.output << ")";
         // A declaration's value is one C++ expression: every group it opens closes.
         if (c_.listItem && depth_ > 0) throw SyntaxError{"Expected )"};
@@ -189,6 +185,7 @@ private:
             r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
             leftLiteral_ = r_.isString;
             leftType_ = operand(facts);
+            if (held_) held_->piece(isString(leftType_));
             return Step::Operand;
         }
         // MOD, "\", a comparison, AND and OR stand between two operands.
@@ -209,7 +206,8 @@ private:
             type = translate();
             text = capture.release();
         }
-        t_.output << numberCast(type, castType()) << text;
+        added(numberCast(type, castType()));
+        t_.output << text;
         return type;
     }
 
@@ -234,16 +232,14 @@ private:
             return castValue([&] { return t_.translateMemberAccess(expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
-            if (!c_.result) t_.output << numberCast(type, castType());
+            if (!c_.result) added(numberCast(type, castType()));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_); });
         } else if (facts.variable()) {
-            if (c_.result)
-                resultVariable(t_);
-            else
-                variableValue(t_, castType());
+            if (!c_.result) added(variableCast(t_, castType()));
+            variableValue(t_);
             return facts.type;
         } else if (r_.isString) {
             if (!isString(c_.type) && !logical_)
@@ -252,9 +248,28 @@ private:
             r_.nextToken();
             return "String";
         } else {
-            return writeNumber(t_, castType());
+            return number();
         }
         return std::string();
+    }
+
+    /* number -> digits ; a String receives it as a literal ; the number's type */
+    std::string number() {
+        // A target of no known type (a TYPE value assigned whole) still gets the number.
+        const std::string number = readNumberLiteral(r_);
+        const bool quoted = isString(castType());
+        if (quoted) added("\"");
+        t_.output << number;
+        if (quoted) added("\"");
+        return number.find('.') == std::string::npos ? "Long" : "Double";
+    }
+
+    // A cast or quote the target's type adds to an operand.
+    void added(const std::string& text) {
+        if (held_)
+            held_->writeAdded(text);
+        else
+            t_.output << text;
     }
 
     /* operator -> "+" ... | MOD | "\" | comparison | AND | OR | "[" word "]" | ">" ">" | "<" "<" | "&" | "|" | "(" | ")" */
@@ -339,12 +354,16 @@ private:
             t_.output << " & ";
             return Step::Operator;
         }
-        t_.output << " + ";
         // Two literals cannot be added in C++, and a number joins as its
-        // text: where the target's type does not already cast the operand,
-        // "&" does.
-        if (rightIsString ? leftLiteral_ && r_.isString : c_.result || !isString(castType()))
-            t_.output << "(String)";
+        // text: a String target converts each part of numbers whole;
+        // elsewhere "&" casts the operand.
+        const bool bothLiterals = rightIsString && leftLiteral_ && r_.isString;
+        if (held_) {
+            held_->join(bothLiterals ? " + (String)" : " + ");
+        } else {
+            t_.output << " + ";
+            if (!rightIsString || bothLiterals) t_.output << "(String)";
+        }
         return Step::Operator;
     }
 
@@ -355,6 +374,9 @@ private:
     const std::string none_;
     int32_t depth_ = 0;
     NotScopes nots_;
+    // A value for a String: held, so that the parts "&" joins can be
+    // converted whole.
+    std::unique_ptr<HeldText> held_;
     // The type of the operand before the operator being translated, and
     // whether it was a string literal.
     std::string leftType_;

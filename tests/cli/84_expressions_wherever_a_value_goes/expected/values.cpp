@@ -85,7 +85,7 @@ Show(n != m,"differ");
 Print(Str(s == "yes"));
 s=s + "!" + (String)n;
 s="a" + (String)"b";
-Print("n = " + (String)n + ", half " + (String)Half(n));
+Print("n = " + (String)n + ", half " + (String)(Half(n)));
 n=n &  0xFF;
 Print((String)(n + m));
 Print((String)( - d));

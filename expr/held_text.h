@@ -1,0 +1,76 @@
+// An argument or value written for a String, held until its end: BASIC's
+// "&" joins texts at a lower precedence than arithmetic, so each part
+// between two joins that is made of numbers is converted whole, as one
+// number, and the String casts and quotes its operands were given are
+// dropped. A part where a String takes part keeps them.
+#pragma once
+
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "expr/output_capture.h"
+
+class HeldText {
+public:
+    explicit HeldText(std::ostream& out) : out_(out), capture_(out) { parts_.emplace_back(); }
+
+    // Writes a cast or quote added to an operand for the String, noting where.
+    void writeAdded(const std::string& text) {
+        if (text.empty()) return;
+        parts_.back().added.push_back({static_cast<size_t>(out_.tellp()), text.size()});
+        out_ << text;
+    }
+    // An operand or operator of the current part; whether it is a String.
+    void piece(bool isString) {
+        ++parts_.back().pieces;
+        if (isString) parts_.back().hasString = true;
+    }
+    bool stringTakesPart() const {
+        for (const Part& part : parts_)
+            if (part.hasString) return true;
+        return false;
+    }
+    int32_t pieces() const { return parts_.back().pieces; }
+    bool joined() const { return parts_.size() > 1; }
+    // "&" joins here: the current part ends, the next starts after `joint`.
+    void join(const std::string& joint) {
+        parts_.back().end = static_cast<size_t>(out_.tellp());
+        out_ << joint;
+        parts_.emplace_back();
+        parts_.back().start = static_cast<size_t>(out_.tellp());
+    }
+
+    // The text, its number parts converted whole; `wholeNumber` treats the
+    // text without joins as one number part too.
+    std::string release(bool wholeNumber) {
+        parts_.back().end = static_cast<size_t>(out_.tellp());
+        std::string text = capture_.release();
+        if (!joined() && !wholeNumber) return text;
+        for (auto part = parts_.rbegin(); part != parts_.rend(); ++part) {
+            if (part->hasString && joined()) continue;
+            // One operand that the String's cast or quotes already convert.
+            if (joined() && part->pieces == 1 && !part->added.empty()) continue;
+            text.insert(part->end, ")");
+            for (auto span = part->added.rbegin(); span != part->added.rend(); ++span)
+                text.erase(span->at, span->length);
+            text.insert(part->start, "(String)(");
+        }
+        return text;
+    }
+
+private:
+    struct Span {
+        size_t at, length;
+    };
+    struct Part {
+        size_t start = 0, end = 0;
+        std::vector<Span> added;
+        int32_t pieces = 0;
+        bool hasString = false;
+    };
+    std::ostream& out_;
+    OutputCapture capture_;
+    std::vector<Part> parts_;
+};
