@@ -41,6 +41,8 @@ public:
             joined_ = false;
             if (!first_) r_.nextToken();
             operand();
+            if (wholeNext_) requireWholeOperand(operandType_);
+            wholeNext_ = false;
             afterOperand();
             first_ = false;
         } while (repeats());
@@ -62,17 +64,22 @@ private:
     void operand() {
         const std::string& token = r_.token;
         const OperandFacts facts = examineOperand(t_);
+        operandType_.clear();
         if (facts.typeVariable) {
-            t_.translateMemberAccess("", true);
+            operandType_ = t_.translateMemberAccess("", true);
         } else if (facts.function) {
-            t_.translateCall(callContext());
+            operandType_ = callContext();
+            t_.translateCall(operandType_);
         } else if (facts.variable()) {
+            operandType_ = facts.type;
             variableOperand();
         } else if (token == "FALSE" || token == "TRUE") {
             t_.output << (token == "TRUE" ? "true" : "false");
             r_.nextToken();
         } else if (r_.allDigits) {
-            t_.output << readNumberLiteral(r_);
+            const std::string number = readNumberLiteral(r_);
+            operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
+            t_.output << number;
         } else if (r_.isString) {
             t_.output << r_.tokenAsWritten;
             r_.nextToken();
@@ -136,6 +143,8 @@ private:
             t_.output << " " << word << " ";
             booleanSeen_ = true;
         } else if (const char* word = arithmeticWord(r_)) {
+            requireWholeOperand(operandType_);
+            wholeNext_ = true;
             t_.output << word;
             arithmeticSeen_ = true;
         } else if (r_.is("=") || r_.is("<") || r_.is(">")) {
@@ -213,6 +222,9 @@ private:
     bool first_ = true;
     bool comparisonSeen_ = false;
     bool arithmeticSeen_ = false;
+    // The type of the operand last translated, and whether it follows MOD or "\".
+    std::string operandType_;
+    bool wholeNext_ = false;
     NotScopes nots_;
     bool signSeen_ = false;
     bool booleanSeen_ = false;

@@ -102,6 +102,8 @@ private:
     // was a string literal.
     std::string operandType_;
     bool literalOperand_ = false;
+    // The operand after MOD or "\" must be a whole number.
+    bool wholeNext_ = false;
     // For a String parameter of a program function: the argument is held
     // until it is known whether a String takes part. Without one it is a
     // number, converted whole.
@@ -208,6 +210,8 @@ void ArgumentList::operandStep() {
             continue;
         }
         operand();
+        if (wholeNext_) requireWholeOperand(operandType_);
+        wholeNext_ = false;
         if (held_) held_->piece(isStringType(operandType_));
         closeGroup();
         more = r_.isOperator;
@@ -227,6 +231,8 @@ bool ArgumentList::otherOperator() {
     const bool operatorWord = arithmeticWord(r_) || logicalWord(r_) || isComparison(r_);
     if (held_ && operatorWord) held_->piece(false);
     if (const char* word = arithmeticWord(r_)) {
+        requireWholeOperand(operandType_);
+        wholeNext_ = true;
         out_ << " " << word << " ";
     } else if (const char* word = logicalWord(r_)) {
         nots_.close(out_, depth_);

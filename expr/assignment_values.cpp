@@ -185,6 +185,8 @@ private:
             r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
             leftLiteral_ = r_.isString;
             leftType_ = operand(facts);
+            if (wholeNext_) requireWholeOperand(leftType_);
+            wholeNext_ = false;
             if (held_) held_->piece(isString(leftType_));
             return Step::Operand;
         }
@@ -288,6 +290,8 @@ private:
             r_.nextToken();
             return closing ? Step::Operand : Step::Operator;
         } else if (const char* word = arithmeticWord(r_)) {
+            requireWholeOperand(leftType_);
+            wholeNext_ = true;
             out << word;
             r_.nextToken();
         } else if (const char* word = logicalWord(r_)) {
@@ -381,6 +385,8 @@ private:
     // whether it was a string literal.
     std::string leftType_;
     bool leftLiteral_ = false;
+    // The operand after MOD or "\" must be a whole number.
+    bool wholeNext_ = false;
 };
 
 }  // namespace

@@ -1,11 +1,16 @@
 #include "expr/operators.h"
 
 #include "source/characters.h"
+#include "source/syntax_error.h"
 
 const char* arithmeticWord(const SourceReader& r) {
     if (r.is("MOD")) return "%";
     if (r.is("\\")) return "/";
     return nullptr;
+}
+
+void requireWholeOperand(const std::string& type) {
+    if (type == "Double" || type == "Single") throw SyntaxError{"MOD and \\ take whole numbers, not a " + type + "."};
 }
 
 const char* logicalWord(const SourceReader& r) {

@@ -14,6 +14,10 @@
 // MOD as "%", "\" as "/"; nullptr for any other token.
 const char* arithmeticWord(const SourceReader& r);
 
+// MOD and "\" take whole numbers: an operand of type Double or Single is
+// refused (C++ has no "%" for it, and "/" would keep its fraction).
+void requireWholeOperand(const std::string& type);
+
 // AND as "&&", OR as "||"; nullptr for any other token.
 const char* logicalWord(const SourceReader& r);
 

@@ -20,3 +20,10 @@ FUNCTION Main() AS Long
 	NEXT n
 	n = &H
 END FUNCTION
+
+FUNCTION Whole() AS Long
+	DIM n AS Long
+	n = d MOD 2
+	IF n \ d = 0 THEN n = 1
+	Print(Str(n MOD Sqr(d)))
+END FUNCTION
