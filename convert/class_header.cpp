@@ -18,6 +18,11 @@ bool isListed(const std::vector<const Record*>& list, const Record* record) {
 
 void writeFunction(const Translator& t, std::ofstream& header, const FunctionRecord& function,
                    const std::string& className) {
+    // A function-pointer member: its typedef is the class's own.
+    if (function.isFunctionPointer) {
+        header << "\t" << functionPointerTypedef(function) << "\n\t" << functionPointerDeclarator(function) << "{};\n";
+        return;
+    }
     header << "\t";
     if (function.isStatic)
         header << "static ";

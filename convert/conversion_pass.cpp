@@ -10,6 +10,9 @@
 void Translator::convertCurrentModule() {
     ModuleRecord& module = *currentModule;
     insideProcedure = false;
+    // Left by the last module's top level: a module-level function pointer
+    // is found through its module's record.
+    functionPointerTypes.clear();
     if (module.isInterfaceModule) return;
     if (module.interfaceSkip) {
         emitClassHeader(module.fileName);

@@ -49,7 +49,19 @@ void writeExternDeclaration(std::ostream& out, const VariableRecord& variable) {
     out << "extern " << variable.type << " " << declarator(variable) << ";\n";
 }
 
-bool hasPrototype(const FunctionRecord& function) { return !function.builtIn && !function.isExternal; }
+std::string functionPointerTypedef(const FunctionRecord& pointer) {
+    return "typedef " + functionPointerText(pointer, pointer.returnType + pointer.name) + ";";
+}
+
+std::string functionPointerDeclarator(const FunctionRecord& pointer) {
+    std::string text = pointer.returnType + pointer.name + " " + pointer.name;
+    if (pointer.elementCount > 0) text += "[" + std::to_string(pointer.elementCount) + "]";
+    return text;
+}
+
+bool hasPrototype(const FunctionRecord& function) {
+    return !function.builtIn && !function.isExternal && !function.isFunctionPointer;
+}
 
 void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage) {
     // A property is called through its accessors.

@@ -20,8 +20,13 @@ std::string declarator(const VariableRecord& variable);
 // translation units cannot name: STATIC, or a function pointer, whose
 // typedef stands only at its own line.
 void writeExternDeclaration(std::ostream& out, const VariableRecord& variable);
-// Imports and built-ins are declared elsewhere; every other function of
-// a module has a prototype.
+// A function-pointer variable's typedef, named by its return type and its
+// name written together: "typedef Long(*Longh)(Long,String);".
+std::string functionPointerTypedef(const FunctionRecord& pointer);
+// The variable under that typedef: "Longh h", or "Longh h[3]" for an array.
+std::string functionPointerDeclarator(const FunctionRecord& pointer);
+// Imports, built-ins and function-pointer variables are declared elsewhere;
+// every other function of a module has a prototype.
 bool hasPrototype(const FunctionRecord& function);
 // The prototype of a function; `linkage` stands in front unless it is STATIC.
 void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage);

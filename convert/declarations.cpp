@@ -69,7 +69,10 @@ void Translator::emitVariableDefinition(const std::string& prefix) {
             if (!first || group.size() > 1)
                 throw SyntaxError{"A function-pointer variable is declared on a DIM line of its own."};
             if (head.isArray && head.arraySize < 0) throw SyntaxError{"An array of function pointers needs its size."};
-            parseFunctionPointer(collisionFreeSpelling(head.nameAsWritten), head.isArray ? head.arraySize : 0);
+            // An API header may be included by several translation units.
+            const bool inlined = currentModule && currentModule->isApiModule && !insideProcedure;
+            parseFunctionPointer(collisionFreeSpelling(head.nameAsWritten), head.isArray ? head.arraySize : 0,
+                                 prefix + (inlined ? "inline " : ""));
             if (r.is(",")) throw SyntaxError{"A function-pointer variable is declared on a DIM line of its own."};
             return;
         }
@@ -212,6 +215,12 @@ void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headL
         } else {
             writeExternDeclaration(output, *variable);
         }
+    }
+    // A function-pointer variable's typedef comes along; its line repeats it.
+    for (const auto& pointer : module.functions) {
+        if (!pointer->isFunctionPointer || pointer->declaredLine <= headLine) continue;
+        if (pointer->scope == SCOPE_STATIC_VARIABLE) continue;
+        output << functionPointerTypedef(*pointer) << "\nextern " << functionPointerDeclarator(*pointer) << ";\n";
     }
 }
 

@@ -34,6 +34,9 @@ void Translator::emitModuleHeader(const ModuleRecord& module) {
         if (type->declaredLine > 0) writeStruct(header, *type);
     for (const auto& variable : module.variables)
         if (!variable->isConstant) writeExternDeclaration(header, *variable);
+    for (const auto& pointer : module.functions)
+        if (pointer->isFunctionPointer && pointer->scope != SCOPE_STATIC_VARIABLE)
+            header << functionPointerTypedef(*pointer) << "\nextern " << functionPointerDeclarator(*pointer) << ";\n";
     // A STATIC FUNCTION belongs to its own module.
     for (const auto& function : module.functions)
         if (hasPrototype(*function) && !function->isStatic) writePrototype(header, *this, *function, "");

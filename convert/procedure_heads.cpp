@@ -25,7 +25,13 @@ void writeHead(std::ostream& out, const ModuleRecord& module, const FunctionReco
 void checkVisibleTypes(Translator& t, const FunctionRecord& function) {
     try {
         t.requireVisibleType(function.returnType);
-        for (const auto& parameter : function.parameters) t.requireVisibleType(parameter->type);
+        for (const auto& parameter : function.parameters) {
+            t.requireVisibleType(parameter->type);
+            if (const auto& shape = parameter->functionPointer) {
+                t.requireVisibleType(shape->returnType);
+                for (const auto& inner : shape->parameters) t.requireVisibleType(inner->type);
+            }
+        }
     } catch (const SyntaxError& error) {
         t.reportConversionProblem(error.message);
     }
@@ -102,11 +108,18 @@ void Translator::emitPropertyHeader() {
     skipLine();
 }
 
-// Writes the parameter list; the parameters become locals of the body.
+// Writes the parameter list; the parameters become locals of the body, a
+// function-pointer parameter a function-pointer type as a local's DIM makes.
 void Translator::emitParameters(const FunctionRecord& function, bool registerLocals) {
     output << parameterList(*this, function);
     if (!registerLocals) return;
     for (const auto& parameter : function.parameters) {
+        if (parameter->functionPointer) {
+            auto pointer = std::make_shared<FunctionRecord>(*parameter->functionPointer);
+            pointer->name = parameter->name;
+            functionPointerTypes.push_back(pointer);
+            continue;
+        }
         auto local = std::make_shared<VariableRecord>();
         local->name = parameter->name;
         local->type = parameter->type;

@@ -96,6 +96,13 @@ public:
     // Declaration parsers; each starts on its keyword (the variable parser on
     // the name) and ends on the end-of-line token of its statement.
     void parseVariable(ModuleRecord& module, int32_t scope);
+    // Starts on FUNCTION after AS and ends on the token after the shape: its
+    // parameters and return type ("void" without AS). Once every type is
+    // known (the conversion pass), each is checked and spelled as declared.
+    std::shared_ptr<FunctionRecord> parseFunctionPointerShape(bool typesKnown);
+    // A module-level function-pointer variable (or class member), alone on
+    // its line; registered with the module's functions. Starts on FUNCTION.
+    void parseFunctionPointerVariable(ModuleRecord& module, int32_t scope, const VariableHead& head, int32_t line);
     void resolvePendingSizes();
     void resolvePendingValues();
     // An initial value needs a variable that can take one: no object (a
@@ -216,8 +223,9 @@ public:
     // each after `prefix`, the next ones on lines of their own.
     void emitVariableDefinition(const std::string& prefix = "");
     // Starts on FUNCTION after AS; registers the type and writes its typedef
-    // and the variable (an array of `elements` pointers when above 0).
-    void parseFunctionPointer(const std::string& variableName, int32_t elements = 0);
+    // and the variable (an array of `elements` pointers when above 0), the
+    // variable after `prefix`.
+    void parseFunctionPointer(const std::string& variableName, int32_t elements = 0, const std::string& prefix = "");
     void emitConstant();
     void emitExternalDeclaration();
     void emitTypeDefinition();
@@ -240,6 +248,9 @@ public:
     // A call statement's arguments without parentheses: from the token after
     // the name to the end of the statement, as "(" args ")".
     void translateStatementArguments(const FunctionRecord& function);
+    // An argument for a function-pointer parameter of that C++ type: a
+    // function or a function pointer, checked by C++ against the type.
+    void translateFunctionPointerArgument(const std::string& pointerType);
     // The argument loop; the member-call translators run it with their own
     // operand rules (memberVariant). toStatementEnd: the arguments of a call
     // statement without parentheses, from the current token on, every
@@ -277,6 +288,8 @@ public:
         std::shared_ptr<VariableRecord> variable;
         std::string name;
         int32_t line, position;
+        // An array of function pointers instead of the variable.
+        std::shared_ptr<FunctionRecord> pointer = nullptr;
     };
     std::vector<PendingSize> pendingSizes;
     // The initial values of module variables and class members, checked at

@@ -88,6 +88,8 @@ private:
     bool tokenWritten_ = false;
     // The parameter being filled; its type is empty for a setter declared without one.
     std::string parameterType_;
+    // A function-pointer parameter: parameterType_ is its C++ type.
+    bool functionPointer_ = false;
     bool byRef_ = false;
     // What the current operand is.
     OperandFacts facts_;
@@ -162,11 +164,13 @@ void ArgumentList::runToStatementEnd() {
 
 void ArgumentList::selectParameter() {
     parameterType_.clear();
+    functionPointer_ = false;
     byRef_ = false;
     address_ = false;
     if (index_ >= 0 && index_ < static_cast<int32_t>(function_.parameters.size())) {
         const VariableRecord& parameter = *function_.parameters[index_];
         parameterType_ = parameter.type;
+        functionPointer_ = !plain_ && parameter.functionPointer;
         byRef_ = parameter.byRef;
         address_ = !plain_ && t_.passesAddress(parameter);
     }
@@ -370,8 +374,9 @@ void ArgumentList::structOperand() {
     }
 }
 
-/* call -> name "(" args ")" */
+/* call -> name "(" args ")" | pointer */
 void ArgumentList::nestedCall() {
+    if (functionPointer_) return t_.translateFunctionPointerArgument(parameterType_);
     std::string expected = parameterType_.empty() ? "Any" : parameterType_;  // never empty: the call yields a value
     if (!memberVariant_ && isStringType(parameterType_) && function_.isExternal) expected = "StringPtr";
     operandType_ = callResultType(t_);
@@ -421,6 +426,7 @@ void ArgumentList::variableOperand() {
 // an Any parameter by reference takes its address.
 std::string ArgumentList::variableCast(const std::string& V) {
     if (plain_ || parameterType_.empty() || logical_) return "";
+    if (functionPointer_) throw SyntaxError{"Expected ADDRESSOF and a function, or a function pointer, not a variable."};
     const bool variableIsString = isStringType(V);
     const bool parameterIsString = isStringType(parameterType_);
     if (variableIsString && parameterIsString) return "";
@@ -449,7 +455,7 @@ void ArgumentList::stringLiteral() {
 // ADDRESSOF, or a token the step around the operand deals with: an operator
 // (written there) or the ")" that closes a group.
 void ArgumentList::otherToken() {
-    if (r_.is("ADDRESSOF") && !memberVariant_) {
+    if (r_.is("ADDRESSOF") && (!memberVariant_ || functionPointer_)) {
         addressOf();
         return;
     }
@@ -465,8 +471,12 @@ void ArgumentList::otherToken() {
 
 /* address -> ADDRESSOF (function | class ":" ":" method) */
 void ArgumentList::addressOf() {
-    if (!plain_) out_ << cast(parameterType_);
+    // No C-style cast for a function-pointer parameter: static_cast lets
+    // C++ refuse a function of another shape.
+    if (functionPointer_) out_ << "static_cast<" << parameterType_ << ">(";
+    else if (!plain_) out_ << cast(parameterType_);
     addressOfTarget(t_, true, "Syntax error.");
+    if (functionPointer_) out_ << ")";
 }
 
 /* number -> digit {digit} | TRUE | FALSE */

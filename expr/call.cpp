@@ -153,6 +153,16 @@ void Translator::translateCall(const std::string& expectedType) {
     translateCallArguments(*function, false);
 }
 
+/* pointerarg -> [ADDRESSOF] function | pointer ["(" index ")"] | variable | number */
+void Translator::translateFunctionPointerArgument(const std::string& pointerType) {
+    // Unlike a C-style cast, static_cast refuses a function of another
+    // shape, even where -fpermissive lets a plain conversion through.
+    output << "static_cast<" << pointerType << ">(";
+    functionPointerValue(*this);
+    output << ")";
+    reader.nextToken();
+}
+
 /* arglist -> "(" args ")" ; a property setter takes its value after "=" */
 void Translator::translateCallArguments(const FunctionRecord& function, bool propertySet) {
     SourceReader& r = reader;

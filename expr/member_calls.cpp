@@ -43,6 +43,9 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
     t.output << (t.isPointerVariable(object) ? "->" : ".");
     const FunctionRecord* method = t.findMemberFunction(className, r.token);
     if (!method) throw SyntaxError{"function " + r.tokenAsWritten + " is not a member of " + className + "."};
+    // Neither a call nor an assignment from here would reach it as written.
+    if (method->isFunctionPointer)
+        throw SyntaxError{r.tokenAsWritten + " is a function-pointer member: the class's methods use it by its name alone."};
 
     bool propertySet = false;
     if (method->isProperty) {

@@ -61,7 +61,7 @@ FunctionRecord& Translator::parseFunctionHeader(ModuleRecord& module, int32_t sc
 }
 
 /* params -> param { [","] param } [","]
-   param  -> [BYVAL] [BYREF] name AS type */
+   param  -> [BYVAL] [BYREF] name AS (type | FUNCTION shape) */
 void Translator::parseParameterList(FunctionRecord& function) {
     SourceReader& r = reader;
     bool byRef = false;
@@ -79,8 +79,14 @@ void Translator::parseParameterList(FunctionRecord& function) {
         r.skip("AS", "Expected keyword \"As\".");
         if (r.is(")")) throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
-        parameter->type = typeSpelling(r.tokenAsWritten);
-        r.nextToken();
+        if (r.is("FUNCTION")) {
+            if (byRef) throw SyntaxError{"A function-pointer parameter is passed BYVAL."};
+            parameter->functionPointer = parseFunctionPointerShape(false);
+            parameter->type = functionPointerText(*parameter->functionPointer, "");
+        } else {
+            parameter->type = typeSpelling(r.tokenAsWritten);
+            r.nextToken();
+        }
         if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
         parameter->byRef = byRef;
         function.parameters.push_back(parameter);
@@ -112,6 +118,11 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     r.nextToken();
     r.skip("(", "Expected \"(\".");
     if (!r.is(")")) parseParameterList(*function);
+    // A library calls back with a convention of its own.
+    for (const auto& parameter : function->parameters)
+        if (parameter->functionPointer)
+            throw SyntaxError{"A DLL function takes no function-pointer parameter: declare it AS Any and pass "
+                              "ADDRESSOF."};
     r.nextToken();
     if (!r.lineEnded && !r.is("AS")) throw SyntaxError{"Expected keyword \"As\" or end of line."};
     if (r.is("AS")) {

@@ -17,6 +17,12 @@ std::string typeSpelling(const std::string& asWritten) {
     return asWritten;
 }
 
+std::string functionPointerText(const FunctionRecord& shape, const std::string& declarator) {
+    std::string text = shape.returnType + "(*" + declarator + ")(";
+    for (size_t i = 0; i < shape.parameters.size(); ++i) text += (i > 0 ? "," : "") + shape.parameters[i]->type;
+    return text + ")";
+}
+
 std::string upperCase(std::string text) {
     // Bytewise and locale-free: names are compared as raw bytes elsewhere.
     for (char& c : text) {

@@ -19,6 +19,8 @@ enum : int32_t {
     STATIC_FUNCTION_SCOPE = 10,
 };
 
+struct FunctionRecord;
+
 // A variable, constant, parameter or user-type field.
 struct VariableRecord {
     std::string name;
@@ -44,6 +46,9 @@ struct VariableRecord {
     // A module variable's or class member's initial value as C++ text;
     // empty when it has none.
     std::string initialValue;
+    // A parameter declared AS FUNCTION(...): the shape it points to, whose
+    // C++ type is its `type`; none for any other.
+    std::shared_ptr<FunctionRecord> functionPointer;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property
@@ -146,6 +151,10 @@ bool isPlainName(const std::string& text);
 // the source ("string" would otherwise name std::string); any other name
 // as written.
 std::string typeSpelling(const std::string& asWritten);
+
+// A function pointer's C++ type with `declarator` where its name goes:
+// "Long(*h)(Long,String)"; with none, the type alone, "Long(*)(Long,String)".
+std::string functionPointerText(const FunctionRecord& shape, const std::string& declarator);
 
 // Upper-cases a to z only; every other byte is unchanged.
 std::string upperCase(std::string text);

@@ -40,7 +40,15 @@ void Translator::settleTypeSpellings() {
         for (const auto& function : module->functions) {
             if (function->builtIn) continue;
             function->returnType = declaredTypeSpelling(function->returnType);
-            for (const auto& parameter : function->parameters) parameter->type = declaredTypeSpelling(parameter->type);
+            for (const auto& parameter : function->parameters) {
+                parameter->type = declaredTypeSpelling(parameter->type);
+                // A function-pointer parameter's type is written from its shape.
+                if (const auto& shape = parameter->functionPointer) {
+                    shape->returnType = declaredTypeSpelling(shape->returnType);
+                    for (const auto& inner : shape->parameters) inner->type = declaredTypeSpelling(inner->type);
+                    parameter->type = functionPointerText(*shape, "");
+                }
+            }
         }
     }
     symbols.changed();

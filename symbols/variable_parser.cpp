@@ -159,7 +159,8 @@ std::string Translator::initialValueText(const ModuleRecord& module, const std::
     return text;
 }
 
-/* declaration -> group type [PTR] ["=" constant] {"," group type [PTR] ["=" constant]} EOL */
+/* declaration -> group type [PTR] ["=" constant] {"," group type [PTR] ["=" constant]} EOL
+                | name AS FUNCTION ... EOL */
 void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     SourceReader& r = reader;
     // Nothing is registered unless the whole line is read.
@@ -171,7 +172,11 @@ void Translator::parseVariable(ModuleRecord& module, int32_t scope) {
     const int32_t line = insideProcedure ? 0 : r.line;
     do {
         const std::vector<VariableHead> group = readVariableGroup(r);
-        if (r.is("FUNCTION")) throw SyntaxError{"A function-pointer variable is declared inside a procedure."};
+        if (r.is("FUNCTION")) {
+            if (!declared.empty() || group.size() > 1)
+                throw SyntaxError{"A function-pointer variable is declared on a DIM line of its own."};
+            return parseFunctionPointerVariable(module, scope, group.front(), line);
+        }
         const std::string type = typeSpelling(r.tokenAsWritten);
         r.nextToken();
         const bool isPointer = r.accept("PTR");
@@ -223,7 +228,11 @@ void Translator::resolvePendingValues() {
 void Translator::resolvePendingSizes() {
     for (const PendingSize& pending : pendingSizes) {
         try {
-            pending.variable->arraySize = constantArraySize(*pending.module, pending.name);
+            const int32_t size = constantArraySize(*pending.module, pending.name);
+            if (pending.pointer)
+                pending.pointer->elementCount = size;
+            else
+                pending.variable->arraySize = size;
         } catch (const SyntaxError& error) {
             reportDeclarationErrorAt(pending.module->fileName, pending.line, pending.position, error.message, pending.name);
         }

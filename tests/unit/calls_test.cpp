@@ -49,6 +49,7 @@ const char* const program =
 const char* const shapeModule =
     "CLASS Shape\n"
     "PUBLIC w AS Long\n"
+    "PUBLIC onDraw AS FUNCTION()\n"
     "PUBLIC FUNCTION Area() AS Long\nEND FUNCTION\n"
     "PUBLIC STATIC FUNCTION Make() AS Long\nEND FUNCTION\n"
     "PUBLIC FUNCTION Left(k AS Long) AS Long\nEND FUNCTION\n"
@@ -73,7 +74,8 @@ void PrintTo(const CallCase& c, std::ostream* out) { *out << c.name; }
 class CallTest : public DeclaredProgram {
 protected:
     CallTest()
-        : DeclaredProgram({{"Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n"},
+        : DeclaredProgram({{"Quillkit.BAS", "FUNCTION Left(text AS String, k AS Long) AS String\nEND FUNCTION\n"
+                                            "FUNCTION Hook(f AS FUNCTION(a AS Long) AS Long)\nEND FUNCTION\n"},
               {"SHAPE.BAS", shapeModule},
               {"prog.bas", program}}) {
         // What DIM h AS FUNCTION(a AS LONG) AS LONG registers in the conversion pass.
@@ -259,6 +261,14 @@ const CallCase pointerCases[] = {
     {"declared spellings", "H = bar", "", "h=(LONGh)Bar", "", ""},
     {"cleared with a number", "h = 0", "", "h=(LONGh)0", "", ""},
     {"called", "h(n)", "", "h(n)", "", ""},
+    // A function-pointer parameter takes no C-style cast: static_cast lets
+    // C++ refuse a function of another shape.
+    {"function to a pointer parameter", "Hook ADDRESSOF bar", "", "Hook(static_cast<Long(*)(Long)>(Bar))", "", ""},
+    {"pointer to a pointer parameter", "Hook(H)", "", "Hook(static_cast<Long(*)(Long)>(h))", "", ""},
+    {"variable to a pointer parameter", "Hook(n)", "", "Hook(",
+     "Expected ADDRESSOF and a function, or a function pointer, not a variable.", ""},
+    {"pointer member outside its class", "Bar(sh.onDraw)", "", "Bar(sh->",
+     "onDraw is a function-pointer member: the class's methods use it by its name alone.", ""},
 };
 INSTANTIATE_TEST_SUITE_P(FunctionPointer, CallCases, ::testing::ValuesIn(pointerCases));
 
