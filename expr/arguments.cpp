@@ -178,10 +178,7 @@ void ArgumentList::selectParameter() {
 
 // The argument starts with the token after the current one.
 void ArgumentList::beginArgument() {
-    const SourceReader::Mark here = r_.mark();
-    r_.nextToken();
-    logical_ = holdsLogicalOperator(r_);
-    r_.rewind(here);
+    logical_ = nextHoldsLogicalOperator(r_);
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 

@@ -58,6 +58,16 @@ bool endsExpression(const SourceReader& r, int32_t depth) {
 
 }  // namespace
 
+bool nextHoldsLogicalOperator(SourceReader& r) {
+    // A token handed back is the next one, and not in the text ahead.
+    if (!r.pushedBack && !mayHoldLogicalOperator(r.textAhead())) return false;
+    const SourceReader::Mark here = r.mark();
+    r.nextToken();
+    const bool found = holdsLogicalOperator(r);
+    r.rewind(here);
+    return found;
+}
+
 bool holdsLogicalOperator(SourceReader& r) {
     if (r.lineEnded || r.atEof) return false;
     if (!isComparison(r) && !logicalWord(r) && !r.is("NOT") && !mayHoldLogicalOperator(r.textAhead()))

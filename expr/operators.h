@@ -37,6 +37,8 @@ inline bool isComparison(const SourceReader& r) { return r.is("=") || r.is("<") 
 // at the end of the statement, THEN, TO or STEP, or a "," or ")" that no
 // "(" of its own opened. Reads ahead and comes back.
 bool holdsLogicalOperator(SourceReader& r);
+// The same for the value or argument that starts after the current token.
+bool nextHoldsLogicalOperator(SourceReader& r);
 
 // The NOTs of one expression: each is written "!(" and closed where its
 // operand ends, so that NOT a = b means NOT (a = b), as in BASIC: at an AND

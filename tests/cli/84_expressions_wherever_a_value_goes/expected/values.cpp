@@ -82,6 +82,7 @@ ok=!(ok);
 ok=(i>2) && (j<=3) || !(n==4);
 ok=d>=0.5;
 Show(n != m,"differ");
+Show(!(ok),"not ok " + (String)(n % 10));
 Print(Str(s == "yes"));
 s=s + "!" + (String)n;
 s="a" + (String)"b";

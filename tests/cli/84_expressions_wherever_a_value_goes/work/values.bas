@@ -50,6 +50,7 @@ FUNCTION Main() AS Long
 	ok = (i > 2) AND (j <= 3) OR NOT n = 4
 	ok = d >= 0.5
 	Show(n <> m, "differ")
+	Show NOT ok, "not ok " & n MOD 10
 	Print(Str(s = "yes"))
 	' & joins Strings; between numbers it stays C++'s &
 	s = s & "!" & n
