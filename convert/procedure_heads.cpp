@@ -37,6 +37,10 @@ void checkVisibleTypes(Translator& t, const FunctionRecord& function) {
     }
 }
 
+bool returnsValue(const FunctionRecord& function) {
+    return !function.returnType.empty() && function.returnType != "Void" && function.returnType != "void";
+}
+
 }  // namespace
 
 /* head -> FUNCTION (name | CLASSCONSTRUCTOR | CLASSDESTRUCTOR) ... EOL */
@@ -73,6 +77,7 @@ void Translator::emitProcedureHeader() {
     checkVisibleTypes(*this, *function);
     writeHead(output, module, *function, function->name);
     currentProcedureName = function->name;
+    procedureReturnsValue = returnsValue(*function);
     emitParameters(*function, true);
     output << "){" << "\n";
     output.flush();
@@ -102,6 +107,7 @@ void Translator::emitPropertyHeader() {
     checkVisibleTypes(*this, *accessor);
     writeHead(output, module, *accessor, accessor->aliasName);
     currentProcedureName = accessor->name;
+    procedureReturnsValue = returnsValue(*accessor);
     emitParameters(*accessor, true);
     output << "){" << "\n";
     output.flush();

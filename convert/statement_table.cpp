@@ -66,7 +66,7 @@ void exitFunction(Translator& t) {
     SourceReader& r = t.reader;
     r.nextToken();
     r.expect("FUNCTION", "Expected \"Function\"");
-    t.output << r.indent << "return;\n";
+    t.output << r.indent << (t.procedureReturnsValue ? "return {};\n" : "return;\n");
     r.nextToken();
     r.expectLineEnd("Expected end of line.");
 }

@@ -273,6 +273,9 @@ public:
     // --- state, in the order of the run's description ---------------------
     bool prologueWritten = false;
     std::string currentProcedureName;
+    // The procedure being converted has a result: EXIT FUNCTION returns 0,
+    // "" or no object, as a BASIC function that assigned none does.
+    bool procedureReturnsValue = false;
     bool declarationFailed = false;
     int32_t moduleCursor = 1;
     SourceReader reader;

@@ -4,9 +4,9 @@ DIM squares(20) AS Long
 
 FUNCTION IsPrime(n AS Long) AS Long
 	DIM d AS Long
-	IF n < 2 THEN IsPrime = 0
+	IF n < 2 THEN EXIT FUNCTION
 	FOR d = 2 TO n \ 2
-		IF n MOD d = 0 THEN IsPrime = 0
+		IF n MOD d = 0 THEN EXIT FUNCTION
 	NEXT d
 	IsPrime = 1
 END FUNCTION

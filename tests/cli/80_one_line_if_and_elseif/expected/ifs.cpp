@@ -16,7 +16,7 @@ int __stdcall WinMain (long hThisInstance,long hPrevInstance,char* lpszArgument,
 Long Sign (Long n){
 if(n>0){
 		return 1;
-	return;
+	return {};
 }
 if(n<0){
 		return -1;
