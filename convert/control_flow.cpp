@@ -81,6 +81,7 @@ private:
             operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
             t_.output << number;
         } else if (r_.isString) {
+            operandType_ = "String";
             t_.output << r_.tokenAsWritten;
             r_.nextToken();
         } else if ((token == "-" || token == "+") && !signSeen_) {
@@ -149,6 +150,8 @@ private:
             arithmeticSeen_ = true;
         } else if (r_.is("=") || r_.is("<") || r_.is(">")) {
             comparison();
+        } else if (r_.is("&")) {
+            ampersand();
         } else if (r_.is("[") && head_ == Head::If) {
             bracketWord();
         } else if (!r_.isOperator) {
@@ -156,6 +159,24 @@ private:
         }
         joined_ = true;
         if (r_.isOperator) t_.output << r_.tokenAsWritten;
+    }
+
+    // Between Strings "&" joins them; between numbers it is C++'s "&". The
+    // next cycle reads the operand after it.
+    void ampersand() {
+        r_.nextToken();
+        const OperandFacts right = examineOperand(t_);
+        bool rightIsString = r_.isString || right.type == "String";
+        if (right.function && !right.variable()) rightIsString = callResultType(t_) == "String";
+        if (!r_.lineEnded && !r_.atEof) r_.pushBack();
+        const bool leftIsString = operandType_ == "String";
+        if (!leftIsString && rightIsString)
+            throw SyntaxError{"& joins a number to the text before it: start with the text (Str(n) & ...)."};
+        if (!leftIsString)
+            t_.output << "&";
+        else
+            t_.output << (rightIsString ? "+" : "+(String)");
+        arithmeticSeen_ = true;
     }
 
     // Every ")" that closes something here, the outer one last.

@@ -52,6 +52,7 @@ FUNCTION Main() AS Long
 	Show(n <> m, "differ")
 	Show NOT ok, "not ok " & n MOD 10
 	Print(Str(s = "yes"))
+	IF s & n = "yes1" OR n & 4 THEN n = 0
 	' & joins Strings; between numbers it stays C++'s &
 	s = s & "!" & n
 	s = "a" & "b"

@@ -26,4 +26,5 @@ FUNCTION Whole() AS Long
 	n = d MOD 2
 	IF n \ d = 0 THEN n = 1
 	Print(Str(n MOD Sqr(d)))
+	IF n & s = "1a" THEN n = 0
 END FUNCTION
