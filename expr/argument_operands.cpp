@@ -1,0 +1,229 @@
+// The operands of an argument, each cast against the parameter's type.
+#include <ostream>
+
+#include "expr/argument_list.h"
+#include "expr/member_names.h"
+#include "expr/nesting_guard.h"
+#include "expr/number_literal.h"
+#include "expr/output_capture.h"
+#include "expr/short_index.h"
+#include "source/syntax_error.h"
+
+namespace {
+
+// TYPE and class names as declared; a built-in type stays as written.
+std::string declaredTypeName(const Translator& t, const std::string& name, const std::string& asWritten) {
+    if (const TypeRecord* type = t.symbols.typeNamed(name)) return type->name;
+    return classSpelling(t, name, asWritten);
+}
+
+}  // namespace
+
+/* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
+void ArgumentList::operand() {
+    NestingGuard guard(t_);
+    operandType_.clear();
+    literalOperand_ = r_.isString;
+    if (r_.is("(")) {
+        ++depth_;
+        out_ << r_.tokenAsWritten;
+        tokenWritten_ = true;
+    } else if ((plain_ || !isAnyType(parameterType_)) && t_.isKnownType(r_.token) &&
+               t_.variableType(r_.token).empty()) {  // a variable named like a type is the variable
+        typeName();
+    } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
+        thisOperand();
+    } else {
+        facts_ = examineOperand(t_);
+        namedOperand();
+    }
+}
+
+/* named -> typevar | call | object | variable | string | other | number */
+void ArgumentList::namedOperand() {
+    if (facts_.typeVariable) {
+        structOperand();
+    } else if (facts_.function) {
+        nestedCall();
+    } else if (facts_.object) {
+        objectOperand();
+    } else if (facts_.variable()) {
+        variableOperand();
+    } else if (r_.isString) {
+        stringLiteral();
+    } else if (!r_.allDigits && !isTruthWord(r_)) {
+        otherToken();
+    } else {
+        number();
+    }
+}
+
+/* type -> builtin | TYPE name | class name */
+void ArgumentList::typeName() {
+    out_ << declaredTypeName(t_, r_.token, r_.tokenAsWritten);
+    r_.nextToken();
+}
+
+/* this -> THIS */
+void ArgumentList::thisOperand() {
+    if (!plain_ && !parameterType_.empty()) {
+        if (memberVariant_ || !isAnyType(parameterType_))
+            out_ << "(" << parameterType_ << "*)";
+        else
+            out_ << "(Any)";
+    }
+    out_ << "this";
+    r_.nextToken();
+}
+
+/* typevar -> name [index] {"." member} */
+void ArgumentList::structOperand() {
+    if (plain_) {
+        operandType_ = t_.translateMemberAccess("", false);
+        return;
+    }
+    // Whole: the value for a parameter of its own TYPE, otherwise its address.
+    if (address_) {
+        operandType_ = t_.translateMemberAccess("", true);
+    } else if (isAnyType(parameterType_)) {
+        out_ << "(Any)";
+        operandType_ = t_.translateMemberAccess("", true);
+    } else if (sameName(t_.variableStructType(r_.token), parameterType_)) {
+        operandType_ = t_.translateMemberAccess(parameterType_, false);
+    } else {
+        operandType_ = t_.translateMemberAccess(memberVariant_ ? "" : parameterType_, true);
+    }
+}
+
+/* call -> name "(" args ")" | pointer */
+void ArgumentList::nestedCall() {
+    if (functionPointer_) return t_.translateFunctionPointerArgument(parameterType_);
+    std::string expected = parameterType_.empty() ? "Any" : parameterType_;  // never empty: the call yields a value
+    if (!memberVariant_ && isStringType(parameterType_) && function_.isExternal) expected = "StringPtr";
+    operandType_ = callResultType(t_);
+    t_.translateCall(expected);
+}
+
+/* object -> name [ "(" index ")" ] [ "." member ] */
+void ArgumentList::objectOperand() {
+    const std::string name = declaredName();
+    // Held back until it is known whether the object is used whole.
+    OutputCapture object(out_);
+    r_.nextToken();
+    out_ << name;
+    // The element of an object array: values and operators.
+    if (r_.is("("))
+        translateShortIndex(t_, name, {"Variable was not declared as an array.", false, false, true, false,
+                                       "Expected identifier or value for index of array.", "Expected )"});
+    const std::string written = object.release();
+    if (!r_.is(".")) {
+        // An object given whole to a BYREF parameter: its address.
+        out_ << (address_ && !t_.isPointerVariable(name) ? "&" : "") << written;
+        return;
+    }
+    out_ << written;
+    r_.nextToken();
+    const std::string className = objectClassName(t_, name);
+    if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
+        operandType_ = t_.translateMemberCall(name);
+    } else {
+        // A member variable, or the report that the member does not exist.
+        operandType_ = t_.translateClassMember(name);
+    }
+}
+
+/* variable -> name [ "(" value ")" ] */
+void ArgumentList::variableOperand() {
+    const std::string name = declaredName();
+    writeAdded(variableCast(facts_.type));
+    out_ << name;
+    operandType_ = facts_.type;
+    r_.nextToken();
+    if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(false));
+}
+
+// The text in front of a variable of type V given to the parameter T. A
+// by-reference parameter is a C++ reference and takes the variable itself;
+// an Any parameter by reference takes its address.
+std::string ArgumentList::variableCast(const std::string& V) {
+    if (plain_ || parameterType_.empty() || logical_) return "";
+    if (functionPointer_) throw SyntaxError{"Expected ADDRESSOF and a function, or a function pointer, not a variable."};
+    const bool variableIsString = isStringType(V);
+    const bool parameterIsString = isStringType(parameterType_);
+    if (variableIsString && parameterIsString) return "";
+    // A DLL function takes the number as it is; a program function's String
+    // parameter gets the number's decimal text (a "(char*)" cast would turn
+    // the number into an address).
+    if (parameterIsString) return function_.isExternal ? "(char*)" : "(String)";
+    if (variableIsString) return isAnyType(parameterType_) ? "(Any)" : cast(parameterType_);
+    if (byRef_ && !castApplied_) {
+        castApplied_ = true;
+        return isAnyType(parameterType_) ? "(Any)&" : "";
+    }
+    if (castApplied_ || sameName(V, parameterType_)) return "";
+    return cast(parameterType_);
+}
+
+/* string -> '"' text '"' */
+void ArgumentList::stringLiteral() {
+    // A truth value compares Strings, whatever the parameter takes.
+    if (!isStringType(parameterType_) && !logical_) throw SyntaxError{"Did not expected string for parameter "};
+    operandType_ = "String";
+    out_ << r_.tokenAsWritten;
+    r_.nextToken();
+}
+
+// ADDRESSOF, or a token the step around the operand deals with: an operator
+// (written there) or the ")" that closes a group.
+void ArgumentList::otherToken() {
+    if (r_.is("ADDRESSOF") && (!memberVariant_ || functionPointer_)) {
+        addressOf();
+        return;
+    }
+    if (r_.is("&")) {
+        hexNumber();
+        return;
+    }
+    if (r_.isOperator) return;
+    // A ")" with no group open would end the call on an empty argument.
+    if (r_.is(")") && depth_ > 0) return;
+    throw SyntaxError{"Syntax error."};
+}
+
+/* address -> ADDRESSOF (function | class ":" ":" method) */
+void ArgumentList::addressOf() {
+    // No C-style cast for a function-pointer parameter: static_cast lets
+    // C++ refuse a function of another shape.
+    if (functionPointer_) out_ << "static_cast<" << parameterType_ << ">(";
+    else if (!plain_) out_ << cast(parameterType_);
+    addressOfTarget(t_, true, "Syntax error.");
+    if (functionPointer_) out_ << ")";
+}
+
+/* number -> digit {digit} | TRUE | FALSE */
+void ArgumentList::number() {
+    // A String parameter gets the digits as a literal.
+    const std::string number = readNumberLiteral(r_);
+    operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
+    const bool quoted = isStringType(parameterType_) && !plain_ && !logical_;
+    if (quoted) writeAdded("\"");
+    out_ << number;
+    if (quoted) writeAdded("\"");
+}
+
+/* hex -> "&" "H" hexdigits ; no blank after the "&" */
+void ArgumentList::hexNumber() {
+    const int32_t before = r_.column;
+    r_.nextToken();
+    const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
+    if (r_.token.empty() || r_.token[0] != 'H' || !adjacent) throw SyntaxError{"Syntax error."};
+    if (!isHexLiteral(r_.token)) throw SyntaxError{"Expected hexadecimal digits after &H."};
+    out_ << "0x" << r_.token.substr(1);
+    operandType_ = "Long";
+    r_.nextToken();
+}
+
+std::string ArgumentList::declaredName() const {
+    const std::string declared = t_.declaredVariableName(r_.token);
+    return declared.empty() ? r_.tokenAsWritten : declared;
+}
