@@ -78,7 +78,10 @@ void ArgumentList::beginArgument() {
 void ArgumentList::endArgument() {
     nots_.close(out_, 0);
     if (!held_) return;
-    const bool wholeNumber = logical_ || (!held_->stringTakesPart() && held_->pieces() > 1);
+    // One number that nothing converted (a field, a call's result) would
+    // reach the String as a single character.
+    const bool unconverted = held_->pieces() == 1 && isNumberType(operandType_) && !held_->converted();
+    const bool wholeNumber = logical_ || (!held_->stringTakesPart() && (held_->pieces() > 1 || unconverted));
     const std::string text = held_->release(wholeNumber);
     held_.reset();
     out_ << text;

@@ -150,7 +150,13 @@ public:
         if (!afterOperand) throw SyntaxError{"Expected a value, not end of line."};
         nots_.close(t_.output, 0);
         if (held_) {
-            const std::string text = held_->release(false);
+            // A String made of numbers only takes them as one number, as a
+            // String parameter does; so does a single number that nothing
+            // converted (a variable returned, a field), which C++ would
+            // turn into a single character.
+            const bool unconverted = held_->pieces() == 1 && isNumberType(leftType_) && !held_->converted();
+            const bool wholeNumber = !held_->stringTakesPart() && (held_->pieces() > 1 || unconverted);
+            const std::string text = held_->release(wholeNumber);
             held_.reset();
             t_.output << text;
         }
@@ -193,8 +199,9 @@ private:
         // MOD, "\", a comparison, AND and OR stand between two operands.
         if (!afterOperand && (arithmeticWord(r_) || logicalWord(r_) || isComparison(r_)))
             throw SyntaxError{"Syntax error."};
+        if (held_ && !r_.is("&") && !r_.is("THEN")) held_->piece(false);
         const Step step = valueOperator(afterOperand);
-        leftType_.clear();
+        if (step != Step::End) leftType_.clear();
         return step;
     }
 

@@ -33,6 +33,8 @@ public:
         return false;
     }
     int32_t pieces() const { return parts_.back().pieces; }
+    // Something was added to the current part's operands to convert them.
+    bool converted() const { return !parts_.back().added.empty(); }
     bool joined() const { return parts_.size() > 1; }
     // "&" joins here: the current part ends, the next starts after `joint`.
     void join(const std::string& joint) {

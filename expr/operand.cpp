@@ -33,9 +33,9 @@ std::string callResultType(const Translator& t) {
 }
 
 std::string numberCast(const std::string& V, const std::string& T) {
-    if (!isNumberType(V) || sameName(V, T)) return std::string();
-    if (!isNumberType(T) && !sameName(T, "String")) return std::string();
-    return "(" + T + ")";
+    if (sameName(T, "String")) return isNumberType(V) ? "(String)" : "";
+    const bool decimal = T == "Double" || T == "Single";
+    return decimal && isWholeNumberType(V) ? "(" + T + ")" : "";
 }
 
 std::string bracketOperator(const SourceReader& r, bool allowNot, const char* wrongWord) {

@@ -22,9 +22,11 @@ OperandFacts examineOperand(const Translator& t);
 // is its GET accessor's; empty when unknown or none.
 std::string callResultType(const Translator& t);
 
-// The cast a value of type V needs to stand for the type T, as a variable
-// gets it: between different number types, and from a number to a String
-// (its decimal text). A String is never cast to a number here.
+// The cast a field, element or call of type V gets in a value for the type
+// T: a whole number for a Double or Single (so that "/" keeps the
+// fraction), a number for a String (its decimal text). A value for a whole
+// number gets none: C++ converts the result once, where a cast of each
+// operand would drop each one's fraction. A String is never cast to a number.
 std::string numberCast(const std::string& V, const std::string& T);
 
 // The parts shared by the operand rules.
