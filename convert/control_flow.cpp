@@ -46,6 +46,7 @@ public:
             afterOperand();
             first_ = false;
         } while (repeats());
+        closeText(0);
         nots_.close(t_.output, 0);
     }
 
@@ -140,6 +141,8 @@ private:
     void afterOperand() {
         closingParentheses();
         if (const char* word = logicalWord(r_)) {
+            closeText(depth_);
+            joinedText_ = false;
             nots_.close(t_.output, depth_);
             t_.output << " " << word << " ";
             booleanSeen_ = true;
@@ -169,20 +172,35 @@ private:
         bool rightIsString = r_.isString || right.type == "String";
         if (right.function && !right.variable()) rightIsString = callResultType(t_) == "String";
         if (!r_.lineEnded && !r_.atEof) r_.pushBack();
-        const bool leftIsString = operandType_ == "String";
+        closeText(depth_);
+        const bool leftIsString = operandType_ == "String" || joinedText_;
         if (!leftIsString && rightIsString)
             throw SyntaxError{"& joins a number to the text before it: start with the text (Str(n) & ...)."};
-        if (!leftIsString)
-            t_.output << "&";
-        else
-            t_.output << (rightIsString ? "+" : "+(String)");
         arithmeticSeen_ = true;
+        if (!leftIsString) {
+            t_.output << "&";
+            return;
+        }
+        // What a number joins with is converted whole: "&" joins after
+        // arithmetic, before comparisons.
+        t_.output << (rightIsString ? "+" : "+(String)(");
+        if (!rightIsString) textDepth_ = depth_;
+        joinedText_ = true;
+    }
+
+    // Closes the number part that "&" opened at `depth` or deeper.
+    void closeText(int32_t depth) {
+        if (textDepth_ < 0 || textDepth_ < depth) return;
+        t_.output << ")";
+        textDepth_ = -1;
     }
 
     // Every ")" that closes something here, the outer one last.
     void closingParentheses() {
         while (r_.is(")")) {
             if (depth_ > 0) {
+                closeText(depth_);
+                joinedText_ = false;
                 nots_.close(t_.output, depth_);
                 t_.output << ")";
                 --depth_;
@@ -196,6 +214,7 @@ private:
     }
 
     void closeOuter() {
+        closeText(0);
         nots_.close(t_.output, 0);
         outer_ = false;
         r_.nextToken();
@@ -207,6 +226,8 @@ private:
 
     /* comparison -> "=" | "<" [">" | "="] | ">" ["="] ; a sign after "<" or ">" stays */
     void comparison() {
+        closeText(depth_);
+        joinedText_ = false;
         comparisonSeen_ = true;
         if (r_.is("=")) {
             t_.output << "==";
@@ -246,6 +267,10 @@ private:
     // The type of the operand last translated, and whether it follows MOD or "\".
     std::string operandType_;
     bool wholeNext_ = false;
+    // "&" has joined a text here (what follows joins it too), and the
+    // depth of the number part it opened (-1: none).
+    bool joinedText_ = false;
+    int32_t textDepth_ = -1;
     NotScopes nots_;
     bool signSeen_ = false;
     bool booleanSeen_ = false;

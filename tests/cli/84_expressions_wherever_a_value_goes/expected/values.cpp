@@ -84,7 +84,7 @@ ok=d>=0.5;
 Show(n != m,"differ");
 Show(!(ok),"not ok " + (String)(n % 10));
 Print(Str(s == "yes"));
-if(s+(String)n=="yes1" || n&4){
+if(s+(String)(n)=="yes1" || n&4){
 	n=0;
 }
 s=s + "!" + (String)n;
