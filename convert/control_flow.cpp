@@ -66,6 +66,7 @@ private:
         const std::string& token = r_.token;
         const OperandFacts facts = examineOperand(t_);
         operandType_.clear();
+        literalOperand_ = r_.isString;
         if (facts.typeVariable) {
             operandType_ = t_.translateMemberAccess("", true);
         } else if (facts.function) {
@@ -168,9 +169,9 @@ private:
     // next cycle reads the operand after it.
     void ampersand() {
         r_.nextToken();
-        const OperandFacts right = examineOperand(t_);
-        bool rightIsString = r_.isString || right.type == "String";
-        if (right.function && !right.variable()) rightIsString = callResultType(t_) == "String";
+        const bool rightIsString = sameName(operandTypeAhead(t_), "String");
+        // Two literals cannot be added in C++.
+        const bool bothLiterals = r_.isString && operandType_ == "String" && literalOperand_ && !joinedText_;
         if (!r_.lineEnded && !r_.atEof) r_.pushBack();
         closeText(depth_);
         const bool leftIsString = operandType_ == "String" || joinedText_;
@@ -183,7 +184,7 @@ private:
         }
         // What a number joins with is converted whole: "&" joins after
         // arithmetic, before comparisons.
-        t_.output << (rightIsString ? "+" : "+(String)(");
+        t_.output << (!rightIsString ? "+(String)(" : bothLiterals ? "+(String)" : "+");
         if (!rightIsString) textDepth_ = depth_;
         joinedText_ = true;
     }
@@ -271,6 +272,7 @@ private:
     // depth of the number part it opened (-1: none).
     bool joinedText_ = false;
     int32_t textDepth_ = -1;
+    bool literalOperand_ = false;
     NotScopes nots_;
     bool signSeen_ = false;
     bool booleanSeen_ = false;

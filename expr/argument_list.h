@@ -94,6 +94,8 @@ private:
     // was a string literal.
     std::string operandType_;
     bool literalOperand_ = false;
+    // "&" has joined a text: what it joins next joins that text.
+    bool joinedText_ = false;
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
     // For a String parameter of a program function: the argument is held

@@ -72,6 +72,7 @@ void ArgumentList::selectParameter() {
 // The argument starts with the token after the current one.
 void ArgumentList::beginArgument() {
     logical_ = nextHoldsLogicalOperator(r_);
+    joinedText_ = false;
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 
@@ -132,9 +133,11 @@ bool ArgumentList::otherOperator() {
         wholeNext_ = true;
         out_ << " " << word << " ";
     } else if (const char* word = logicalWord(r_)) {
+        joinedText_ = false;
         nots_.close(out_, depth_);
         out_ << " " << word << " ";
     } else if (isComparison(r_)) {
+        joinedText_ = false;
         out_ << " " << readComparison(r_) << " ";
     } else if (r_.is("&")) {
         ampersand();
@@ -146,30 +149,31 @@ bool ArgumentList::otherOperator() {
 
 // Between Strings "&" joins them; between numbers it is C++'s "&".
 void ArgumentList::ampersand() {
-    const bool leftIsString = isStringType(operandType_);
+    // After a join the left side is a String, whatever its last operand.
+    const bool leftIsString = isStringType(operandType_) || joinedText_;
     const bool leftLiteral = literalOperand_;
     r_.nextToken();
     const OperandFacts right = examineOperand(t_);
-    bool rightIsString = r_.isString || isStringType(right.type);
-    if (right.function && !right.variable()) rightIsString = isStringType(callResultType(t_));
+    const bool rightIsString = isStringType(operandTypeAhead(t_));
     // A String parameter casts a variable and quotes a number itself.
     const bool castByParameter = isStringType(parameterType_) && !logical_ && !plain_ &&
                                  ((right.variable() && !right.typeVariable && !right.object) || r_.allDigits);
-    const bool literal = r_.isString;
+    const bool literalText = r_.isString || (r_.allDigits && castByParameter);
     if (!r_.lineEnded && !r_.atEof) r_.pushBack();
     if (!leftIsString && !rightIsString) {
         if (held_) held_->piece(false);
         out_ << " & ";
         return;
     }
+    joinedText_ = true;
     // Two literals cannot be added in C++, and a number joins as its text.
-    const bool bothLiterals = rightIsString && leftLiteral && literal;
+    const bool bothLiterals = leftLiteral && literalText;
     if (held_) {
         held_->join(bothLiterals ? " + (String)" : " + ");
         return;
     }
     out_ << " + ";
-    if (rightIsString ? bothLiterals : !castByParameter) out_ << "(String)";
+    if (bothLiterals || (!rightIsString && !castByParameter)) out_ << "(String)";
 }
 
 void ArgumentList::closeGroup() {

@@ -113,12 +113,6 @@ struct ValueContext {
 // What a step of a value was: a value, or what needs one after it.
 enum class Step { Operand, Operator, End };
 
-bool isStringOperand(const Translator& t, const OperandFacts& facts) {
-    if (t.reader.isString) return true;
-    if (facts.function && !facts.variable()) return isString(callResultType(t));
-    return isString(facts.type);
-}
-
 // One value, operand by operand. A value that holds a comparison, AND, OR
 // or NOT is a truth value (1 or 0): its operands keep their own types.
 class Value {
@@ -302,10 +296,12 @@ private:
             out << word;
             r_.nextToken();
         } else if (const char* word = logicalWord(r_)) {
+            joinedText_ = false;
             nots_.close(out, depth_);
             out << " " << word << " ";
             r_.nextToken();
         } else if (r_.is("=")) {
+            joinedText_ = false;
             out << "==";
             r_.nextToken();
         } else if (r_.is(">") || r_.is("<")) {
@@ -329,6 +325,7 @@ private:
 
     /* shift -> ">" ">" | "<" "<" ; comparison -> "<" [">" | "="] | ">" ["="] */
     void shiftOrComparison() {
+        joinedText_ = false;
         const bool less = r_.is("<");
         r_.nextToken();
         if (r_.is(less ? "<" : ">")) {
@@ -359,16 +356,19 @@ private:
             r_.nextToken();
             return Step::Operand;
         }
-        // The token read is the next operand.
-        const bool rightIsString = isStringOperand(t_, examineOperand(t_));
-        if (!isString(leftType_) && !rightIsString) {
+        // The token read is the next operand. After a join the left side
+        // is a String, whatever its last operand.
+        const bool rightIsString = isString(operandTypeAhead(t_));
+        if (!isString(leftType_) && !joinedText_ && !rightIsString) {
             t_.output << " & ";
             return Step::Operator;
         }
+        joinedText_ = true;
         // Two literals cannot be added in C++, and a number joins as its
         // text: a String target converts each part of numbers whole;
         // elsewhere "&" casts the operand.
-        const bool bothLiterals = rightIsString && leftLiteral_ && r_.isString;
+        const bool literalText = r_.isString || (r_.allDigits && isString(castType()));
+        const bool bothLiterals = leftLiteral_ && literalText;
         if (held_) {
             held_->join(bothLiterals ? " + (String)" : " + ");
         } else {
@@ -392,6 +392,8 @@ private:
     // whether it was a string literal.
     std::string leftType_;
     bool leftLiteral_ = false;
+    // "&" has joined a text: what it joins next joins that text.
+    bool joinedText_ = false;
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
 };

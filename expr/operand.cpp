@@ -32,6 +32,51 @@ std::string callResultType(const Translator& t) {
     return getter ? getter->returnType : std::string();
 }
 
+namespace {
+
+// Past a "(" ... ")" group (the current token is its "("); the token after it is current.
+void skipGroup(SourceReader& r) {
+    for (int32_t depth = 1; depth > 0;) {
+        r.nextToken();
+        if (r.lineEnded || r.atEof) return;
+        if (r.is("(")) ++depth;
+        if (r.is(")")) --depth;
+    }
+    r.nextToken();
+}
+
+}  // namespace
+
+std::string operandTypeAhead(Translator& t) {
+    SourceReader& r = t.reader;
+    if (r.isString) return "String";
+    if (r.allDigits) return "Long";
+    const OperandFacts facts = examineOperand(t);
+    if (facts.function && !facts.variable()) return callResultType(t);
+    if (!facts.typeVariable && !facts.object) return facts.type;
+    const SourceReader::Mark start = r.mark();
+    std::string type = facts.type;
+    r.nextToken();
+    if (r.is("(")) skipGroup(r);
+    while (r.is(".") && !type.empty()) {
+        r.nextToken();
+        if (t.isTypeName(type)) {
+            const VariableRecord* field = t.findTypeField(type, r.token);
+            type = field ? field->type : std::string();
+        } else if (const VariableRecord* member = t.findMemberVariable(classSpelling(t, type), r.token)) {
+            type = member->type;
+        } else if (const FunctionRecord* method = t.findMemberFunction(classSpelling(t, type), r.token)) {
+            type = method->returnType;
+        } else {
+            type.clear();
+        }
+        r.nextToken();
+        if (r.is("(")) skipGroup(r);
+    }
+    r.rewind(start);
+    return type;
+}
+
 std::string numberCast(const std::string& V, const std::string& T) {
     if (sameName(T, "String")) return isNumberType(V) ? "(String)" : "";
     const bool decimal = T == "Double" || T == "Single";

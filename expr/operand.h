@@ -29,6 +29,11 @@ std::string callResultType(const Translator& t);
 // operand would drop each one's fraction. A String is never cast to a number.
 std::string numberCast(const std::string& V, const std::string& T);
 
+// The type of the operand that starts at the current token, before it is
+// translated: a member chain's (p.name, obj.Total()) is followed ahead and
+// the reader comes back. Empty when unknown.
+std::string operandTypeAhead(Translator& t);
+
 // The parts shared by the operand rules.
 
 // A "+" or "-" right after the same sign ("a - -3") needs a blank before

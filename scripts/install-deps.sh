@@ -13,6 +13,8 @@ packages+=(zip unzip)
 packages+=(time)
 # The fuzz target: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
+# The generator of random expression programs for their compile test.
+packages+=(python3)
 # Wine runs the Windows programs. Its tests skip, and say why, where it is
 # missing, so a package mirror that cannot deliver it stops nothing else.
 wine_packages=(wine wine32:i386)
