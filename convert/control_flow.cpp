@@ -80,7 +80,7 @@ private:
             r_.nextToken();
         } else if (r_.allDigits) {
             const std::string number = readNumberLiteral(r_);
-            operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
+            operandType_ = numberLiteralType(number);
             t_.output << number;
         } else if (r_.isString) {
             operandType_ = "String";

@@ -204,7 +204,7 @@ void ArgumentList::addressOf() {
 void ArgumentList::number() {
     // A String parameter gets the digits as a literal.
     const std::string number = readNumberLiteral(r_);
-    operandType_ = number.find('.') == std::string::npos ? "Long" : "Double";
+    operandType_ = numberLiteralType(number);
     const bool quoted = isStringType(parameterType_) && !plain_ && !logical_;
     if (quoted) writeAdded("\"");
     out_ << number;
@@ -213,12 +213,8 @@ void ArgumentList::number() {
 
 /* hex -> "&" "H" hexdigits ; no blank after the "&" */
 void ArgumentList::hexNumber() {
-    const int32_t before = r_.column;
-    r_.nextToken();
-    const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
-    if (r_.token.empty() || r_.token[0] != 'H' || !adjacent) throw SyntaxError{"Syntax error."};
-    if (!isHexLiteral(r_.token)) throw SyntaxError{"Expected hexadecimal digits after &H."};
-    out_ << "0x" << r_.token.substr(1);
+    if (!readHexStart(r_)) throw SyntaxError{"Syntax error."};
+    out_ << hexNumberText(r_.token);
     operandType_ = "Long";
     r_.nextToken();
 }

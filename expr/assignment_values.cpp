@@ -264,7 +264,7 @@ private:
         if (quoted) added("\"");
         t_.output << number;
         if (quoted) added("\"");
-        return number.find('.') == std::string::npos ? "Long" : "Double";
+        return numberLiteralType(number);
     }
 
     // A cast or quote the target's type adds to an operand.
@@ -346,13 +346,10 @@ private:
     // "&H1F" is a hexadecimal literal only when no blank stands after the
     // "&"; between Strings "&" joins them, between numbers it is C++'s "&".
     Step ampersand(bool afterOperand) {
-        const int32_t before = r_.column;
-        r_.nextToken();
-        const bool adjacent = before == r_.column - static_cast<int32_t>(r_.token.size());
-        if (!r_.token.empty() && r_.token[0] == 'H' && adjacent) {
+        if (readHexStart(r_)) {
             if (afterOperand) throw SyntaxError{"Expected end of line."};
-            if (!isHexLiteral(r_.token)) throw SyntaxError{"Expected hexadecimal digits after &H."};
-            t_.output << " 0x" << r_.token.substr(1);
+            const std::string hex = hexNumberText(r_.token);
+            t_.output << " " << hex;
             r_.nextToken();
             return Step::Operand;
         }

@@ -10,5 +10,11 @@
 // follows. The token after the number is current afterwards.
 std::string readNumberLiteral(SourceReader& reader);
 
+// The type of a number as readNumberLiteral gives it: Double with a
+// fraction, Long without.
+inline std::string numberLiteralType(const std::string& number) {
+    return number.find('.') == std::string::npos ? "Long" : "Double";
+}
+
 // TRUE and FALSE are the numbers 1 and 0 wherever a number stands.
 inline bool isTruthWord(const SourceReader& reader) { return reader.is("TRUE") || reader.is("FALSE"); }

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "expr/member_names.h"
+#include "expr/operators.h"
 #include "symbols/names.h"
 #include "source/characters.h"
 #include "source/syntax_error.h"
@@ -31,21 +32,6 @@ std::string callResultType(const Translator& t) {
     const FunctionRecord* getter = t.findAccessor("GET" + t.reader.token);
     return getter ? getter->returnType : std::string();
 }
-
-namespace {
-
-// Past a "(" ... ")" group (the current token is its "("); the token after it is current.
-void skipGroup(SourceReader& r) {
-    for (int32_t depth = 1; depth > 0;) {
-        r.nextToken();
-        if (r.lineEnded || r.atEof) return;
-        if (r.is("(")) ++depth;
-        if (r.is(")")) --depth;
-    }
-    r.nextToken();
-}
-
-}  // namespace
 
 std::string operandTypeAhead(Translator& t) {
     SourceReader& r = t.reader;

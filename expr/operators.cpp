@@ -19,9 +19,17 @@ const char* logicalWord(const SourceReader& r) {
     return nullptr;
 }
 
-bool isHexLiteral(const std::string& upperWord) {
-    return upperWord.size() > 1 && upperWord[0] == 'H' &&
-           upperWord.find_first_not_of("0123456789ABCDEF", 1) == std::string::npos;
+bool readHexStart(SourceReader& r) {
+    const int32_t before = r.column;
+    r.nextToken();
+    const bool adjacent = before == r.column - static_cast<int32_t>(r.token.size());
+    return adjacent && !r.token.empty() && r.token[0] == 'H';
+}
+
+std::string hexNumberText(const std::string& upperWord) {
+    if (upperWord.size() < 2 || upperWord.find_first_not_of("0123456789ABCDEF", 1) != std::string::npos)
+        throw SyntaxError{"Expected hexadecimal digits after &H."};
+    return "0x" + upperWord.substr(1);
 }
 
 /* comparison -> "=" | "<" [">" | "="] | ">" ["="] */
@@ -58,6 +66,16 @@ bool endsExpression(const SourceReader& r, int32_t depth) {
 
 }  // namespace
 
+void skipGroup(SourceReader& r) {
+    for (int32_t depth = 1; depth > 0;) {
+        r.nextToken();
+        if (r.lineEnded || r.atEof) return;
+        if (r.is("(")) ++depth;
+        if (r.is(")")) --depth;
+    }
+    r.nextToken();
+}
+
 bool nextHoldsLogicalOperator(SourceReader& r) {
     // A token handed back is the next one, and not in the text ahead.
     if (!r.pushedBack && !mayHoldLogicalOperator(r.textAhead())) return false;
@@ -79,12 +97,9 @@ bool holdsLogicalOperator(SourceReader& r) {
     while (!found && !endsExpression(r, depth)) {
         if (r.is("(") && afterName) {
             // A call's arguments or an index: their operators are their own.
-            for (int32_t inner = 1; inner > 0;) {
-                r.nextToken();
-                if (r.lineEnded || r.atEof) break;
-                if (r.is("(")) ++inner;
-                if (r.is(")")) --inner;
-            }
+            skipGroup(r);
+            afterName = false;
+            continue;
         } else if (r.is("(")) {
             ++depth;
         } else if (r.is(")")) {

@@ -26,10 +26,18 @@ const char* logicalWord(const SourceReader& r);
 // the "<" or ">" is handed back, so the next read delivers the operand.
 std::string readComparison(SourceReader& r);
 
-// The word after "&" in a hexadecimal literal: "H" and at least one digit.
-bool isHexLiteral(const std::string& upperWord);
+// The current token is "&": reads the next one and tells whether the two
+// start a hexadecimal literal ("&H1F": an H word with no blank before it).
+bool readHexStart(SourceReader& r);
+// The H word of a hexadecimal literal as C++ writes the number ("0x1F");
+// an H without hexadecimal digits is refused.
+std::string hexNumberText(const std::string& upperWord);
 
 inline bool isComparison(const SourceReader& r) { return r.is("=") || r.is("<") || r.is(">"); }
+
+// Past a "(" ... ")" group whose "(" is current, reading ahead: the token
+// after its ")" is current (the statement's end when it does not close).
+void skipGroup(SourceReader& r);
 
 // Whether the value or argument that starts at the current token holds a
 // comparison, AND, OR or NOT outside the parentheses of a call or an index:
