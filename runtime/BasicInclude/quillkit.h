@@ -1,11 +1,15 @@
-// quillkit.h - what the Quillkit module offers to BASIC programs: string
-// functions, console output, message boxes, a few math functions and the
-// Windows helpers LOWORD, HIWORD, RGB and MAKEINTRESOURCE.
+// quillkit.h - what the Quillkit module offers to BASIC programs: text,
+// numbers, files, time, the program's command line and environment,
+// console output, message boxes and the Windows helpers LOWORD, HIWORD, RGB
+// and MAKEINTRESOURCE.
 //
 // Quillkit.BAS declares the same functions for the translator. The
 // functions live in libQuillkit.a; InitGui lives in libKelbrun.a.
 // This header does not include <windows.h>: the generated WinMain declares
-// itself, and the Windows header's declaration would clash with it.
+// itself, and the Windows header's declaration would clash with it. Nor
+// does it include any other header than qztypes.h: every name a header
+// brings in is a name the program's own declarations could clash with.
+// Failures are results (0, "", a FileError code), never a crash.
 #ifndef QUILLKIT_H
 #define QUILLKIT_H
 
@@ -23,13 +27,39 @@ String Left(String s, Long n);
 String Right(String s, Long n);
 String Mid(String s, Long start, Long n);
 Long Len(String s);
-// Position of `find` in `s` from 1, or 0 when it is not there.
+// Position of `find` in `s` from 1, or 0 when it is not there; with a
+// start, the search begins at that position.
 Long InStr(String s, String find);
+Long InStr(Long start, String s, String find);
+// Position of the last `find` in `s`, or 0.
+Long InStrRev(String s, String find);
 String UCase(String s);
 String LCase(String s);
+// Without the blanks and tabs at both ends, at the start, at the end.
 String Trim(String s);
-// The decimal text of a number, without a leading blank.
+String LTrim(String s);
+String RTrim(String s);
+// n blanks; a text repeated count times.
+String Space(Long n);
+String Repeat(String text, Long count);
+// Every `find` in `s` replaced, from left to right.
+String Replace(String s, String find, String replacement);
+// Upper-case hexadecimal digits; a negative number as its 32 bits.
+String Hex(Long n);
+// -1, 0 or 1 as a sorts before, with or after b; ignoreCase non-zero
+// compares letters without their case.
+Long StrComp(String a, String b);
+Long StrComp(String a, String b, Long ignoreCase);
+// The decimal text of a number, without a leading blank: "3", "3.75",
+// "-0.5" (up to 15 significant digits, 7 for a Single).
 String Str(Long n);
+String Str(Double x);
+String Str(Single x);
+// A variable declared AS LONG is a C++ long, which would fit the forms
+// above equally well.
+String Str(long n);
+// x with exactly `decimals` digits after the point, rounded ("3.14").
+String FormatNumber(Double x, Long decimals);
 // The number at the start of a text (0 when there is none; beyond the
 // Long range, the nearest Long).
 Long Val(String s);
@@ -41,12 +71,81 @@ void Print(String text);
 // A message box; returns the button pressed (1 for OK).
 Long MsgBox(String text, String title);
 
-// Math.
+// Math. Whole results beyond the Long range are the nearest Long.
 Long Abs(Long n);
+Double Abs(Double x);
+long Abs(long n);
 Double Sqr(Double x);
 Double Sin(Double x);
 Double Cos(Double x);
+Double Tan(Double x);
+Double Atn(Double x);
+Double Exp(Double x);
+Double Log(Double x);
+// x to the power y (in BASIC, ^ is the bitwise exclusive or).
+Double Power(Double x, Double y);
+// The whole number at or below x; toward zero; nearest (halves away from
+// zero), or x rounded to `decimals` digits after the point.
+Long Int(Double x);
+Long Fix(Double x);
+Long Round(Double x);
+Double Round(Double x, Long decimals);
+// -1, 0 or 1.
+Long Sgn(Double x);
+// Conversions: to the nearest Long (as Round), to a Double; from a number
+// or from the number at the start of a text.
+Long CLng(Double x);
+Long CLng(String s);
+Double CDbl(Double x);
+Double CDbl(String s);
+// A whole number from 0 to n - 1; a Double from 0 up to, not including, 1.
 Long Rnd(Long n);
+Double Rnd();
+// Starts the random numbers anew: from a seed (the same numbers each
+// time) or from the clock.
+void Randomize(Long seed);
+void Randomize();
+
+// Files. A handle is a number above 0; 0 means the file did not open.
+// FileError() is 0 when the last file function succeeded and the system's
+// error number when it failed.
+Long FileExists(String path);
+// The whole file as text ("" when it cannot be read).
+String ReadText(String path);
+// The text written as the whole file, or added at its end: 1 when all of
+// it reached the file, 0 otherwise.
+Long WriteText(String path, String text);
+Long AppendText(String path, String text);
+// Deletes a file: 1 when it is gone, 0 otherwise.
+Long Kill(String path);
+Long OpenInput(String path);
+Long OpenOutput(String path);
+Long OpenAppend(String path);
+// The next line without its line end ("" at the end of the file).
+String ReadLine(Long handle);
+// The text and a line end: 1 when written, 0 otherwise.
+Long WriteLine(Long handle, String text);
+// 1 when no line is left to read (and for a handle that is not open).
+Long Eof(Long handle);
+// 1 when everything written reached the file, 0 otherwise.
+Long CloseFile(Long handle);
+Long FileError();
+
+// Time: seconds since midnight (with fractions), today's date as
+// "YYYY-MM-DD", the time as "HH:MM:SS", a wait, and milliseconds from an
+// arbitrary start.
+Double Timer();
+String DateStr();
+String TimeStr();
+void Pause(Long ms);
+Long TickCount();
+
+// The program: its arguments (the command line after the program's name),
+// an environment variable ("" when it is not set), and its end with an
+// exit status (output flushed, open files closed).
+String Command();
+String Environ(String name);
+void EndProgram(Long status);
 
 // Windows helpers, as functions; the Windows header's macros win where a
 // program includes it.
