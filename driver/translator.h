@@ -91,6 +91,7 @@ public:
     void settleTypeSpellings();
     void markMainProgramRecords();
     void settleNameSpellings();
+    void settleLibraryNamespace();
     void settleOverrideSpellings();
     void settleSizeNames();
     // Declaration parsers; each starts on its keyword (the variable parser on
@@ -243,6 +244,9 @@ public:
     // The function a call of the current token reaches (none when unknown);
     // a statement's call may have its arguments without parentheses.
     FunctionRecord* calledFunction(bool statement = false) const;
+    // Of a library function's forms, the one that fits a call with that many
+    // arguments (-1: none in parentheses) whose first argument is ahead.
+    FunctionRecord* libraryForm(const std::vector<FunctionRecord*>& forms, int32_t arguments);
     // The rest of a call whose name has been written: from the token after it.
     void translateCallArguments(const FunctionRecord& function, bool propertySet);
     // A call statement's arguments without parentheses: from the token after
@@ -332,6 +336,9 @@ public:
     ModuleRecord* scannedModule = nullptr;
     // How deeply the expression translators are nested in each other.
     int32_t expressionDepth = 0;
+    // A library form is being chosen: calls read ahead meanwhile take
+    // their first form, so that choosing never recurses.
+    bool choosingLibraryForm = false;
     // The last procedure head was pure virtual: its END FUNCTION, if any,
     // closes nothing.
     bool afterPureVirtualHead = false;

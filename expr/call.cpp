@@ -19,7 +19,7 @@ void functionPointerValue(Translator& t) {
     SourceReader& r = t.reader;
     r.accept("ADDRESSOF");
     if (const FunctionRecord* function = t.findFunction(r.token)) {
-        t.output << function->name;
+        t.output << writtenName(*function);
         if (function->elementCount > 0) {
             r.nextToken();
             r.expect("(", "Expected ( and the element's index.");
@@ -86,18 +86,27 @@ int32_t unbracketedArgumentCount(std::string_view ahead, bool elseEnds) {
 
 // Inside a method a name may be a method of its class (or of a base) and a
 // program function too: the method when its parameters fit the call, the
-// program's function otherwise. LEFT is always the string function.
+// program's function otherwise. LEFT is always the string function. A
+// library function with several forms takes the one that fits the call.
 FunctionRecord* Translator::calledFunction(bool statement) const {
     const SourceReader& r = reader;
     if (r.is("LEFT")) return findModuleFunction(r.token);
     FunctionRecord* found = findFunction(r.token);
+    const auto argumentCount = [&] {
+        int32_t arguments = r.peekArgumentCount();
+        if (statement && arguments < 0) arguments = unbracketedArgumentCount(r.textAhead(), r.elseEndsStatement > 0);
+        return arguments;
+    };
     const ModuleRecord* module = currentModule;
-    if (!module || !module->isClassModule) return found;
-    FunctionRecord* method = findMemberFunction(module->className, r.token);
-    if (!method || method == found) return found;
-    int32_t arguments = r.peekArgumentCount();
-    if (statement && arguments < 0) arguments = unbracketedArgumentCount(r.textAhead(), r.elseEndsStatement > 0);
-    return !found || fits(*method, arguments) ? method : found;
+    if (module && module->isClassModule) {
+        FunctionRecord* method = findMemberFunction(module->className, r.token);
+        if (method && method != found && (!found || fits(*method, argumentCount()))) return method;
+    }
+    if (!found || choosingLibraryForm) return found;
+    const std::vector<FunctionRecord*> forms = symbols.libraryForms(*found);
+    if (forms.empty()) return found;
+    // Choosing reads ahead and comes back: the reader is where it was.
+    return const_cast<Translator&>(*this).libraryForm(forms, argumentCount());
 }
 
 /* call -> name "(" args ")" | property ["=" value] | pointer "=" value */
@@ -133,7 +142,7 @@ void Translator::translateCall(const std::string& expectedType) {
         return;
     }
 
-    output << function->name;
+    output << writtenName(*function);
     r.nextToken();
     if (function->elementCount > 0) {
         /* element -> name "(" index ")" ; then called or given a function */

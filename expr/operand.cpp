@@ -95,7 +95,8 @@ void addressOfTarget(Translator& t, bool classMethods, const char* notAFunction)
     } else {
         const std::string function = t.functionSpelling(r.token);
         if (function.empty()) throw SyntaxError{notAFunction};
-        t.output << function;
+        const FunctionRecord* record = t.findFunction(r.token);
+        t.output << (record ? writtenName(*record) : function);
     }
     r.nextToken();
 }

@@ -131,6 +131,10 @@ void Translator::requireVisibleType(const std::string& type) const {
 bool Translator::hidesFunction(const std::string& name) const {
     for (const auto& local : localVariables)
         if (sameName(local->name, name)) return true;
+    // The program's own variables and constants hide the library's later
+    // functions, which C++ keeps apart in their namespace.
+    const FunctionRecord* function = findFunction(upperCase(name));
+    if (function && function->inLibraryNamespace && symbols.typedVariable(name)) return true;
     const ModuleRecord* module = currentModule;
     if (!module || !module->isClassModule) return false;
     return findMemberVariable(module->className, name) &&

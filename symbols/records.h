@@ -74,7 +74,15 @@ struct FunctionRecord {
     int32_t elementCount = 0;
     // Declared by the main program, whose .cpp alone holds it.
     bool inMainProgram = false;
+    // A library function that lives in the C++ namespace quillkit.
+    bool inLibraryNamespace = false;
 };
+
+// The name a call writes: a library function in its namespace, any other
+// as declared.
+inline std::string writtenName(const FunctionRecord& function) {
+    return function.inLibraryNamespace ? "quillkit::" + function.name : function.name;
+}
 
 // A user type (TYPE ... END TYPE).
 struct TypeRecord {

@@ -6,6 +6,23 @@
 #include "driver/translator.h"
 #include "symbols/colliding_names.h"
 
+// The names Quillkit offered from the start are written as they are; every
+// function it gained since lives in the C++ namespace quillkit, where no
+// name of a program meets it, and a call names it there.
+void Translator::settleLibraryNamespace() {
+    static const char* const firstNames[] = {"Left", "Right", "Mid",  "Len", "InStr", "UCase", "LCase",
+                                             "Trim", "Str",   "Val",  "Chr", "Asc",   "Print", "MsgBox",
+                                             "Abs",  "Sqr",   "Sin",  "Cos", "Rnd",   "AppInstance"};
+    if (modules.size() < 2) return;
+    // The Quillkit module is always the second.
+    for (const auto& function : modules[1]->functions) {
+        if (function->builtIn) continue;
+        bool first = false;
+        for (const char* name : firstNames) first = first || sameName(function->name, name);
+        function->inLibraryNamespace = !first;
+    }
+}
+
 // Names the program declares that C++ has already (size, remove, EOF,
 // default...) take another letter case in the generated code: BASIC finds
 // them all the same. The support modules' names are the library's own.
@@ -32,6 +49,7 @@ void Translator::settleNameSpellings() {
 // spelling its declaration gave it, once all modules are known.
 void Translator::settleTypeSpellings() {
     settleNameSpellings();
+    settleLibraryNamespace();
     for (const auto& module : modules) {
         if (!module->baseClassName.empty()) module->baseClassName = declaredTypeSpelling(module->baseClassName);
         for (const auto& variable : module->variables) variable->type = declaredTypeSpelling(variable->type);

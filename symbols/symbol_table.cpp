@@ -366,6 +366,23 @@ bool SymbolTable::ownsFunction(const ModuleRecord& owner, const FunctionRecord& 
     return verified(indexed, [&] { return scan::ownsFunction(t_, owner, function); }, "ownsFunction", owner.fileName);
 }
 
+std::vector<FunctionRecord*> SymbolTable::libraryForms(const FunctionRecord& function) const {
+    // The Quillkit module is always the second module.
+    constexpr size_t library = 1;
+    std::vector<FunctionRecord*> forms;
+    sync();
+    auto found = functions_.find(function.name);
+    if (found == functions_.end()) return forms;
+    bool isForm = false;
+    for (const Entry<FunctionRecord>& entry : found->second) {
+        if (entry.module != library) continue;
+        forms.push_back(entry.record);
+        isForm = isForm || entry.record == &function;
+    }
+    if (!isForm || forms.size() < 2) forms.clear();
+    return forms;
+}
+
 FunctionRecord* SymbolTable::findMemberFunction(const std::string& className, const std::string& upperMember) const {
     const auto indexed = [&]() -> FunctionRecord* {
         if (!isKey(upperMember)) return nullptr;

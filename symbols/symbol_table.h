@@ -68,6 +68,10 @@ public:
     FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
     FunctionRecord* findAccessor(const std::string& alias) const;
     FunctionRecord* findProperty(const std::string& upperKey) const;
+    // Every form of a Quillkit function (the library module declares some
+    // names more than once), in declaration order; empty for a function of
+    // any other module and for a name declared once.
+    std::vector<FunctionRecord*> libraryForms(const FunctionRecord& function) const;
 
 private:
     template <typename Record>

@@ -31,35 +31,23 @@ Long Len(String s);
 // start, the search begins at that position.
 Long InStr(String s, String find);
 Long InStr(Long start, String s, String find);
-// Position of the last `find` in `s`, or 0.
-Long InStrRev(String s, String find);
 String UCase(String s);
 String LCase(String s);
-// Without the blanks and tabs at both ends, at the start, at the end.
+// Without the blanks and tabs at both ends (LTrim: at the start, RTrim:
+// at the end).
 String Trim(String s);
-String LTrim(String s);
-String RTrim(String s);
-// n blanks; a text repeated count times.
-String Space(Long n);
-String Repeat(String text, Long count);
-// Every `find` in `s` replaced, from left to right.
-String Replace(String s, String find, String replacement);
-// Upper-case hexadecimal digits; a negative number as its 32 bits.
-String Hex(Long n);
-// -1, 0 or 1 as a sorts before, with or after b; ignoreCase non-zero
-// compares letters without their case.
-Long StrComp(String a, String b);
-Long StrComp(String a, String b, Long ignoreCase);
 // The decimal text of a number, without a leading blank: "3", "3.75",
 // "-0.5" (up to 15 significant digits, 7 for a Single).
 String Str(Long n);
 String Str(Double x);
 String Str(Single x);
-// A variable declared AS LONG is a C++ long, which would fit the forms
-// above equally well.
+// A variable declared AS LONG is a C++ long, and sizeof an unsigned: each
+// would fit the forms above equally well.
 String Str(long n);
-// x with exactly `decimals` digits after the point, rounded ("3.14").
-String FormatNumber(Double x, Long decimals);
+inline String Str(unsigned n) { return Str(static_cast<Double>(n)); }
+inline String Str(unsigned long n) { return Str(static_cast<Double>(n)); }
+inline String Str(long long n) { return Str(static_cast<Double>(n)); }
+inline String Str(unsigned long long n) { return Str(static_cast<Double>(n)); }
 // The number at the start of a text (0 when there is none; beyond the
 // Long range, the nearest Long).
 Long Val(String s);
@@ -75,9 +63,42 @@ Long MsgBox(String text, String title);
 Long Abs(Long n);
 Double Abs(Double x);
 long Abs(long n);
+inline unsigned Abs(unsigned n) { return n; }
+inline unsigned long Abs(unsigned long n) { return n; }
+inline unsigned long long Abs(unsigned long long n) { return n; }
+inline long long Abs(long long n) { return n < 0 ? static_cast<long long>(0ull - static_cast<unsigned long long>(n)) : n; }
 Double Sqr(Double x);
 Double Sin(Double x);
 Double Cos(Double x);
+// A whole number from 0 to n - 1; a Double from 0 up to, not including, 1.
+Long Rnd(Long n);
+Double Rnd();
+
+// Every function Quillkit gained after the ones above lives in this
+// namespace, where no name of a program meets it: plix writes its calls as
+// quillkit::Round(x).
+namespace quillkit {
+
+// Text.
+// Position of the last `find` in `s`, or 0.
+Long InStrRev(String s, String find);
+String LTrim(String s);
+String RTrim(String s);
+// n blanks; a text repeated count times.
+String Space(Long n);
+String Repeat(String text, Long count);
+// Every `find` in `s` replaced, from left to right.
+String Replace(String s, String find, String replacement);
+// Upper-case hexadecimal digits; a negative number as its 32 bits.
+String Hex(Long n);
+// -1, 0 or 1 as a sorts before, with or after b; ignoreCase non-zero
+// compares letters without their case.
+Long StrComp(String a, String b);
+Long StrComp(String a, String b, Long ignoreCase);
+// x with exactly `decimals` digits after the point, rounded ("3.14").
+String FormatNumber(Double x, Long decimals);
+
+// Numbers.
 Double Tan(Double x);
 Double Atn(Double x);
 Double Exp(Double x);
@@ -98,9 +119,6 @@ Long CLng(Double x);
 Long CLng(String s);
 Double CDbl(Double x);
 Double CDbl(String s);
-// A whole number from 0 to n - 1; a Double from 0 up to, not including, 1.
-Long Rnd(Long n);
-Double Rnd();
 // Starts the random numbers anew: from a seed (the same numbers each
 // time) or from the clock.
 void Randomize(Long seed);
@@ -146,6 +164,8 @@ Long TickCount();
 String Command();
 String Environ(String name);
 void EndProgram(Long status);
+
+}  // namespace quillkit
 
 // Windows helpers, as functions; the Windows header's macros win where a
 // program includes it.

@@ -263,9 +263,9 @@ const CallCase pointerCases[] = {
     {"called", "h(n)", "", "h(n)", "", ""},
     // A function-pointer parameter takes no C-style cast: static_cast lets
     // C++ refuse a function of another shape.
-    {"function to a pointer parameter", "Hook ADDRESSOF bar", "", "Hook(static_cast<Long(*)(Long)>(Bar))", "", ""},
-    {"pointer to a pointer parameter", "Hook(H)", "", "Hook(static_cast<Long(*)(Long)>(h))", "", ""},
-    {"variable to a pointer parameter", "Hook(n)", "", "Hook(",
+    {"function to a pointer parameter", "Hook ADDRESSOF bar", "", "quillkit::Hook(static_cast<Long(*)(Long)>(Bar))", "", ""},
+    {"pointer to a pointer parameter", "Hook(H)", "", "quillkit::Hook(static_cast<Long(*)(Long)>(h))", "", ""},
+    {"variable to a pointer parameter", "Hook(n)", "", "quillkit::Hook(",
      "Expected ADDRESSOF and a function, or a function pointer, not a variable.", ""},
     {"pointer member outside its class", "Bar(sh.onDraw)", "", "Bar(sh->",
      "onDraw is a function-pointer member: the class's methods use it by its name alone.", ""},
