@@ -161,7 +161,7 @@ std::string ArgumentList::variableCast(const std::string& V) {
         return isAnyType(parameterType_) ? "(Any)&" : "";
     }
     if (castApplied_ || sameName(V, parameterType_)) return "";
-    return cast(parameterType_);
+    return castBesideWholeOperator(cast(parameterType_), wholeNext_, r_);
 }
 
 /* string -> '"' text '"' */

@@ -209,7 +209,9 @@ private:
             type = translate();
             text = capture.release();
         }
-        added(numberCast(type, castType()));
+        // The token after the operand is current: no look past it is needed.
+        const std::string cast = numberCast(type, castType());
+        added(wholeNext_ || arithmeticWord(r_) ? castBesideWholeOperator(cast, true, r_) : cast);
         t_.output << text;
         return type;
     }
@@ -235,13 +237,13 @@ private:
             return castValue([&] { return t_.translateMemberAccess(expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
-            if (!c_.result) added(numberCast(type, castType()));
+            if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_, r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_); });
         } else if (facts.variable()) {
-            if (!c_.result) added(variableCast(t_, castType()));
+            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, castType()), wholeNext_, r_));
             variableValue(t_);
             return facts.type;
         } else if (r_.isString) {

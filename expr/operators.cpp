@@ -2,6 +2,7 @@
 
 #include "source/characters.h"
 #include "source/syntax_error.h"
+#include "symbols/names.h"
 
 const char* arithmeticWord(const SourceReader& r) {
     if (r.is("MOD")) return "%";
@@ -11,6 +12,19 @@ const char* arithmeticWord(const SourceReader& r) {
 
 void requireWholeOperand(const std::string& type) {
     if (type == "Double" || type == "Single") throw SyntaxError{"MOD and \\ take whole numbers, not a " + type + "."};
+}
+
+std::string castBesideWholeOperator(const std::string& cast, bool afterWholeOperator, SourceReader& r) {
+    if (cast.size() < 3) return cast;
+    const std::string type = cast.substr(1, cast.size() - 2);
+    if (!sameName(type, "Double") && !sameName(type, "Single")) return cast;
+    if (afterWholeOperator) return std::string();
+    const SourceReader::Mark start = r.mark();
+    r.nextToken();
+    if (r.is("(")) skipGroup(r);
+    const bool beside = arithmeticWord(r) != nullptr;
+    r.rewind(start);
+    return beside ? std::string() : cast;
 }
 
 const char* logicalWord(const SourceReader& r) {

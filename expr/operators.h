@@ -17,6 +17,12 @@ const char* arithmeticWord(const SourceReader& r);
 // MOD and "\" take whole numbers: an operand of type Double or Single is
 // refused (C++ has no "%" for it, and "/" would keep its fraction).
 void requireWholeOperand(const std::string& type);
+// MOD and "\" work on whole numbers: an operand beside them keeps its own
+// type, and C++ converts their result. A cast to Double or Single there
+// would make "\" divide with fractions and MOD not compile. Gives the cast,
+// or nothing where the operand stands beside MOD or "\" (whole: it follows
+// one; else the reader is at the operand's first token and looks past it).
+std::string castBesideWholeOperator(const std::string& cast, bool afterWholeOperator, SourceReader& r);
 
 // AND as "&&", OR as "||"; nullptr for any other token.
 const char* logicalWord(const SourceReader& r);

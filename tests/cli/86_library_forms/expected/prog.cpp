@@ -36,6 +36,7 @@ n=InStr(s,"b")+InStr(2,s,"b");
 s=Str(n)+Str(d)+Str(f)+Str((Long)b)+Str(counts)+Str((Double)n * 1.5)+Str(Sqr((Double)n));
 d=Abs(d)+Abs((Double)n * 0.5);
 n=Abs(n)%3;
+d=n/2+Sqr(n % 3)+Abs(n / 2 * 1.5);
 d=Rnd()*(Double)Rnd(6);
 quillkit::Randomize();
 quillkit::Randomize(7);

@@ -17,6 +17,8 @@ FUNCTION Main()
     s = Str(n) + Str(d) + Str(f) + Str(b) + Str(counts) + Str(n * 1.5) + Str(Sqr(n))
     d = Abs(d) + Abs(n * 0.5)
     n = Abs(n) MOD 3
+    ' MOD and \ keep whole operands whole beside a Double.
+    d = n \ 2 + Sqr(n MOD 3) + Abs(n \ 2 * 1.5)
     d = Rnd() * Rnd(6)
     Randomize
     Randomize 7
