@@ -3,7 +3,8 @@
 # variables, functions and types as they are: every identifier the
 # standard headers of the generated preamble bring into view (declared in
 # <string> and the C headers qztypes.h includes, or defined there as a
-# macro) and every C++ keyword is tried
+# macro), every C++ keyword and the names generated text itself uses
+# (main, WinMain, the library namespace quillkit) are tried
 # as a module variable, a local, a struct member, a function and a type,
 # with both the MinGW cross compiler and the host's g++, after the preamble
 # and its "using namespace std;". A name that fails in any of them is
@@ -32,7 +33,7 @@ co_yield decltype default delete do double dynamic_cast else enum explicit expor
 friend goto if inline int long mutable namespace new noexcept not not_eq nullptr operator or or_eq private
 protected public register reinterpret_cast requires return short signed sizeof static static_assert
 static_cast struct switch template this thread_local throw true try typedef typeid typename union
-unsigned using virtual void volatile wchar_t while xor xor_eq main WinMain"
+unsigned using virtual void volatile wchar_t while xor xor_eq main WinMain quillkit"
 {
   for cc in "${compilers[@]}"; do
     "$cc" -E -I"$include" "$tmp/pre.cpp" | grep -v '^#' | grep -oE '\b[A-Za-z][A-Za-z0-9_]*\b' || true

@@ -1162,6 +1162,7 @@ const char* const collidingNames[] = {
     "qsort_s",
     "quad_t",
     "quick_exit",
+    "quillkit",
     "rand",
     "rand_r",
     "random",
