@@ -102,7 +102,7 @@ FunctionRecord* Translator::calledFunction(bool statement) const {
         FunctionRecord* method = findMemberFunction(module->className, r.token);
         if (method && method != found && (!found || fits(*method, argumentCount()))) return method;
     }
-    if (!found || choosingLibraryForm) return found;
+    if (!found || !found->hasLibraryForms || choosingLibraryForm) return found;
     const std::vector<FunctionRecord*> forms = symbols.libraryForms(*found);
     if (forms.empty()) return found;
     // Choosing reads ahead and comes back: the reader is where it was.

@@ -76,6 +76,8 @@ struct FunctionRecord {
     bool inMainProgram = false;
     // A library function that lives in the C++ namespace quillkit.
     bool inLibraryNamespace = false;
+    // A library function declared more than once: a call chooses its form.
+    bool hasLibraryForms = false;
 };
 
 // The name a call writes: a library function in its namespace, any other

@@ -20,6 +20,7 @@ void Translator::settleLibraryNamespace() {
         bool first = false;
         for (const char* name : firstNames) first = first || sameName(function->name, name);
         function->inLibraryNamespace = !first;
+        function->hasLibraryForms = !symbols.libraryForms(*function).empty();
     }
 }
 
