@@ -1,4 +1,4 @@
-// Console output and math of the Quillkit library.
+// Console output of the Quillkit library.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -14,10 +14,3 @@ void Print(String text) {
     std::fflush(stdout);
 }
 
-// The one Long without a positive counterpart stays as it is, as 32-bit
-// arithmetic gives it, rather than overflowing.
-Long Abs(Long n) { return n < 0 ? static_cast<Long>(0u - static_cast<uint32_t>(n)) : n; }
-Double Sqr(Double x) { return std::sqrt(x); }
-Double Sin(Double x) { return std::sin(x); }
-Double Cos(Double x) { return std::cos(x); }
-Long Rnd(Long n) { return n > 0 ? std::rand() % n : 0; }
