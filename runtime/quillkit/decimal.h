@@ -9,11 +9,11 @@
 #include <cstdlib>
 #include <string>
 
-namespace quillkit {
+namespace decimal {
 
 // |value| = 0.digits x 10^point; no digits at all is zero. The first digit
 // is never 0.
-struct Decimal {
+struct Digits {
     bool negative = false;
     std::string digits;
     long long point = 0;
@@ -22,10 +22,10 @@ struct Decimal {
 // The first `precision` significant digits of |x| (finite, not zero) as
 // printf rounds them. Only digits and the exponent are read, so whatever
 // decimal point the C locale prints does not matter.
-inline Decimal significantDigits(double x, int precision) {
+inline Digits significant(double x, int precision) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*e", precision - 1, std::fabs(x));
-    Decimal d;
+    Digits d;
     const char* p = buffer;
     for (; *p && *p != 'e' && *p != 'E'; ++p)
         if (*p >= '0' && *p <= '9') d.digits += *p;
@@ -40,16 +40,16 @@ inline Decimal significantDigits(double x, int precision) {
 // the text "2.675" promises rather than 2.67 as its binary value would
 // give; where the place lies beyond those 15, at the 17 digits that tell
 // every Double apart. x must be finite.
-inline Decimal roundedDecimal(double x, long long decimals) {
-    if (x == 0) return Decimal();
-    Decimal d = significantDigits(x, 15);
+inline Digits rounded(double x, long long decimals) {
+    if (x == 0) return Digits();
+    Digits d = significant(x, 15);
     long long kept = d.point + decimals;
     if (kept >= 15) {
-        d = significantDigits(x, 17);
+        d = significant(x, 17);
         kept = d.point + decimals;
         if (kept >= 17) return d;
     }
-    if (kept < 0) return Decimal();
+    if (kept < 0) return Digits();
     bool up = d.digits[static_cast<size_t>(kept)] >= '5';
     d.digits.resize(static_cast<size_t>(kept));
     if (up) {
@@ -62,10 +62,10 @@ inline Decimal roundedDecimal(double x, long long decimals) {
             ++d.point;
         }
     }
-    if (d.digits.empty()) return Decimal();
+    if (d.digits.empty()) return Digits();
     return d;
 }
 
-}  // namespace quillkit
+}  // namespace decimal
 
 #endif

@@ -84,7 +84,7 @@ Long Round(Double x) { return nearestLong(Round(x, 0)); }
 
 Double Round(Double x, Long decimals) {
     if (!std::isfinite(x)) return x;
-    quillkit::Decimal d = quillkit::roundedDecimal(x, decimals);
+    decimal::Digits d = decimal::rounded(x, decimals);
     if (d.digits.empty()) return 0;
     // Without a point, which strtod would read in the C locale's way.
     std::string text = (d.negative ? "-" : "") + d.digits + "e" + std::to_string(d.point - static_cast<long long>(d.digits.size()));

@@ -154,7 +154,7 @@ String FormatNumber(Double x, Long decimals) {
     if (!std::isfinite(x)) return String(nonFinite(x));
     if (decimals < 0) decimals = 0;
     if (decimals > 15) decimals = 15;
-    quillkit::Decimal d = quillkit::roundedDecimal(x, decimals);
+    decimal::Digits d = decimal::rounded(x, decimals);
     long long length = static_cast<long long>(d.digits.size());
     auto digit = [&](long long i) { return i >= 0 && i < length ? d.digits[static_cast<size_t>(i)] : '0'; };
     std::string text = d.negative ? "-" : "";
