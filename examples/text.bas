@@ -81,6 +81,7 @@ FUNCTION Main()
 	third = 2.0 / 3.0
 	big = -2147483647
 	Print("Str: " & Str(price) & " " & Str(price * 4) & " " & Str(-0.5) & " " & Str(0.1 + 0.2) & " " & Str(1.0 / 3.0) & " " & Str(zero) & " " & Str(third) & " " & Str(big) & " " & Str(12))
+	Print("large and small: " & Str(123456789.0 * 1000000000.0) & " " & Str(1.0 / 3000000.0))
 	Print("FormatNumber: " & FormatNumber(3.14159, 2) & " " & FormatNumber(2.675, 2) & " " & FormatNumber(-2.5, 0) & " " & FormatNumber(99.996, 2) & " " & FormatNumber(7, 3) & " " & FormatNumber(-0.001, 2) & " " & FormatNumber(1.5, -1))
 	FOR i = 1 TO 3
 		Print(PadLeft(Str(i), 2) & " x " & FormatNumber(price, 2) & " =" & PadLeft(FormatNumber(price * i, 2), 7))
