@@ -2,21 +2,6 @@
 ' Doubles, rounding to decimals, numbers read from texts, and random
 ' numbers that a seed repeats.
 
-' Throws a die count times and tells how often each face came up.
-FUNCTION Faces(count AS Long) AS String
-	DIM seen(6) AS Long
-	DIM i AS Long, face AS Long
-	DIM tally AS String
-	FOR i = 1 TO count
-		face = Rnd(6) + 1
-		seen(face - 1) = seen(face - 1) + 1
-	NEXT i
-	FOR i = 0 TO 5
-		tally = tally & " " & seen(i)
-	NEXT i
-	Faces = tally
-END FUNCTION
-
 FUNCTION Main()
 	DIM x AS Double, first AS Double, low AS Double, high AS Double
 	DIM i AS Long, n AS Long, same AS Long, inside AS Long
@@ -64,8 +49,6 @@ FUNCTION Main()
 	NEXT i
 	IF Rnd() <> first THEN same = 0
 	Print("seeded again, the same: " & same)
-	Randomize(7)
-	Print("6000 throws:" & Faces(6000))
 	Print("Rnd(0) = " & Rnd(0) & ", Rnd(-3) = " & Rnd(-3) & ", Rnd(1) = " & Rnd(1))
 
 	' From the clock the numbers differ from run to run: only their range

@@ -1,7 +1,6 @@
 ' text.bas - the text functions of Quillkit: searching from a position and
 ' from the end, trimming one side, building and replacing texts, Hex,
 ' StrComp, and numbers as texts (Str, FormatNumber).
-DIM names(5) AS String
 
 ' The text right-aligned in a column of the given width.
 FUNCTION PadLeft(s AS String, size AS Long) AS String
@@ -21,8 +20,7 @@ END FUNCTION
 
 FUNCTION Main()
 	DIM path AS String = "C:/plix/examples/text.bas"
-	DIM slash AS Long, dot AS Long, i AS Long, j AS Long
-	DIM line AS String, held AS String
+	DIM slash AS Long, dot AS Long, i AS Long
 	DIM price AS Double, zero AS Double
 	DIM third AS Single
 	DIM big AS LONG
@@ -54,25 +52,6 @@ FUNCTION Main()
 
 	' StrComp: byte order, or letters without their case.
 	Print("StrComp: " & StrComp("apple", "banana") & " " & StrComp("pear", "pear") & " " & StrComp("pears", "pear") & " " & StrComp("Pear", "pear") & " " & StrComp("Pear", "pear", 1) & " " & StrComp("Bravo", "alpha") & " " & StrComp("Bravo", "alpha", 1) & " " & StrComp("_", "a", 1))
-	names(0) = "delta"
-	names(1) = "Alpha"
-	names(2) = "charlie"
-	names(3) = "Bravo"
-	names(4) = "echo"
-	FOR i = 0 TO 3
-		FOR j = 0 TO 3 - i
-			IF StrComp(names(j), names(j + 1), 1) > 0 THEN
-				held = names(j)
-				names(j) = names(j + 1)
-				names(j + 1) = held
-			END IF
-		NEXT j
-	NEXT i
-	line = ""
-	FOR i = 0 TO 4
-		line = line & " " & names(i)
-	NEXT i
-	Print("sorted:" & line)
 
 	' Numbers as texts.
 	price = 3.75
