@@ -72,6 +72,14 @@ long Abs(long n) { return n == LONG_MIN ? LONG_MAX : (n < 0 ? -n : n); }
 Double Sqr(Double x) { return std::sqrt(x); }
 Double Sin(Double x) { return std::sin(x); }
 Double Cos(Double x) { return std::cos(x); }
+
+// The top bits, scaled: no modulo bias, and the same on every host.
+Long Rnd(Long n) { return n > 0 ? static_cast<Long>(((nextRandom() >> 32) * static_cast<uint64_t>(n)) >> 32) : 0; }
+Double Rnd() { return static_cast<double>(nextRandom() >> 11) * (1.0 / 9007199254740992.0); }
+
+// The functions the library gained after its first ones (quillkit.h).
+namespace quillkit {
+
 Double Tan(Double x) { return std::tan(x); }
 Double Atn(Double x) { return std::atan(x); }
 Double Exp(Double x) { return std::exp(x); }
@@ -98,10 +106,6 @@ Long CLng(String s) { return Round(leadingNumber(s.str())); }
 Double CDbl(Double x) { return x; }
 Double CDbl(String s) { return leadingNumber(s.str()); }
 
-// The top bits, scaled: no modulo bias, and the same on every host.
-Long Rnd(Long n) { return n > 0 ? static_cast<Long>(((nextRandom() >> 32) * static_cast<uint64_t>(n)) >> 32) : 0; }
-Double Rnd() { return static_cast<double>(nextRandom() >> 11) * (1.0 / 9007199254740992.0); }
-
 void Randomize(Long seed) { randomState = static_cast<uint32_t>(seed); }
 
 // The clock's finest count; a second call within the same tick still
@@ -111,3 +115,5 @@ void Randomize() {
     randomState ^= static_cast<uint64_t>(ticks) * 0xD1B54A32D192ED03ull;
     nextRandom();
 }
+
+}  // namespace quillkit

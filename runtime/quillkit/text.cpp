@@ -59,6 +59,13 @@ Long InStr(Long start, String s, String find) {
     return at == std::string::npos ? 0 : static_cast<Long>(at) + 1;
 }
 
+String Str(Double x) { return String(general(x, 15)); }
+String Str(Single x) { return String(general(x, 7)); }
+String Str(long n) { return String(std::to_string(n)); }
+
+// The functions the library gained after its first ones (quillkit.h).
+namespace quillkit {
+
 // Empty `find` is found just after the end, as InStr finds it at 1.
 Long InStrRev(String s, String find) {
     size_t at = s.str().rfind(find.str());
@@ -144,10 +151,6 @@ Long StrComp(String a, String b, Long ignoreCase) {
     return x.size() < y.size() ? -1 : 1;
 }
 
-String Str(Double x) { return String(general(x, 15)); }
-String Str(Single x) { return String(general(x, 7)); }
-String Str(long n) { return String(std::to_string(n)); }
-
 // Rounded as Round(x, decimals) rounds, and written from those digits, so
 // that no C library's own rounding of halves takes part.
 String FormatNumber(Double x, Long decimals) {
@@ -164,3 +167,5 @@ String FormatNumber(Double x, Long decimals) {
     for (long long i = 0; i < decimals; ++i) text += digit(d.point + i);
     return String(text);
 }
+
+}  // namespace quillkit
