@@ -12,7 +12,7 @@ FUNCTION Main()
 	Print("Sqr(2) = " & FormatNumber(Sqr(2), 6) & ", Power(2, 0.5) = " & FormatNumber(Power(2, 0.5), 6))
 	Print("pi = " & FormatNumber(Atn(1.0) * 4, 10) & ", e = " & FormatNumber(Exp(1.0), 10))
 	Print("Log(Exp(3)) = " & Str(Log(Exp(3.0))) & ", Tan(Atn(0.5)) = " & Str(Tan(Atn(0.5))) & ", Sin(0) = " & Str(Sin(0.0)) & ", Cos(0) = " & Str(Cos(0.0)))
-	Print("Abs: " & Str(Abs(-2.5)) & " " & Abs(-7) & " " & Abs(-2147483647 - 1))
+	Print("Abs: " & Str(Abs(-2.5)) & " " & Abs(-7))
 	Print("Sgn: " & Sgn(-3.2) & " " & Sgn(0.0) & " " & Sgn(7.5))
 
 	' Int rounds down, Fix toward zero, Round to the nearest (halves away

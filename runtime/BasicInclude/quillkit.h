@@ -59,7 +59,8 @@ void Print(String text);
 // A message box; returns the button pressed (1 for OK).
 Long MsgBox(String text, String title);
 
-// Math. Whole results beyond the Long range are the nearest Long.
+// Math. Whole results beyond the Long range are the nearest Long (but
+// Abs of the lowest Long is itself, as 32-bit arithmetic gives it).
 Long Abs(Long n);
 Double Abs(Double x);
 long Abs(long n);

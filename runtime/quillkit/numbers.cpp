@@ -64,8 +64,9 @@ uint64_t nextRandom() {
 
 }  // namespace
 
-// The one Long without a positive counterpart gives the nearest Long.
-Long Abs(Long n) { return n == INT32_MIN ? INT32_MAX : (n < 0 ? -n : n); }
+// The one Long without a positive counterpart stays as it is, as 32-bit
+// arithmetic gives it (and as Abs always gave it), rather than overflowing.
+Long Abs(Long n) { return n < 0 ? static_cast<Long>(0u - static_cast<uint32_t>(n)) : n; }
 Double Abs(Double x) { return std::fabs(x); }
 long Abs(long n) { return n == LONG_MIN ? LONG_MAX : (n < 0 ? -n : n); }
 
