@@ -3,7 +3,8 @@
 # has a NAME.expected in the given folders is converted by plix -c in a copy
 # of its folder, compiled by the host g++ under the sanitizers with the
 # portable parts of the support library (tests/native/native.sh), run, and
-# its standard output compared with NAME.expected.
+# its standard output compared with NAME.expected; it must end with status
+# 0, or with the status that NAME.status holds.
 #   run_programs.sh PLIX FOLDER...
 set -u
 shopt -s nullglob
@@ -47,7 +48,9 @@ for folder in "$@"; do
     fi
     native_run "$work/$name.native" > "$work.out" 2> "$work.err"
     status=$?
-    if [ "$status" -ne 0 ]; then
+    want=0
+    [ -e "$folder/$name.status" ] && want=$(cat "$folder/$name.status")
+    if [ "$status" -ne "$want" ]; then
       fail "$name: ended with status $status"; head -n 40 "$work.err"
     elif ! cmp -s "$work.out" "$expected"; then
       fail "$name: output differs (expected, actual)"; diff "$expected" "$work.out"
