@@ -41,6 +41,7 @@ skipped e2e bash "$root/tests/e2e/run_examples.sh" "$build"
 grep -q '^built: .*hello' "$tmp/e2e.log" || fail "e2e: the examples were not built first"
 skipped bounce bash "$root/tests/bounce/run_under_wine.sh" "$build/bounce/bounce.exe"
 skipped windows bash "$root/tests/windows/banner.sh" "$build"
+skipped console bash "$root/tests/wine/console.sh" "$build"
 
 bash "$root/scripts/demo.sh" "$build" "$tmp/demo" > "$tmp/demo.log" 2>&1
 status=$?
