@@ -4,6 +4,7 @@
 // text files do, and ReadLine takes "\r\n" and "\n" alike.
 #include <cerrno>
 #include <cstdio>
+#include <stdexcept>
 #include <string>
 
 #include <sys/stat.h>
@@ -36,19 +37,52 @@ Long fail(int fallback) {
     return 0;
 }
 
+Long failWith(int error) {
+    lastError = error;
+    return 0;
+}
+
 OpenFile* openHandle(Long handle) {
     if (handle < 1 || handle > maxHandles || !handles[handle].file) return nullptr;
     return &handles[handle];
 }
 
+// Only a file is read: a folder fails, a device may have no end (/dev/zero)
+// and a pipe may wait for a writer forever. 0 when `path` is a file, else
+// the error.
+int notAFile(String path) {
+    struct stat info;
+    errno = 0;
+    if (stat(path.str().c_str(), &info) != 0) return errno != 0 ? errno : ENOENT;
+    if (S_ISDIR(info.st_mode)) return EISDIR;
+    return S_ISREG(info.st_mode) ? 0 : EINVAL;
+}
+
+// A text too long for the memory of a 32-bit program is a failure, not an
+// abort in the program. (The native test build has no exceptions; its host
+// has the memory.)
+template <typename Read>
+bool readWithinMemory(Read read) {
+#ifdef __cpp_exceptions
+    try {
+        read();
+    } catch (const std::exception&) {
+        errno = ENOMEM;
+        return false;
+    }
+#else
+    read();
+#endif
+    return true;
+}
+
 Long openHandleFor(String path, const char* mode, bool writing) {
     int slot = 1;
     while (slot <= maxHandles && handles[slot].file) ++slot;
-    if (slot > maxHandles) {
-        errno = 0;
-        return fail(EMFILE);
-    }
+    if (slot > maxHandles) return failWith(EMFILE);
     errno = 0;
+    if (!writing)
+        if (int error = notAFile(path)) return failWith(error);
     std::FILE* file = std::fopen(path.str().c_str(), mode);
     if (!file) return fail(ENOENT);
     handles[slot].file = file;
@@ -96,24 +130,32 @@ Long FileExists(String path) {
 }
 
 String ReadText(String path) {
+    if (int error = notAFile(path)) {
+        failWith(error);
+        return String();
+    }
     errno = 0;
     std::FILE* file = std::fopen(path.str().c_str(), "rb");
     if (!file) {
         fail(ENOENT);
         return String();
     }
-    std::string text;
-    char buffer[65536];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, count);
-    bool failed = std::ferror(file) != 0;
+    String text;
+    bool read = readWithinMemory([&] {
+        std::string bytes;
+        char buffer[65536];
+        size_t count;
+        while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+        text = String(bytes);
+    });
+    bool failed = !read || std::ferror(file) != 0;
     std::fclose(file);
     if (failed) {
-        fail(EIO);
+        fail(read ? EIO : ENOMEM);
         return String();
     }
     lastError = 0;
-    return String(text);
+    return text;
 }
 
 Long WriteText(String path, String text) { return writeWhole(path, text, "wb"); }
@@ -142,16 +184,20 @@ String ReadLine(Long handle) {
         fail(EBADF);
         return String();
     }
-    std::string line;
-    int c;
-    while ((c = std::getc(entry->file)) != EOF && c != '\n') line += static_cast<char>(c);
-    if (c == '\n' && !line.empty() && line.back() == '\r') line.pop_back();
-    if (std::ferror(entry->file)) {
-        fail(EIO);
+    String line;
+    bool read = readWithinMemory([&] {
+        std::string bytes;
+        int c;
+        while ((c = std::getc(entry->file)) != EOF && c != '\n') bytes += static_cast<char>(c);
+        if (c == '\n' && !bytes.empty() && bytes.back() == '\r') bytes.pop_back();
+        line = String(bytes);
+    });
+    if (!read || std::ferror(entry->file)) {
+        fail(read ? EIO : ENOMEM);
         return String();
     }
     lastError = 0;
-    return String(line);
+    return line;
 }
 
 Long WriteLine(Long handle, String text) {
