@@ -64,4 +64,8 @@ FUNCTION Main() AS Long
 		line = line & i & ","
 	NEXT i
 	Print(Right(line, 9))
+	' A comparison in parentheses joins as its 1 or 0; operator words
+	' follow an inner group.
+	Print("n above 40: " & (n > 40) & ", empty line: " & (line = ""))
+	Print(Str(((n + 1) MOD 5) + ((n > 1) AND (i < 1))))
 END FUNCTION

@@ -76,6 +76,9 @@ private:
     bool castApplied_ = false;
     // The current token is an opening "(" or a closing "]" already written.
     bool tokenWritten_ = false;
+    // An inner group closed, its ")" current: an operator word may follow.
+    bool closedGroup_ = false;
+    bool afterGroup_ = false;
     // The parameter being filled; its type is empty for a setter declared without one.
     std::string parameterType_;
     // A function-pointer parameter: parameterType_ is its C++ type.
@@ -96,6 +99,9 @@ private:
     bool literalOperand_ = false;
     // "&" has joined a text: what it joins next joins that text.
     bool joinedText_ = false;
+    // The group depth at the last join: a comparison deeper than it makes
+    // the joined part a truth value.
+    int32_t joinDepth_ = 0;
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
     // For a String parameter of a program function: the argument is held

@@ -22,6 +22,8 @@ std::string declaredTypeName(const Translator& t, const std::string& name, const
 /* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
 void ArgumentList::operand() {
     NestingGuard guard(t_);
+    afterGroup_ = closedGroup_;
+    closedGroup_ = false;
     operandType_.clear();
     literalOperand_ = r_.isString;
     if (r_.is("(")) {
@@ -185,6 +187,8 @@ void ArgumentList::otherToken() {
         return;
     }
     if (r_.isOperator) return;
+    // After an inner group, MOD, AND, a comparison... go on with the argument.
+    if (afterGroup_ && (arithmeticWord(r_) || logicalWord(r_) || isComparison(r_))) return;
     // A ")" with no group open would end the call on an empty argument.
     if (r_.is(")") && depth_ > 0) return;
     throw SyntaxError{"Syntax error."};

@@ -73,6 +73,7 @@ void ArgumentList::selectParameter() {
 void ArgumentList::beginArgument() {
     logical_ = nextHoldsLogicalOperator(r_);
     joinedText_ = false;
+    joinDepth_ = 0;
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 
@@ -128,6 +129,8 @@ bool ArgumentList::otherOperator() {
     // A join ends a part; every other operator is a piece of it.
     const bool operatorWord = arithmeticWord(r_) || logicalWord(r_) || isComparison(r_);
     if (held_ && operatorWord) held_->piece(false);
+    // Inside a group the part joined by "&" is the truth value: (s = "").
+    if (held_ && depth_ > joinDepth_ && (logicalWord(r_) || isComparison(r_))) held_->truthValue();
     if (const char* word = arithmeticWord(r_)) {
         requireWholeOperand(operandType_);
         wholeNext_ = true;
@@ -170,6 +173,7 @@ void ArgumentList::ampersand() {
     const bool bothLiterals = leftLiteral && literalText;
     if (held_) {
         held_->join(bothLiterals ? " + (String)" : " + ");
+        joinDepth_ = depth_;
         return;
     }
     out_ << " + ";
@@ -181,6 +185,7 @@ void ArgumentList::closeGroup() {
     nots_.close(out_, depth_);
     --depth_;
     out_ << r_.tokenAsWritten;
+    closedGroup_ = depth_ > 0;
     if (depth_ == 0) r_.nextToken();
 }
 

@@ -27,6 +27,9 @@ public:
         ++parts_.back().pieces;
         if (isString) parts_.back().hasString = true;
     }
+    // A comparison, AND or OR in a group of the current part: the part is a
+    // truth value, a number, whatever its operands are.
+    void truthValue() { parts_.back().truth = true; }
     bool stringTakesPart() const {
         for (const Part& part : parts_)
             if (part.hasString) return true;
@@ -51,7 +54,7 @@ public:
         std::string text = capture_.release();
         if (!joined() && !wholeNumber) return text;
         for (auto part = parts_.rbegin(); part != parts_.rend(); ++part) {
-            if (part->hasString && joined()) continue;
+            if (part->hasString && !part->truth && joined()) continue;
             // One operand that the String's cast or quotes already convert.
             if (joined() && part->pieces == 1 && !part->added.empty()) continue;
             text.insert(part->end, ")");
@@ -71,6 +74,7 @@ private:
         std::vector<Span> added;
         int32_t pieces = 0;
         bool hasString = false;
+        bool truth = false;
     };
     std::ostream& out_;
     OutputCapture capture_;
