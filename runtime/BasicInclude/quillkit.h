@@ -166,6 +166,127 @@ String Command();
 String Environ(String name);
 void EndProgram(Long status);
 
+// --- Windows, controls, events, drawing, dialogs ---------------------------
+// Kelbrun implements these with Win32; the native test runs link a second
+// implementation that keeps windows, controls and drawing in memory. Both
+// behave as this contract says, so that a program prints the same bytes
+// under either.
+//
+// Ids: every window, control and timer is a number above 0, given out in
+// order from 1 (windows and controls share the numbers; timers count on
+// their own from 1); 0 is "none". A call with an id that is not open (or
+// of the wrong kind) does nothing and returns 0 or "". Positions and sizes
+// are pixels of the window's client area; a window opens centred on the
+// screen, shown, with that client size.
+
+// Opens a window. Once Main returns, InitGui dispatches events until the
+// last window has closed: then the program ends.
+Long OpenWindow(String title, Long width, Long height);
+// Closes a window and its controls at once, without asking its OnClose
+// handler; its timers stop.
+void CloseWindow(Long win);
+void SetTitle(Long win, String title);
+// 1 while the window or control exists (a closed window's controls are
+// gone too), else 0.
+Long IsOpen(Long id);
+
+// Controls, in the system's GUI font. A text area has both scroll bars; a
+// combo box is a drop-down list to choose from.
+Long AddButton(Long win, String text, Long x, Long y, Long width, Long height);
+Long AddLabel(Long win, String text, Long x, Long y, Long width, Long height);
+Long AddTextBox(Long win, String text, Long x, Long y, Long width, Long height);
+Long AddTextArea(Long win, String text, Long x, Long y, Long width, Long height);
+Long AddCheckBox(Long win, String text, Long x, Long y, Long width, Long height);
+Long AddListBox(Long win, Long x, Long y, Long width, Long height);
+Long AddComboBox(Long win, Long x, Long y, Long width, Long height);
+// A canvas: an area to draw on, white at first, with mouse and key events.
+// A window's own drawing surface starts in the system's face colour.
+Long AddCanvas(Long win, Long x, Long y, Long width, Long height);
+
+// The text of a control, or a window's title. Lines of a text area are
+// separated by Chr(13) & Chr(10). SetText on a text box or text area that
+// changes its text fires its OnChange handler once.
+void SetText(Long id, String text);
+String GetText(Long id);
+// A check box's state, 1 or 0. SetChecked that changes the state fires
+// OnChange once.
+void SetChecked(Long id, Long state);
+Long GetChecked(Long id);
+// List box and combo box items, numbered from 0 in the order added.
+// AddItem returns the new item's index. SelectedIndex is -1 when nothing
+// is selected; SelectItem(-1) clears the selection. SelectItem that
+// changes the selection fires OnChange once; removing or clearing items
+// does not. Removing the selected item leaves nothing selected.
+Long AddItem(Long id, String text);
+void RemoveItem(Long id, Long index);
+void ClearItems(Long id);
+Long ItemCount(Long id);
+String ItemText(Long id, Long index);
+Long SelectedIndex(Long id);
+void SelectItem(Long id, Long index);
+void SetEnabled(Long id, Long state);
+void SetVisible(Long id, Long state);
+void MoveControl(Long id, Long x, Long y, Long width, Long height);
+void SetFocus(Long id);
+
+// Events. Each control or window has at most one handler of each kind; a
+// new one replaces it, 0 removes it. A handler receives the id that fired.
+// OnClick: a button or check box clicked (a check box toggles first).
+void OnClick(Long id, void (*handler)(Long source));
+// OnChange: a text box's or text area's text edited, a list's or combo
+// box's selection changed, a check box toggled (after its OnClick).
+void OnChange(Long id, void (*handler)(Long source));
+// OnKey: a key pressed on a window (wherever its focus is) or on a
+// canvas; key is the Windows virtual-key code (65 for A, 13 for Enter).
+void OnKey(Long id, void (*handler)(Long source, Long key));
+// OnMouse: the mouse moved, pressed or released on a canvas: x and y in
+// the canvas, buttons the buttons held (1 left, 2 right, 4 middle).
+void OnMouse(Long id, void (*handler)(Long source, Long x, Long y, Long buttons));
+// OnClose: the user asks to close the window; the handler returns TRUE to
+// keep it open, FALSE (or nothing) to let it close.
+void OnClose(Long win, Long (*handler)(Long win));
+// A timer: the handler runs every ms milliseconds (at least 10) while
+// the window is open; returns the timer's id.
+Long StartTimer(Long win, Long ms, void (*handler)(Long timer));
+void StopTimer(Long timer);
+
+// What a user does, done by the program (tests drive themselves so):
+// Click a button or check box (enabled and visible or not), press a key
+// on a window or canvas, move the mouse on a canvas with buttons held.
+// Each fires the handlers a user's action would.
+void Click(Long id);
+void PressKey(Long id, Long key);
+void MoveMouse(Long id, Long x, Long y, Long buttons);
+
+// Drawing on a canvas or a window, in a colour from RGB. What is drawn
+// stays until drawn over: the library repaints it when the window is
+// uncovered or resized. Rectangles and ellipses span x to x + width - 1
+// and y to y + height - 1; DrawString's x, y is the text's top left.
+void ClearCanvas(Long id, Long colour);
+void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour);
+void DrawRectangle(Long id, Long x, Long y, Long width, Long height, Long colour);
+void FillRectangle(Long id, Long x, Long y, Long width, Long height, Long colour);
+void DrawEllipse(Long id, Long x, Long y, Long width, Long height, Long colour);
+void FillEllipse(Long id, Long x, Long y, Long width, Long height, Long colour);
+void DrawString(Long id, Long x, Long y, String text, Long colour);
+// The colour drawn at a point (-1 outside the canvas).
+Long PixelAt(Long id, Long x, Long y);
+
+// Dialogs, modal: the program waits for the answer, while its timers
+// still run. AskYesNo is 1 for Yes, 0 for No; InputBox gives the text
+// entered ("" when cancelled), starting from value; the file dialogs give
+// the chosen path ("" when cancelled). A filter lists name and pattern
+// pairs: "Text files|*.txt|All files|*.*".
+Long AskYesNo(String question, String title);
+String InputBox(String prompt, String title, String value);
+String OpenFileDialog(String title, String filter);
+String SaveFileDialog(String title, String filter);
+// Answers the dialog that is open (from a timer's handler, as a user
+// would): "yes" or "no" for AskYesNo, the text or path for the others;
+// CancelDialog cancels it (No for AskYesNo). Nothing when none is open.
+void AnswerDialog(String answer);
+void CancelDialog();
+
 }  // namespace quillkit
 
 // Windows helpers, as functions; the Windows header's macros win where a
