@@ -50,7 +50,10 @@ wine_or_skip "${#built[@]} examples built, not run under Wine"
 
 wine_env_start
 for name in "${built[@]}"; do
-  wine_run "./$name.exe" > "$name.out"
+  # NAME.args: the program's arguments (a GUI example drives itself with "test").
+  args=()
+  [ -e "$name.args" ] && read -r -a args < "$name.args"
+  wine_run "./$name.exe" "${args[@]}" > "$name.out"
   if cmp -s "$name.out" "$name.expected"; then
     passed=$((passed + 1))
   else

@@ -7,7 +7,7 @@
 #                          start into DIR/native-runtime/, once per DIR
 #   native_build DIR EXE   compiles every .cpp in DIR (what plix generated
 #                          there: nothing else) with that runtime into EXE
-#   native_run EXE         runs it; its standard output, status 1 on a fault
+#   native_run EXE [ARG...] runs it; its standard output, status 1 on a fault
 # The host's long is 64 bits: a program that keeps an address in a Long
 # runs under Wine only.
 NATIVE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -61,6 +61,6 @@ native_build() {  # DIR EXE
 # Leaks are not faults here: a program may end with objects it made with
 # NEW still alive. Any other report of the sanitizers ends the program with
 # a non-zero status; so does a program that runs for more than 20 seconds.
-native_run() {  # EXE
-  ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 timeout 20 "$1"
+native_run() {  # EXE [ARGUMENT...]
+  ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1 timeout 20 "$@"
 }

@@ -4,7 +4,8 @@
 # of its folder, compiled by the host g++ under the sanitizers with the
 # portable parts of the support library (tests/native/native.sh), run, and
 # its standard output compared with NAME.expected; it must end with status
-# 0, or with the status that NAME.status holds.
+# 0, or with the status that NAME.status holds; NAME.args holds its
+# arguments, if it takes any.
 #   run_programs.sh PLIX FOLDER...
 set -u
 shopt -s nullglob
@@ -46,7 +47,9 @@ for folder in "$@"; do
     if ! native_build "$work" "$work/$name.native" > "$work.build" 2>&1; then
       fail "$name: the generated C++ does not compile natively"; head -n 40 "$work.build"; continue
     fi
-    native_run "$work/$name.native" > "$work.out" 2> "$work.err"
+    args=()
+    [ -e "$folder/$name.args" ] && read -r -a args < "$folder/$name.args"
+    native_run "$work/$name.native" "${args[@]}" > "$work.out" 2> "$work.err"
     status=$?
     want=0
     [ -e "$folder/$name.status" ] && want=$(cat "$folder/$name.status")
