@@ -132,9 +132,13 @@ bool Translator::hidesFunction(const std::string& name) const {
     for (const auto& local : localVariables)
         if (sameName(local->name, name)) return true;
     // The program's own variables and constants hide the library's later
-    // functions, which C++ keeps apart in their namespace.
+    // functions, which C++ keeps apart in their namespace; a name that is
+    // called, followed by "(", is still the function unless the variable is
+    // an array (addButton = AddButton(win, ...)).
     const FunctionRecord* function = findFunction(upperCase(name));
-    if (function && function->inLibraryNamespace && symbols.typedVariable(name)) return true;
+    if (function && function->inLibraryNamespace)
+        if (const VariableRecord* variable = symbols.typedVariable(name))
+            return variable->isArray || reader.peekArgumentCount() < 0;
     const ModuleRecord* module = currentModule;
     if (!module || !module->isClassModule) return false;
     return findMemberVariable(module->className, name) &&

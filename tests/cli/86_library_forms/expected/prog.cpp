@@ -44,7 +44,7 @@ d=quillkit::Round(d,2)+(Double)quillkit::Round(d);
 d=quillkit::CDbl("2.5")+quillkit::CDbl((Double)n);
 n=quillkit::CLng(s)+quillkit::CLng(d);
 s=Replace(s);
-Timer=Eof+Timer;
+Timer=Eof+Timer+quillkit::CLng(quillkit::Timer());
 n=quillkit::FileExists(s)+Len(quillkit::Hex(n));
 }
 

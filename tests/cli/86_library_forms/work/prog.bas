@@ -26,6 +26,6 @@ FUNCTION Main()
     d = CDbl("2.5") + CDbl(n)
     n = CLng(s) + CLng(d)
     s = Replace(s)
-    Timer = EOF + Timer
+    Timer = EOF + Timer + CLng(Timer())
     n = FileExists(s) + Len(Hex(n))
 END FUNCTION
