@@ -251,9 +251,10 @@ Long StartTimer(Long win, Long ms, void (*handler)(Long timer));
 void StopTimer(Long timer);
 
 // What a user does, done by the program (tests drive themselves so):
-// Click a button or check box (enabled and visible or not), press a key
-// on a window or canvas, move the mouse on a canvas with buttons held.
-// Each fires the handlers a user's action would.
+// Click a button or check box (enabled and visible or not) or a window's
+// close box (which asks OnClose), press a key on a window or canvas, move
+// the mouse on a canvas with buttons held. Each fires the handlers a
+// user's action would.
 void Click(Long id);
 void PressKey(Long id, Long key);
 void MoveMouse(Long id, Long x, Long y, Long buttons);
