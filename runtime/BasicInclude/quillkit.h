@@ -216,7 +216,10 @@ Long GetChecked(Long id);
 // AddItem returns the new item's index. SelectedIndex is -1 when nothing
 // is selected; SelectItem(-1) clears the selection. SelectItem that
 // changes the selection fires OnChange once; removing or clearing items
-// does not. Removing the selected item leaves nothing selected.
+// does not. Removing the selected item leaves nothing selected; removing
+// another keeps the selected item selected (its index may move). An index
+// out of range changes nothing (ItemText gives ""). A combo box's text is
+// its selected item's text ("" with none).
 Long AddItem(Long id, String text);
 void RemoveItem(Long id, Long index);
 void ClearItems(Long id);
