@@ -53,6 +53,7 @@ private:
     void stringLiteral();
     void otherToken();
     void addressOf();
+    void requireShape();
     void number();
     void hexNumber();
     std::string declaredName() const;

@@ -17,7 +17,49 @@ std::string declaredTypeName(const Translator& t, const std::string& name, const
     return classSpelling(t, name, asWritten);
 }
 
+bool sameResult(const std::string& a, const std::string& b) {
+    const auto none = [](const std::string& type) { return type.empty() || sameName(type, "Void"); };
+    return none(a) ? none(b) : sameName(a, b);
+}
+
+// A function that a function-pointer parameter takes: the same parameter
+// types, passed the same way, and the same result.
+bool fitsShape(const FunctionRecord& function, const FunctionRecord& shape) {
+    if (function.paramCount != shape.paramCount || !sameResult(function.returnType, shape.returnType)) return false;
+    for (size_t i = 0; i < function.parameters.size() && i < shape.parameters.size(); ++i) {
+        const VariableRecord& a = *function.parameters[i];
+        const VariableRecord& b = *shape.parameters[i];
+        if (!sameName(a.type, b.type) || a.byRef != b.byRef) return false;
+    }
+    return true;
+}
+
+// The shape as BASIC writes it: FUNCTION(source AS Long) AS Long.
+std::string shapeText(const FunctionRecord& shape) {
+    std::string text = "FUNCTION(";
+    for (size_t i = 0; i < shape.parameters.size(); ++i)
+        text += (i ? ", " : "") + shape.parameters[i]->name + " AS " + shape.parameters[i]->type;
+    text += ")";
+    if (!sameResult(shape.returnType, "")) text += " AS " + shape.returnType;
+    return text;
+}
+
 }  // namespace
+
+// A function given to a function-pointer parameter must have its shape;
+// g++ would refuse it too, but far from the line. A function-pointer
+// variable is left to g++.
+void ArgumentList::requireShape() {
+    if (index_ < 0 || index_ >= static_cast<int32_t>(function_.parameters.size())) return;
+    const FunctionRecord* shape = function_.parameters[index_]->functionPointer.get();
+    if (!shape) return;
+    const SourceReader::Mark start = r_.mark();
+    if (r_.is("ADDRESSOF")) r_.nextToken();
+    const FunctionRecord* target = t_.findFunction(r_.token);
+    r_.rewind(start);
+    if (!target || target->isFunctionPointer || fitsShape(*target, *shape)) return;
+    throw SyntaxError{target->name + " does not fit here: the parameter takes a " + shapeText(*shape) + "."};
+}
 
 /* operand -> "(" | type | THIS | typevar | call | object | variable | string | ADDRESSOF | number */
 void ArgumentList::operand() {
@@ -99,7 +141,10 @@ void ArgumentList::structOperand() {
 
 /* call -> name "(" args ")" | pointer */
 void ArgumentList::nestedCall() {
-    if (functionPointer_) return t_.translateFunctionPointerArgument(parameterType_);
+    if (functionPointer_) {
+        requireShape();
+        return t_.translateFunctionPointerArgument(parameterType_);
+    }
     std::string expected = parameterType_.empty() ? "Any" : parameterType_;  // never empty: the call yields a value
     if (!memberVariant_ && isStringType(parameterType_) && function_.isExternal) expected = "StringPtr";
     operandType_ = callResultType(t_);
@@ -198,6 +243,7 @@ void ArgumentList::otherToken() {
 void ArgumentList::addressOf() {
     // No C-style cast for a function-pointer parameter: static_cast lets
     // C++ refuse a function of another shape.
+    if (functionPointer_) requireShape();
     if (functionPointer_) out_ << "static_cast<" << parameterType_ << ">(";
     else if (!plain_) out_ << cast(parameterType_);
     addressOfTarget(t_, true, "Syntax error.");
