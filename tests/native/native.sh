@@ -3,8 +3,9 @@
 # UndefinedBehaviorSanitizer, instead of (or besides) under Wine:
 #   native_runtime DIR     compiles the portable parts of the support library
 #                          (runtime/quillkit: text, numbers, files, time,
-#                          console output) and the native
-#                          start into DIR/native-runtime/, once per DIR
+#                          console output), the windows, controls and
+#                          drawing kept in memory (runtime/memgui) and the
+#                          native start into DIR/native-runtime/, once per DIR
 #   native_build DIR EXE   compiles every .cpp in DIR (what plix generated
 #                          there: nothing else) with that runtime into EXE
 #   native_run EXE [ARG...] runs it; its standard output, status 1 on a fault
@@ -27,7 +28,8 @@ native_runtime() {
   [ -e "$NATIVE_RUNTIME/done" ] && return 0
   mkdir -p "$NATIVE_RUNTIME"
   local source
-  for source in "$NATIVE_ROOT"/runtime/quillkit/*.cpp "$NATIVE_ROOT/tests/native/native_start.cpp"; do
+  for source in "$NATIVE_ROOT"/runtime/quillkit/*.cpp "$NATIVE_ROOT"/runtime/memgui/*.cpp \
+      "$NATIVE_ROOT/tests/native/native_start.cpp"; do
     g++ -c "${NATIVE_CXXFLAGS[@]}" "$source" -o "$NATIVE_RUNTIME/$(basename "$source" .cpp).o" || return 1
   done
   touch "$NATIVE_RUNTIME/done"
