@@ -91,14 +91,21 @@ void OnMouse(Long id, void (*handler)(Long source, Long x, Long y, Long buttons)
     if (Object* canvas = findControl(id, Kind::Canvas)) canvas->onMouse = handler;
 }
 
-// Kept, never called: natively no user asks to close a window.
+// Asked by Click on the window, which is where a user asks.
 void OnClose(Long win, Long (*handler)(Long win)) {
     if (Object* window = findWindow(win)) window->onClose = handler;
 }
 
 void Click(Long id) {
     Object* object = find(id);
-    if (!object || !canClick(object)) return;
+    if (!object) return;
+    if (object->kind == Kind::Window) {
+        // The close box: the window closes unless its OnClose keeps it.
+        Long (*asked)(Long) = object->onClose;
+        if (!asked || !asked(id)) CloseWindow(id);
+        return;
+    }
+    if (!canClick(object)) return;
     if (object->kind == Kind::CheckBox) {
         object->checked = object->checked ? 0 : 1;
         fireClick(id);

@@ -26,6 +26,12 @@ FUNCTION CloseOwner(source AS Long)
     CloseWindow(other)
 END FUNCTION
 
+FUNCTION CloseItself(source AS Long) AS Long
+    Print "  asked to close " & source & ", closing it here"
+    CloseWindow(source)
+    CloseItself = FALSE
+END FUNCTION
+
 FUNCTION Main()
     win = OpenWindow("First", 300, 200)
     box = AddCheckBox(win, "Check", 10, 10, 100, 20)
@@ -131,6 +137,9 @@ FUNCTION Main()
     StopTimer(77)
     Print "after all that: " & IsOpen(box) & " " & GetText(edit)
     Print "a new id: " & AddButton(win, "last", 0, 0, 10, 10)
+    Print "the close box of a window whose OnClose closes it:"
+    OnClose(win, ADDRESSOF CloseItself)
+    Click(win)
     CloseWindow(win)
     Print "closed: " & IsOpen(win) & IsOpen(edit) & " [" & GetText(edit) & "]"
 END FUNCTION
