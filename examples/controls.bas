@@ -47,6 +47,7 @@ FUNCTION Items(id AS Long) AS String
 END FUNCTION
 
 FUNCTION Main()
+    DIM red AS Long, green AS Long, blue AS Long
     win = OpenWindow("Controls", 420, 320)
     label = AddLabel(win, "Name:", 10, 12, 60, 20)
     box = AddTextBox(win, "Ann", 80, 10, 200, 24)
@@ -85,7 +86,12 @@ FUNCTION Main()
     Click(button)
     Print "clicks " & clicks & ", changes " & changes
 
-    Print "list: " & AddItem(list, "red") & AddItem(list, "green") & AddItem(list, "blue")
+    ' One call a statement: the calls of one expression run in the order
+    ' C++ picks.
+    red = AddItem(list, "red")
+    green = AddItem(list, "green")
+    blue = AddItem(list, "blue")
+    Print "list: " & red & green & blue
     SelectItem(list, 2)
     SelectItem(list, 2)
     Print Items(list)
