@@ -23,9 +23,18 @@ const uint32_t white = 0xFFFFFF;
 
 int side(Long n) { return n < 0 ? 0 : n > largestSide ? largestSide : static_cast<int>(n); }
 
-// A COLORREF's top byte selects palettes, which a 32-bit bitmap does not
-// keep.
-uint32_t colourOf(Long colour) { return static_cast<uint32_t>(colour) & 0xFFFFFF; }
+// What GDI draws on a 32-bit bitmap for a COLORREF that RGB did not make:
+// with bit 24 set, an entry of the default palette (black past its 20);
+// as a DIBINDEX, black; else the low 24 bits.
+uint32_t colourOf(Long colour) {
+    static const uint32_t palette[20] = {
+        0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0, 0xC0DCC0, 0xF0CAA6,
+        0xF0FBFF, 0xA4A0A0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    uint32_t value = static_cast<uint32_t>(colour);
+    if (value & 0x01000000u) return (value & 0xFFFFu) < 20 ? palette[value & 0xFFFFu] : 0;
+    if ((value >> 16) == 0x10FFu) return 0;
+    return value & 0xFFFFFFu;
+}
 
 // The buffer, made on first use; null when the budget is spent.
 uint32_t* pixelsOf(Surface& surface) {
