@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "quillkit.h"
+#include "dialogs.h"
 #include "events.h"
 #include "registry.h"
 
@@ -55,4 +56,4 @@ void InitGui(long hInstance) {
     std::fflush(stdout);
 }
 
-Long MsgBox(String text, String title) { return MessageBoxA(nullptr, text, title, MB_OK); }
+Long MsgBox(String text, String title) { return kelbrun::messageBox(text, title, MB_OK); }
