@@ -44,8 +44,9 @@ LRESULT CALLBACK canvasProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         break;
     }
     case WM_GETDLGCODE:
-        // Arrows and letters for the program; Tab still moves on.
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+        // Every key for the program, Enter and Escape too (keyDown moves
+        // on at Tab).
+        return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
         kelbrun::keyDown(hwnd, wParam);
         return 0;
@@ -200,10 +201,8 @@ void SetText(Long id, String text) {
     Entry* entry = kelbrun::find(id);
     if (!entry) return;
     switch (entry->kind) {
-    case Kind::ListBox:
     case Kind::ComboBox:
-    case Kind::Canvas:
-        return;
+        return;  // a drop-down list shows its selected item
     case Kind::TextBox:
     case Kind::TextArea: {
         std::string before = windowText(entry->hwnd);
@@ -221,12 +220,12 @@ void SetText(Long id, String text) {
     }
 }
 
-// A list's or combo box's text is its selected item's.
+// A combo box's text is its selected item's; a list box has a window text
+// that it does not show, as a canvas has.
 String GetText(Long id) {
     Entry* entry = kelbrun::find(id);
-    if (!entry || entry->kind == Kind::Canvas) return String();
-    const ListMessages* messages = nullptr;
-    if (findList(id, messages)) return String(itemText(entry, *messages, send(entry, messages->selection)));
+    if (!entry) return String();
+    if (entry->kind == Kind::ComboBox) return String(itemText(entry, kComboBox, send(entry, CB_GETCURSEL)));
     return String(windowText(entry->hwnd));
 }
 

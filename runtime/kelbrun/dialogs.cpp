@@ -1,6 +1,9 @@
 // Dialogs: yes or no, a line of text, a file to open or save; and their
 // answers given by the program (AnswerDialog, CancelDialog), pressed on the
-// dialog as a user would press them.
+// dialog as a user would press them. A text or path the program gives is
+// the answer exactly as given: a file dialog would check and rewrite it
+// (and complain in a box of its own about a name it cannot find), so it is
+// shown in the name field and the dialog closed without that check.
 #include "dialogs.h"
 
 #include <commdlg.h>
@@ -20,12 +23,23 @@ enum class DialogKind { Message, YesNo, Input, File };
 struct Waiting {
     DialogKind kind;
     HWND hwnd = nullptr;
-    // Pressed, and the press ended it: a second answer finds none open.
+    // Answered by the program: a second answer goes to the dialog this one
+    // was opened from.
     bool answered = false;
+    // The text or path AnswerDialog gave.
+    bool given = false;
+    std::string answer;
 };
 
 std::vector<Waiting*> waiting;
 HHOOK creationHook = nullptr;
+
+// A timer that asks on every tick opens a dialog inside the one before,
+// with nobody to answer them: past this depth a new one is cancelled at
+// once, before the nesting runs the stack out.
+const size_t kDeepest = 64;
+
+bool tooDeep() { return waiting.size() >= kDeepest; }
 
 LRESULT CALLBACK onCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && !waiting.empty() && !waiting.back()->hwnd) {
@@ -55,27 +69,50 @@ public:
     }
     Wait(const Wait&) = delete;
     Wait& operator=(const Wait&) = delete;
+    const Waiting& record() const { return record_; }
 
 private:
     Waiting record_;
 };
 
-// The dialog AnswerDialog and CancelDialog act on, or null.
+// The dialog AnswerDialog and CancelDialog act on, or null: the innermost
+// not yet answered (once answered, the next answer goes to the one it was
+// opened from).
 Waiting* openDialog() {
-    if (waiting.empty()) return nullptr;
-    Waiting* dialog = waiting.back();
-    if (!dialog->hwnd || dialog->answered || !IsWindow(dialog->hwnd)) return nullptr;
-    return dialog;
+    for (auto dialog = waiting.rbegin(); dialog != waiting.rend(); ++dialog) {
+        if ((*dialog)->answered) continue;
+        return (*dialog)->hwnd && IsWindow((*dialog)->hwnd) ? *dialog : nullptr;
+    }
+    return nullptr;
 }
 
-// A button pressed as the mouse presses it. A dialog that ends hides its
-// window; one that refuses the press (a file dialog taking a folder name
-// as the folder to show) stays shown and can be answered again.
+bool isWaiting(HWND hwnd) {
+    for (const Waiting* dialog : waiting)
+        if (dialog->hwnd == hwnd) return true;
+    return false;
+}
+
+// A button pressed as the mouse presses it; each one pressed here ends its
+// dialog.
+void pressButton(HWND hwnd, int button) {
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(hwnd, button)));
+}
+
 void press(Waiting* dialog, int button) {
-    bool shown = IsWindowVisible(dialog->hwnd);
-    SendMessageA(dialog->hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->hwnd, button)));
-    dialog->answered = !shown || !IsWindow(dialog->hwnd) || !IsWindowVisible(dialog->hwnd);
+    dialog->answered = true;
+    pressButton(dialog->hwnd, button);
+}
+
+// A box the dialog opened itself (a file dialog's complaint) stands in
+// the way: it is closed first, as a user would close it, and the answer
+// waits for the next call. Answering the dialog under it instead would
+// open the box again inside itself, ever deeper.
+bool dismissedBox(const Waiting* dialog) {
+    if (IsWindowEnabled(dialog->hwnd)) return false;
+    HWND box = GetLastActivePopup(dialog->hwnd);
+    if (!box || box == dialog->hwnd || isWaiting(box)) return false;
+    pressButton(box, IDCANCEL);
+    return true;
 }
 
 // InputBox: a dialog template made here, its texts set when it opens.
@@ -195,6 +232,7 @@ std::string filterList(const std::string& filter) {
 }
 
 String fileDialog(const String& title, const String& filter, bool save) {
+    if (tooDeep()) return String();
     std::string filters = filterList(filter.str());
     std::vector<char> file(32768, '\0');
     std::vector<char> folder(MAX_PATH * 4, '\0');
@@ -212,7 +250,8 @@ String fileDialog(const String& title, const String& filter, bool save) {
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     Wait wait(DialogKind::File);
     BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    return chosen ? String(file.data()) : String();
+    if (wait.record().given) return String(wait.record().answer);
+    return chosen && !wait.record().answered ? String(file.data()) : String();
 }
 
 // The common file dialog's name field: edt1, or in the newer layout the
@@ -230,17 +269,12 @@ HWND fileNameField(HWND dialog) {
     return edit ? edit : combo;
 }
 
-bool isYes(const std::string& answer) {
-    std::string lower;
-    for (char c : answer) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return lower == "yes";
-}
-
 }  // namespace
 
 namespace kelbrun {
 
 int messageBox(const char* text, const char* title, UINT type) {
+    if (tooDeep()) return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
     Wait wait((type & MB_TYPEMASK) == MB_YESNO ? DialogKind::YesNo : DialogKind::Message);
     return MessageBoxA(dialogOwner(), text, title, type);
 }
@@ -254,6 +288,7 @@ Long AskYesNo(String question, String title) {
 }
 
 String InputBox(String prompt, String title, String value) {
+    if (tooDeep()) return String();
     Template form(DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 78, 4);
     form.item(0x82, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 226, 24, L"");
     form.item(0x81, kEditId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 35, 226, 13, L"");
@@ -263,7 +298,8 @@ String InputBox(String prompt, String title, String value) {
     Wait wait(DialogKind::Input);
     INT_PTR result = DialogBoxIndirectParamA(kelbrun::moduleInstance(), form.get(), kelbrun::dialogOwner(), inputProc,
                                              reinterpret_cast<LPARAM>(&state));
-    return result == IDOK ? String(state.result) : String();
+    if (wait.record().given) return String(wait.record().answer);
+    return result == IDOK && !wait.record().answered ? String(state.result) : String();
 }
 
 String OpenFileDialog(String title, String filter) { return fileDialog(title, filter, false); }
@@ -272,22 +308,26 @@ String SaveFileDialog(String title, String filter) { return fileDialog(title, fi
 
 void AnswerDialog(String answer) {
     Waiting* dialog = openDialog();
-    if (!dialog) return;
+    if (!dialog || dismissedBox(dialog)) return;
     switch (dialog->kind) {
     case DialogKind::Message:
         press(dialog, IDOK);
         break;
     case DialogKind::YesNo:
-        press(dialog, isYes(answer.str()) ? IDYES : IDNO);
+        press(dialog, answer.str() == "yes" ? IDYES : IDNO);
         break;
     case DialogKind::Input:
+        dialog->given = true;
+        dialog->answer = answer;
         SetDlgItemTextA(dialog->hwnd, kEditId, answer);
         press(dialog, IDOK);
         break;
     case DialogKind::File: {
+        dialog->given = true;
+        dialog->answer = answer;
         HWND field = fileNameField(dialog->hwnd);
         if (field) SetWindowTextA(field, answer);
-        press(dialog, IDOK);
+        press(dialog, IDCANCEL);
         break;
     }
     }
@@ -295,7 +335,7 @@ void AnswerDialog(String answer) {
 
 void CancelDialog() {
     Waiting* dialog = openDialog();
-    if (!dialog) return;
+    if (!dialog || dismissedBox(dialog)) return;
     press(dialog, dialog->kind == DialogKind::YesNo ? IDNO : dialog->kind == DialogKind::Message ? IDOK : IDCANCEL);
 }
 

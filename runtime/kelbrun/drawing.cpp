@@ -18,7 +18,7 @@ const long long kFar = 1 << 26;
 
 // A side of a bitmap is kept to this: a canvas larger than any screen gets
 // no bitmap past it rather than failing to allocate.
-const int kLargestSide = 8192;
+const int kLargestSide = 4096;
 
 COLORREF startColour(Kind kind) { return kind == Kind::Canvas ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNFACE); }
 
@@ -93,6 +93,12 @@ void sizeSurface(Entry& entry, int width, int height) {
     Surface& surface = entry.surface;
     width = std::max(width, 0);
     height = std::max(height, 0);
+    // A canvas made smaller keeps only what still fits: grown again, the
+    // rest is white. A window keeps everything for when it is resized back.
+    if (entry.kind == Kind::Canvas && surface.bitmap) {
+        if (width < surface.width) fill(surface.dc, width, 0, surface.bitmapWidth, surface.bitmapHeight, startColour(entry.kind));
+        if (height < surface.height) fill(surface.dc, 0, height, surface.bitmapWidth, surface.bitmapHeight, startColour(entry.kind));
+    }
     surface.width = width;
     surface.height = height;
     int newWidth = std::min(std::max(std::max(width, surface.bitmapWidth), 1), kLargestSide);
@@ -217,7 +223,11 @@ void DrawString(Long id, Long x, Long y, String text, Long colour) {
 
 Long PixelAt(Long id, Long x, Long y) {
     Entry* entry = target(id);
-    if (!entry || x < 0 || y < 0 || x >= entry->surface.width || y >= entry->surface.height) return -1;
+    if (!entry) return 0;
+    const kelbrun::Surface& surface = entry->surface;
+    if (x < 0 || y < 0 || x >= std::min(surface.width, surface.bitmapWidth) ||
+        y >= std::min(surface.height, surface.bitmapHeight))
+        return -1;
     COLORREF colour = GetPixel(entry->surface.dc, x, y);
     return colour == CLR_INVALID ? -1 : static_cast<Long>(colour);
 }

@@ -61,26 +61,31 @@ void controlCommand(HWND control, UINT code) {
     }
 }
 
+// A handler that opens a dialog sees its own timer tick inside it, as any
+// Windows program does; the dialogs bound how deep that goes.
 void timerTick(UINT_PTR timer) {
     Long id = static_cast<Long>(timer);
     Timer* record = findTimer(id);
-    if (!record || record->busy) return;
-    record->busy = true;
-    Handler handler = record->handler;
-    handler(id);
-    record = timerRecord(id);
-    if (record) record->busy = false;
+    if (record) fire(record->handler, id);
 }
 
 void keyDown(HWND hwnd, WPARAM key) {
     Long id = idOf(hwnd);
     Entry* entry = find(id);
     if (!entry) return;
-    if (entry->onKey) {
-        entry->onKey(id, static_cast<Long>(key));
-    } else if (entry->kind == Kind::Canvas) {
-        Entry* window = findWindow(entry->window);
-        if (window) SendMessageA(window->hwnd, WM_KEYDOWN, key, 1);
+    Kind kind = entry->kind;
+    Long window = entry->window;
+    if (entry->onKey) entry->onKey(id, static_cast<Long>(key));
+    if (kind == Kind::Canvas) {
+        Entry* owner = findWindow(window);
+        if (owner) SendMessageA(owner->hwnd, WM_KEYDOWN, key, 1);
+    }
+    // Every key reaches the handlers (WM_GETDLGCODE); Tab still moves the
+    // focus on from where it is.
+    if (key == VK_TAB && GetFocus() == hwnd) {
+        HWND root = GetAncestor(hwnd, GA_ROOT);
+        HWND next = GetNextDlgTabItem(root, hwnd == root ? nullptr : hwnd, GetKeyState(VK_SHIFT) < 0);
+        if (next && next != hwnd) ::SetFocus(next);
     }
 }
 
@@ -111,7 +116,8 @@ bool keepOpen(HWND window) {
 void routeKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || !message.hwnd) return;
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    // The window's own keys and a canvas's reach their procedures.
+    // The window's own keys and a canvas's reach their procedures, which
+    // pass a canvas's on to its window.
     if (root == message.hwnd) return;
     Entry* target = find(idOf(message.hwnd));
     if (target && target->kind == Kind::Canvas) return;
@@ -123,24 +129,36 @@ void routeKey(const MSG& message) {
 
 namespace quillkit {
 
+// Each kind takes the handlers of the events it has.
 void OnClick(Long id, void (*handler)(Long source)) {
     Entry* entry = kelbrun::find(id);
-    if (entry) entry->onClick = handler;
+    if (entry && (entry->kind == Kind::Button || entry->kind == Kind::CheckBox)) entry->onClick = handler;
 }
 
 void OnChange(Long id, void (*handler)(Long source)) {
     Entry* entry = kelbrun::find(id);
-    if (entry) entry->onChange = handler;
+    if (!entry) return;
+    switch (entry->kind) {
+    case Kind::TextBox:
+    case Kind::TextArea:
+    case Kind::CheckBox:
+    case Kind::ListBox:
+    case Kind::ComboBox:
+        entry->onChange = handler;
+        break;
+    default:
+        break;
+    }
 }
 
 void OnKey(Long id, void (*handler)(Long source, Long key)) {
     Entry* entry = kelbrun::find(id);
-    if (entry) entry->onKey = handler;
+    if (entry && (entry->kind == Kind::Window || entry->kind == Kind::Canvas)) entry->onKey = handler;
 }
 
 void OnMouse(Long id, void (*handler)(Long source, Long x, Long y, Long buttons)) {
     Entry* entry = kelbrun::find(id);
-    if (entry) entry->onMouse = handler;
+    if (entry && entry->kind == Kind::Canvas) entry->onMouse = handler;
 }
 
 void OnClose(Long win, Long (*handler)(Long win)) {
@@ -150,7 +168,7 @@ void OnClose(Long win, Long (*handler)(Long win)) {
 
 Long StartTimer(Long win, Long ms, void (*handler)(Long timer)) {
     Entry* window = kelbrun::findWindow(win);
-    if (!window || !handler) return 0;
+    if (!window) return 0;
     HWND hwnd = window->hwnd;
     Long timer = kelbrun::addTimer(win, handler);
     if (!SetTimer(hwnd, static_cast<UINT_PTR>(timer), ms < 10 ? 10 : static_cast<UINT>(ms), nullptr)) {
@@ -170,10 +188,15 @@ void StopTimer(Long timer) {
 
 // The notification a click sends, sent to the window whether the control
 // is enabled and shown or not; a check box toggles first, as it does
-// under the mouse.
+// under the mouse. A window's close box asks its OnClose.
 void Click(Long id) {
-    Entry* entry = kelbrun::findControl(id);
-    if (!entry || (entry->kind != Kind::Button && entry->kind != Kind::CheckBox)) return;
+    Entry* entry = kelbrun::find(id);
+    if (!entry) return;
+    if (entry->kind == Kind::Window) {
+        SendMessageA(entry->hwnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (entry->kind != Kind::Button && entry->kind != Kind::CheckBox) return;
     HWND control = entry->hwnd;
     if (entry->kind == Kind::CheckBox) {
         LRESULT state = SendMessageA(control, BM_GETCHECK, 0, 0);
@@ -183,10 +206,13 @@ void Click(Long id) {
                  reinterpret_cast<LPARAM>(control));
 }
 
+// On a canvas its own handler, then its window's; on any other control its
+// window's, as the message loop hands them on.
 void PressKey(Long id, Long key) {
     Entry* entry = kelbrun::find(id);
-    if (!entry || (entry->kind != Kind::Window && entry->kind != Kind::Canvas)) return;
-    SendMessageA(entry->hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+    if (!entry) return;
+    if (entry->kind != Kind::Window && entry->kind != Kind::Canvas) entry = kelbrun::findWindow(entry->window);
+    if (entry) SendMessageA(entry->hwnd, WM_KEYDOWN, static_cast<WPARAM>(key), 1);
 }
 
 // One move with the buttons held: one OnMouse, as the handler sees a drag.

@@ -83,9 +83,6 @@ struct Timer {
     Long window = 0;
     Handler handler = nullptr;
     bool running = false;
-    // True while its handler runs: a tick meanwhile (a dialog's message
-    // loop inside the handler) is skipped rather than nesting.
-    bool busy = false;
 };
 // The running timer with that id, or null.
 Timer* findTimer(Long timer);

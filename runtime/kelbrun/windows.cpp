@@ -29,6 +29,10 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_TIMER:
         kelbrun::timerTick(wParam);
         return 0;
+    case WM_GETDLGCODE:
+        // With the focus on the window itself, Enter and Escape are keys
+        // for its handler, not the dialog manager's OK and Cancel.
+        return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
         kelbrun::keyDown(hwnd, wParam);
         return 0;
