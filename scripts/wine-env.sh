@@ -21,14 +21,19 @@ wine_env_start() {
   local dlls
   dlls=$(dirname "$(i686-w64-mingw32-g++ -print-file-name=libstdc++-6.dll)")
   export WINEPATH="$dlls;/usr/i686-w64-mingw32/lib"
-  # Xvfb chooses a free display and reports it once it is ready.
-  Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp > "$WINE_ENV_DIR/display" 2>/dev/null &
+  # Xvfb chooses a free display and reports it once it is ready. It keeps
+  # its state when its last client leaves (-noreset): the pointer stays
+  # where it was put.
+  Xvfb -displayfd 1 -screen 0 800x600x24 -nolisten tcp -noreset > "$WINE_ENV_DIR/display" 2>/dev/null &
   WINE_ENV_XVFB=$!
   for _ in $(seq 1 100); do
     [ -s "$WINE_ENV_DIR/display" ] && break
     sleep 0.1
   done
   export DISPLAY=":$(head -n 1 "$WINE_ENV_DIR/display")"
+  # Out of the way of the windows, which open centred: no mouse moves that
+  # nobody made.
+  python3 "$(dirname "${BASH_SOURCE[0]}")/park-pointer.py" || true
   timeout 120 wineboot -i >/dev/null 2>&1
   timeout 60 wineserver -w >/dev/null 2>&1
 }
