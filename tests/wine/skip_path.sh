@@ -42,6 +42,7 @@ grep -q '^built: .*hello' "$tmp/e2e.log" || fail "e2e: the examples were not bui
 skipped bounce bash "$root/tests/bounce/run_under_wine.sh" "$build/bounce/bounce.exe"
 skipped windows bash "$root/tests/windows/banner.sh" "$build"
 skipped console bash "$root/tests/wine/console.sh" "$build"
+skipped pixels bash "$root/tests/wine/pixels.sh" "$build"
 
 bash "$root/scripts/demo.sh" "$build" "$tmp/demo" > "$tmp/demo.log" 2>&1
 status=$?
