@@ -43,6 +43,7 @@ skipped bounce bash "$root/tests/bounce/run_under_wine.sh" "$build/bounce/bounce
 skipped windows bash "$root/tests/windows/banner.sh" "$build"
 skipped console bash "$root/tests/wine/console.sh" "$build"
 skipped pixels bash "$root/tests/wine/pixels.sh" "$build"
+skipped input bash "$root/tests/wine/input.sh" "$build"
 
 bash "$root/scripts/demo.sh" "$build" "$tmp/demo" > "$tmp/demo.log" 2>&1
 status=$?
