@@ -2,27 +2,27 @@
 // bitmap and the window is invalidated; WM_PAINT copies the bitmap, so
 // that what was drawn comes back when the window is uncovered or resized.
 // The bitmap is a 32-bit DIB whatever the screen's depth, so that PixelAt
-// gives back exactly the colour drawn.
+// gives back exactly the colour drawn. The shapes' pixels are set here
+// (raster.cpp), the text's by GDI.
 #include "drawing.h"
 
 #include <algorithm>
+
+#include "raster.h"
 
 namespace {
 
 using kelbrun::Entry;
 using kelbrun::Kind;
 
-// Coordinates beyond this are no drawing anyone meant (and beyond what
-// GDI takes): a shape reaching them is left out.
-const long long kFar = 1 << 26;
-
 // A side of a bitmap is kept to this: a canvas larger than any screen gets
 // no bitmap past it rather than failing to allocate.
 const int kLargestSide = 4096;
 
-COLORREF startColour(Kind kind) { return kind == Kind::Canvas ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNFACE); }
+// Text beyond this is nowhere GDI draws.
+const long long kFar = 1 << 26;
 
-COLORREF colourOf(Long colour) { return static_cast<COLORREF>(colour) & 0x00FFFFFF; }
+COLORREF startColour(Kind kind) { return kind == Kind::Canvas ? RGB(255, 255, 255) : GetSysColor(COLOR_BTNFACE); }
 
 void fill(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
     RECT rect = {x1, y1, x2, y2};
@@ -32,6 +32,39 @@ void fill(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
     DeleteObject(brush);
 }
 
+// The bitmap's pixel for a colour, as GDI draws it: a value that RGB did
+// not make (a palette index, a DIB index, -1) is set on a pixel of GDI's
+// and read back.
+uint32_t pixelOf(Long colour) {
+    static HDC dc = nullptr;
+    static uint32_t* bits = nullptr;
+    COLORREF value = static_cast<COLORREF>(colour);
+    if (value >> 24) {
+        if (!dc) {
+            BITMAPINFO info = {};
+            info.bmiHeader.biSize = sizeof(info.bmiHeader);
+            info.bmiHeader.biWidth = 1;
+            info.bmiHeader.biHeight = 1;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            void* memory = nullptr;
+            HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+            dc = bitmap ? CreateCompatibleDC(nullptr) : nullptr;
+            if (dc) {
+                SelectObject(dc, bitmap);
+                bits = static_cast<uint32_t*>(memory);
+            }
+        }
+        if (!dc) return 0;
+        SetPixelV(dc, 0, 0, value);
+        GdiFlush();
+        return *bits & 0xFFFFFF;
+    }
+    // COLORREF is 0x00BBGGRR, a DIB's pixel 0x00RRGGBB.
+    return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
+}
+
 // The window or canvas to draw on, when it has a bitmap.
 Entry* target(Long id) {
     Entry* entry = kelbrun::find(id);
@@ -39,51 +72,15 @@ Entry* target(Long id) {
     return entry;
 }
 
-void shown(const Entry* entry) { InvalidateRect(entry->hwnd, nullptr, FALSE); }
-
-bool reachable(long long value) { return value > -kFar && value < kFar; }
-
-// Within reach of GDI; what is clipped away is never seen.
-int clamp(long long value) { return static_cast<int>(std::min(std::max(value, -kFar), kFar)); }
-
-// A pen and a brush of the shape's colours selected into the surface for
-// as long as the object lives; a null brush for an outline.
-class Tools {
-public:
-    Tools(HDC dc, COLORREF pen, bool filled, COLORREF brush) : dc_(dc) {
-        pen_ = CreatePen(PS_SOLID, 1, pen);
-        brush_ = filled ? CreateSolidBrush(brush) : nullptr;
-        firstPen_ = SelectObject(dc_, pen_ ? static_cast<HGDIOBJ>(pen_) : GetStockObject(BLACK_PEN));
-        firstBrush_ = SelectObject(dc_, brush_ ? static_cast<HGDIOBJ>(brush_) : GetStockObject(NULL_BRUSH));
-    }
-    ~Tools() {
-        SelectObject(dc_, firstPen_);
-        SelectObject(dc_, firstBrush_);
-        if (pen_) DeleteObject(pen_);
-        if (brush_) DeleteObject(brush_);
-    }
-    bool ready() const { return pen_ != nullptr; }
-    Tools(const Tools&) = delete;
-    Tools& operator=(const Tools&) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_;
-    HBRUSH brush_;
-    HGDIOBJ firstPen_, firstBrush_;
-};
-
-void ellipse(Long id, Long x, Long y, Long width, Long height, Long colour, bool filled) {
-    Entry* entry = target(id);
-    if (!entry || width <= 0 || height <= 0) return;
-    long long right = static_cast<long long>(x) + width, bottom = static_cast<long long>(y) + height;
-    if (!reachable(x) || !reachable(y) || !reachable(right) || !reachable(bottom)) return;
-    COLORREF c = colourOf(colour);
-    Tools tools(entry->surface.dc, c, filled, c);
-    if (!tools.ready()) return;
-    Ellipse(entry->surface.dc, x, y, static_cast<int>(right), static_cast<int>(bottom));
-    shown(entry);
+// Its client area's pixels; GDI's own drawing finished first.
+kelbrun::Pixels pixelsOf(Entry* entry) {
+    const kelbrun::Surface& surface = entry->surface;
+    GdiFlush();
+    return {surface.bits, surface.bitmapWidth, std::min(surface.width, surface.bitmapWidth),
+            std::min(surface.height, surface.bitmapHeight)};
 }
+
+void shown(const Entry* entry) { InvalidateRect(entry->hwnd, nullptr, FALSE); }
 
 }  // namespace
 
@@ -120,6 +117,10 @@ void sizeSurface(Entry& entry, int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && !bits) {
+        DeleteObject(bitmap);
+        bitmap = nullptr;
+    }
     if (!bitmap) return;  // the old bitmap, if any, stays
 
     HDC copy = CreateCompatibleDC(nullptr);
@@ -135,6 +136,7 @@ void sizeSurface(Entry& entry, int width, int height) {
     if (!surface.bitmap) surface.firstBitmap = previous;
     else DeleteObject(surface.bitmap);
     surface.bitmap = bitmap;
+    surface.bits = static_cast<uint32_t*>(bits);
     surface.bitmapWidth = newWidth;
     surface.bitmapHeight = newHeight;
 }
@@ -165,58 +167,62 @@ void paintSurface(HWND hwnd, const Surface& surface) {
 
 namespace quillkit {
 
+// The whole bitmap, also what lies beyond a window made smaller.
 void ClearCanvas(Long id, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    fill(entry->surface.dc, 0, 0, entry->surface.bitmapWidth, entry->surface.bitmapHeight,
-                  colourOf(colour));
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    pixels.width = entry->surface.bitmapWidth;
+    pixels.height = entry->surface.bitmapHeight;
+    kelbrun::fillRectangle(pixels, 0, 0, pixels.width, pixels.height, pixelOf(colour));
     shown(entry);
 }
 
-// LineTo leaves out the end point; a line here has both ends.
 void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour) {
     Entry* entry = target(id);
-    if (!entry || !reachable(x1) || !reachable(y1) || !reachable(x2) || !reachable(y2)) return;
-    COLORREF c = colourOf(colour);
-    Tools tools(entry->surface.dc, c, false, c);
-    if (!tools.ready()) return;
-    MoveToEx(entry->surface.dc, x1, y1, nullptr);
-    LineTo(entry->surface.dc, x2, y2);
-    SetPixel(entry->surface.dc, x2, y2, c);
+    if (!entry) return;
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    kelbrun::line(pixels, x1, y1, x2, y2, pixelOf(colour));
     shown(entry);
 }
 
 void DrawRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
-    if (!entry || width <= 0 || height <= 0) return;
-    COLORREF c = colourOf(colour);
-    Tools tools(entry->surface.dc, c, false, c);
-    if (!tools.ready()) return;
-    Rectangle(entry->surface.dc, clamp(x), clamp(y), clamp(static_cast<long long>(x) + width),
-              clamp(static_cast<long long>(y) + height));
+    if (!entry) return;
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    kelbrun::outlineRectangle(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 
 void FillRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
-    if (!entry || width <= 0 || height <= 0) return;
-    fill(entry->surface.dc, clamp(x), clamp(y), clamp(static_cast<long long>(x) + width),
-                  clamp(static_cast<long long>(y) + height), colourOf(colour));
+    if (!entry) return;
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    kelbrun::fillRectangle(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 
 void DrawEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    ellipse(id, x, y, width, height, colour, false);
+    Entry* entry = target(id);
+    if (!entry) return;
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    kelbrun::outlineEllipse(pixels, x, y, width, height, pixelOf(colour));
+    shown(entry);
 }
 
 void FillEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    ellipse(id, x, y, width, height, colour, true);
+    Entry* entry = target(id);
+    if (!entry) return;
+    kelbrun::Pixels pixels = pixelsOf(entry);
+    kelbrun::fillEllipse(pixels, x, y, width, height, pixelOf(colour));
+    shown(entry);
 }
 
+// In the GUI font, its top left at x, y, on what is there.
 void DrawString(Long id, Long x, Long y, String text, Long colour) {
     Entry* entry = target(id);
-    if (!entry || !reachable(x) || !reachable(y) || text.length() == 0) return;
-    SetTextColor(entry->surface.dc, colourOf(colour));
+    if (!entry || x <= -kFar || x >= kFar || y <= -kFar || y >= kFar || text.length() == 0) return;
+    SetTextColor(entry->surface.dc, static_cast<COLORREF>(colour));
     TextOutA(entry->surface.dc, x, y, text, text.length());
     shown(entry);
 }
@@ -228,8 +234,9 @@ Long PixelAt(Long id, Long x, Long y) {
     if (x < 0 || y < 0 || x >= std::min(surface.width, surface.bitmapWidth) ||
         y >= std::min(surface.height, surface.bitmapHeight))
         return -1;
-    COLORREF colour = GetPixel(entry->surface.dc, x, y);
-    return colour == CLR_INVALID ? -1 : static_cast<Long>(colour);
+    GdiFlush();
+    uint32_t pixel = surface.bits[y * surface.bitmapWidth + x];
+    return static_cast<Long>(((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF));
 }
 
 }  // namespace quillkit

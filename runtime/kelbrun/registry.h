@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "quillkit.h"
 
 namespace kelbrun {
@@ -25,6 +27,8 @@ typedef Long (*CloseHandler)(Long win);
 struct Surface {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
+    // The bitmap's pixels, 0x00RRGGBB, row by row from the top.
+    uint32_t* bits = nullptr;
     HGDIOBJ firstBitmap = nullptr;
     HGDIOBJ firstFont = nullptr;
     int bitmapWidth = 0, bitmapHeight = 0;
