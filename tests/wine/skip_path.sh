@@ -44,6 +44,7 @@ skipped windows bash "$root/tests/windows/banner.sh" "$build"
 skipped console bash "$root/tests/wine/console.sh" "$build"
 skipped pixels bash "$root/tests/wine/pixels.sh" "$build"
 skipped input bash "$root/tests/wine/input.sh" "$build"
+skipped parity bash "$root/tests/wine/parity.sh" "$build"
 
 bash "$root/scripts/demo.sh" "$build" "$tmp/demo" > "$tmp/demo.log" 2>&1
 status=$?
