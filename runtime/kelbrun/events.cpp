@@ -13,6 +13,13 @@ void fire(kelbrun::Handler handler, Long id) {
     if (handler) handler(id);
 }
 
+// The move MoveMouse is sending: its handler gets the numbers as given,
+// which a message's 16-bit coordinates and button flags cannot all carry.
+struct Move {
+    bool pending = false;
+    Long x = 0, y = 0, buttons = 0;
+} sentMove;
+
 Long listSelection(const Entry& entry) {
     UINT message = entry.kind == Kind::ListBox ? LB_GETCURSEL : CB_GETCURSEL;
     return static_cast<Long>(SendMessageA(entry.hwnd, message, 0, 0));
@@ -90,6 +97,8 @@ void keyDown(HWND hwnd, WPARAM key) {
 }
 
 void mouseMessage(HWND hwnd, UINT message, WPARAM flags, LPARAM position) {
+    Move sent = sentMove;
+    sentMove.pending = false;
     Long id = idOf(hwnd);
     Entry* entry = find(id);
     if (!entry || entry->kind != Kind::Canvas) return;
@@ -100,10 +109,15 @@ void mouseMessage(HWND hwnd, UINT message, WPARAM flags, LPARAM position) {
     }
     Long buttons = ((flags & MK_LBUTTON) ? 1 : 0) | ((flags & MK_RBUTTON) ? 2 : 0) | ((flags & MK_MBUTTON) ? 4 : 0);
     if (buttons == 0 && GetCapture() == hwnd) ReleaseCapture();
-    entry = find(id);
-    if (!entry || !entry->onMouse) return;
     Long x = static_cast<Short>(LOWORD(position));
     Long y = static_cast<Short>(HIWORD(position));
+    if (sent.pending && message == WM_MOUSEMOVE) {
+        x = sent.x;
+        y = sent.y;
+        buttons = sent.buttons;
+    }
+    entry = find(id);
+    if (!entry || !entry->onMouse) return;
     entry->onMouse(id, x, y, buttons);
 }
 
@@ -220,7 +234,9 @@ void MoveMouse(Long id, Long x, Long y, Long buttons) {
     Entry* entry = kelbrun::findControl(id);
     if (!entry || entry->kind != Kind::Canvas) return;
     WPARAM flags = ((buttons & 1) ? MK_LBUTTON : 0) | ((buttons & 2) ? MK_RBUTTON : 0) | ((buttons & 4) ? MK_MBUTTON : 0);
+    sentMove = {true, x, y, buttons};
     SendMessageA(entry->hwnd, WM_MOUSEMOVE, flags, MAKELPARAM(x & 0xFFFF, y & 0xFFFF));
+    sentMove.pending = false;
 }
 
 }  // namespace quillkit
