@@ -53,6 +53,11 @@ struct Entry {
     // A list's or combo box's selection as last seen, so that a
     // notification without a change fires nothing.
     Long selected = -1;
+    // A window's client size as asked for and as Windows gave it (wider
+    // where the title bar needs room): the surface keeps the size asked
+    // for until the window is resized.
+    int askedWidth = 0, askedHeight = 0;
+    int givenWidth = -1, givenHeight = -1;
 };
 
 // A new entry, open, with the next id; its hwnd is set by the caller.

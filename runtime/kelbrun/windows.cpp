@@ -15,6 +15,14 @@ using kelbrun::Kind;
 const char kWindowClass[] = "KelbrunWindow";
 const DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
+void sized(Entry& entry, int width, int height) {
+    if (width == entry.givenWidth && height == entry.givenHeight) {
+        width = entry.askedWidth;
+        height = entry.askedHeight;
+    }
+    kelbrun::sizeSurface(entry, width, height);
+}
+
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCCREATE: {
@@ -45,7 +53,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             Entry* entry = kelbrun::findWindow(kelbrun::idOf(hwnd));
-            if (entry) kelbrun::sizeSurface(*entry, LOWORD(lParam), HIWORD(lParam));
+            if (entry) sized(*entry, LOWORD(lParam), HIWORD(lParam));
         }
         return 0;
     case WM_ERASEBKGND:
@@ -107,7 +115,11 @@ Long OpenWindow(String title, Long width, Long height) {
     }
     RECT client;
     GetClientRect(hwnd, &client);
-    kelbrun::sizeSurface(*entry, client.right, client.bottom);
+    entry->askedWidth = std::max<Long>(width, 0);
+    entry->askedHeight = std::max<Long>(height, 0);
+    entry->givenWidth = client.right;
+    entry->givenHeight = client.bottom;
+    sized(*entry, client.right, client.bottom);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     return id;

@@ -9,7 +9,7 @@
 set -u
 build=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
-programs="memgui_controls"
+programs="memgui_controls shapes"
 command -v i686-w64-mingw32-g++ >/dev/null || { echo "FAIL: missing i686-w64-mingw32-g++"; exit 1; }
 tmp=$(mktemp -d)
 . "$root/scripts/wine-env.sh"
