@@ -4,10 +4,12 @@
 # person would use them (scripts/xtest.py), each window cut out of the
 # screen.
 #   screenshots.sh BUILD_DIR [OUT_DIR]   (OUT_DIR: docs/)
-set -eu
+# Without set -e: wine_env_stop, at the exit, goes on past a step that
+# fails (a wineserver already stopped) and stops Xvfb too.
+set -u
 build=$(cd "$1" && pwd)
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=$(cd "${2:-$root/docs}" && pwd)
+out=$(cd "${2:-$root/docs}" && pwd) || exit 1
 tmp=$(mktemp -d)
 . "$root/scripts/wine-env.sh"
 trap 'wine_env_stop; rm -rf "$tmp"' EXIT
@@ -43,7 +45,7 @@ start() {
 
 shoot() {  # PNG: the window, from the screen
   sleep 1
-  xwd -root -silent | convert xwd:- -crop "$GEOMETRY" +repage "$out/$1"
+  xwd -root -silent | convert xwd:- -crop "$GEOMETRY" +repage "$out/$1" || exit 1
   wineserver -k
   sleep 1
 }
