@@ -7,6 +7,9 @@ packages=(build-essential cmake libgtest-dev)
 # The bounce sample and the support libraries: 32-bit MinGW cross tools, and
 # a virtual X server with screenshot and resource tools for their tests.
 packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 xvfb x11-apps imagemagick icoutils)
+# The GUI tests act as a user at the X server (scripts/xtest.py,
+# park-pointer.py) through these two libraries.
+packages+=(libx11-6 libxtst6)
 # The Windows distribution is a zip; its tests unpack it.
 packages+=(zip unzip)
 # The benchmark measures peak memory with GNU time.
