@@ -3,7 +3,7 @@
 // that what was drawn comes back when the window is uncovered or resized.
 // The bitmap is a 32-bit DIB whatever the screen's depth, so that PixelAt
 // gives back exactly the colour drawn. The shapes' pixels are set here
-// (raster.cpp), the text's by GDI.
+// (runtime/raster), the text's by GDI.
 #include "drawing.h"
 
 #include <algorithm>
@@ -73,7 +73,7 @@ Entry* target(Long id) {
 }
 
 // Its client area's pixels; GDI's own drawing finished first.
-kelbrun::Pixels pixelsOf(Entry* entry) {
+raster::Pixels pixelsOf(Entry* entry) {
     const kelbrun::Surface& surface = entry->surface;
     GdiFlush();
     return {surface.bits, surface.bitmapWidth, std::min(surface.width, surface.bitmapWidth),
@@ -171,50 +171,50 @@ namespace quillkit {
 void ClearCanvas(Long id, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
+    raster::Pixels pixels = pixelsOf(entry);
     pixels.width = entry->surface.bitmapWidth;
     pixels.height = entry->surface.bitmapHeight;
-    kelbrun::fillRectangle(pixels, 0, 0, pixels.width, pixels.height, pixelOf(colour));
+    raster::fillRectangle(pixels, 0, 0, pixels.width, pixels.height, pixelOf(colour));
     shown(entry);
 }
 
 void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
-    kelbrun::line(pixels, x1, y1, x2, y2, pixelOf(colour));
+    raster::Pixels pixels = pixelsOf(entry);
+    raster::line(pixels, x1, y1, x2, y2, pixelOf(colour));
     shown(entry);
 }
 
 void DrawRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
-    kelbrun::outlineRectangle(pixels, x, y, width, height, pixelOf(colour));
+    raster::Pixels pixels = pixelsOf(entry);
+    raster::outlineRectangle(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 
 void FillRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
-    kelbrun::fillRectangle(pixels, x, y, width, height, pixelOf(colour));
+    raster::Pixels pixels = pixelsOf(entry);
+    raster::fillRectangle(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 
 void DrawEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
-    kelbrun::outlineEllipse(pixels, x, y, width, height, pixelOf(colour));
+    raster::Pixels pixels = pixelsOf(entry);
+    raster::outlineEllipse(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 
 void FillEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
     Entry* entry = target(id);
     if (!entry) return;
-    kelbrun::Pixels pixels = pixelsOf(entry);
-    kelbrun::fillEllipse(pixels, x, y, width, height, pixelOf(colour));
+    raster::Pixels pixels = pixelsOf(entry);
+    raster::fillEllipse(pixels, x, y, width, height, pixelOf(colour));
     shown(entry);
 }
 

@@ -1,11 +1,11 @@
 // Drawing on a canvas or a window of a native run: every shape goes into
-// the surface's pixels, so that PixelAt reads it back. Coordinates may be
-// anything a Long holds; each shape is worked out only where the surface
-// is, in 64-bit arithmetic, so a huge one costs no more than a small one.
+// the surface's pixels, so that PixelAt reads it back. The shapes' pixels
+// are runtime/raster's, as Kelbrun's are.
 #include <algorithm>
 #include <cstdint>
 
 #include "memgui.h"
+#include "raster.h"
 
 namespace quillkit {
 namespace memgui {
@@ -59,103 +59,19 @@ Surface* target(Long id) {
     return &object->surface;
 }
 
-// Row y from x1 to x2, both included, where the surface is.
-void span(Surface& surface, int64_t y, int64_t x1, int64_t x2, uint32_t colour) {
-    if (y < 0 || y >= surface.height) return;
-    x1 = std::max<int64_t>(x1, 0);
-    x2 = std::min<int64_t>(x2, surface.width - 1);
-    if (x1 > x2) return;
+// The surface's pixels as the shapes are drawn on them (runtime/raster,
+// shared with Kelbrun); false when the pixel budget is spent.
+bool viewOf(Surface& surface, raster::Pixels& view) {
     uint32_t* pixels = pixelsOf(surface);
-    if (!pixels) return;
-    std::fill(pixels + y * surface.width + x1, pixels + y * surface.width + x2 + 1, colour);
-}
-
-void plot(Surface& surface, int64_t x, int64_t y, uint32_t colour) { span(surface, y, x, x, colour); }
-
-// The rows y1..y2 of the surface's that lie within them, as a half-open
-// range [first, last).
-void visibleRows(const Surface& surface, int64_t y1, int64_t y2, int64_t& first, int64_t& last) {
-    first = std::max<int64_t>(y1, 0);
-    last = std::min<int64_t>(y2 + 1, surface.height);
-}
-
-// a * b <= c * d, exactly, for factors below 2^64.
-bool productAtMost(uint64_t a, uint64_t b, uint64_t c, uint64_t d) {
-    auto wide = [](uint64_t p, uint64_t q, uint64_t& high, uint64_t& low) {
-        uint64_t pl = p & 0xFFFFFFFFu, ph = p >> 32, ql = q & 0xFFFFFFFFu, qh = q >> 32;
-        uint64_t ll = pl * ql, lh = pl * qh, hl = ph * ql, hh = ph * qh;
-        uint64_t middle = (ll >> 32) + (lh & 0xFFFFFFFFu) + (hl & 0xFFFFFFFFu);
-        low = (ll & 0xFFFFFFFFu) | (middle << 32);
-        high = hh + (lh >> 32) + (hl >> 32) + (middle >> 32);
-    };
-    uint64_t leftHigh, leftLow, rightHigh, rightLow;
-    wide(a, b, leftHigh, leftLow);
-    wide(c, d, rightHigh, rightLow);
-    return leftHigh < rightHigh || (leftHigh == rightHigh && leftLow <= rightLow);
-}
-
-// The pixels of row j whose centres lie inside the ellipse in the box x, y,
-// w, h (w, h > 0): false when none do. In doubled coordinates from the
-// centre, a pixel's centre is u = 2i + 1 - 2x - w, v = 2j + 1 - 2y - h, and
-// inside when u²h² + v²w² <= w²h².
-bool ellipseRow(int64_t x, int64_t y, int64_t w, int64_t h, int64_t j, int64_t& left, int64_t& right) {
-    if (j < y || j >= y + h) return false;
-    int64_t v = 2 * j + 1 - 2 * y - h;
-    uint64_t hh = static_cast<uint64_t>(h) * static_cast<uint64_t>(h);
-    uint64_t ww = static_cast<uint64_t>(w) * static_cast<uint64_t>(w);
-    uint64_t room = hh - static_cast<uint64_t>(v) * static_cast<uint64_t>(v);
-    // u runs over the numbers of w - 1's parity up to w - 1: the largest
-    // inside is found by halving.
-    int64_t parity = (w - 1) % 2;
-    auto inside = [&](int64_t k) {
-        uint64_t u = static_cast<uint64_t>(parity + 2 * k);
-        return productAtMost(u * u, hh, ww, room);
-    };
-    if (!inside(0)) return false;
-    int64_t low = 0, high = (w - 1 - parity) / 2;
-    while (low < high) {
-        int64_t middle = low + (high - low + 1) / 2;
-        if (inside(middle)) {
-            low = middle;
-        } else {
-            high = middle - 1;
-        }
-    }
-    int64_t u = parity + 2 * low;
-    left = (2 * x + w - 1 - u) / 2;
-    right = (2 * x + w - 1 + u) / 2;
+    if (!pixels) return false;
+    view = raster::Pixels{pixels, surface.width, surface.width, surface.height};
     return true;
 }
 
-void ellipse(Long id, Long x, Long y, Long width, Long height, Long colour, bool filled) {
+// The surface of a drawing call and its pixels; false where nothing is drawn.
+bool drawable(Long id, raster::Pixels& view) {
     Surface* surface = target(id);
-    if (!surface || width <= 0 || height <= 0) return;
-    int64_t first, last;
-    visibleRows(*surface, y, int64_t{y} + height - 1, first, last);
-    for (int64_t j = first; j < last; ++j) {
-        int64_t left, right;
-        if (!ellipseRow(x, y, width, height, j, left, right)) continue;
-        if (filled) {
-            span(*surface, j, left, right, colourOf(colour));
-            continue;
-        }
-        // The outline: the pixels with a neighbour (left, right, above or
-        // below) outside the ellipse.
-        int64_t innerLeft = left + 1, innerRight = right - 1;
-        int64_t aboveLeft, aboveRight, belowLeft, belowRight;
-        bool inner = ellipseRow(x, y, width, height, j - 1, aboveLeft, aboveRight) &&
-                     ellipseRow(x, y, width, height, j + 1, belowLeft, belowRight);
-        if (inner) {
-            innerLeft = std::max({innerLeft, aboveLeft, belowLeft});
-            innerRight = std::min({innerRight, aboveRight, belowRight});
-        }
-        if (inner && innerLeft <= innerRight) {
-            span(*surface, j, left, innerLeft - 1, colourOf(colour));
-            span(*surface, j, innerRight + 1, right, colourOf(colour));
-        } else {
-            span(*surface, j, left, right, colourOf(colour));
-        }
-    }
+    return surface && viewOf(*surface, view);
 }
 
 }  // namespace
@@ -206,65 +122,29 @@ void ClearCanvas(Long id, Long colour) {
     surface->background = colourOf(colour);
 }
 
-// Bresenham's line, both ends included. Along the longer axis every step
-// has a pixel; on the other, step t is at t * short / long rounded, half
-// away from the start. Only the steps inside the surface are walked.
 void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour) {
-    Surface* surface = target(id);
-    if (!surface) return;
-    int64_t dx = int64_t{x2} - x1, dy = int64_t{y2} - y1;
-    bool alongX = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
-    // Named for the longer axis (a) and the shorter (b).
-    int64_t a1 = alongX ? x1 : y1, b1 = alongX ? y1 : x1;
-    int64_t da = alongX ? dx : dy, db = alongX ? dy : dx;
-    int64_t sa = da < 0 ? -1 : 1, sb = db < 0 ? -1 : 1;
-    uint64_t steps = static_cast<uint64_t>(da < 0 ? -da : da), rise = static_cast<uint64_t>(db < 0 ? -db : db);
-    int64_t size = alongX ? surface->width : surface->height;
-    // a = a1 + sa * t lies within 0 .. size - 1.
-    int64_t first = sa > 0 ? -a1 : a1 - (size - 1), last = sa > 0 ? size - 1 - a1 : a1;
-    first = std::max<int64_t>(first, 0);
-    last = std::min<int64_t>(last, static_cast<int64_t>(steps));
-    for (int64_t t = first; t <= last; ++t) {
-        int64_t offset = 0;
-        if (steps > 0) {
-            uint64_t product = static_cast<uint64_t>(t) * rise;
-            uint64_t whole = product / steps, part = product % steps;
-            offset = static_cast<int64_t>(whole + (2 * part >= steps ? 1 : 0));
-        }
-        int64_t a = a1 + sa * t, b = b1 + sb * offset;
-        plot(*surface, alongX ? a : b, alongX ? b : a, colourOf(colour));
-    }
+    raster::Pixels view;
+    if (drawable(id, view)) raster::line(view, x1, y1, x2, y2, colourOf(colour));
 }
 
-// One pixel wide, on the border pixels of the box.
 void DrawRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Surface* surface = target(id);
-    if (!surface || width <= 0 || height <= 0) return;
-    int64_t right = int64_t{x} + width - 1, bottom = int64_t{y} + height - 1;
-    span(*surface, y, x, right, colourOf(colour));
-    span(*surface, bottom, x, right, colourOf(colour));
-    int64_t first, last;
-    visibleRows(*surface, int64_t{y} + 1, bottom - 1, first, last);
-    for (int64_t row = first; row < last; ++row) {
-        plot(*surface, x, row, colourOf(colour));
-        plot(*surface, right, row, colourOf(colour));
-    }
+    raster::Pixels view;
+    if (width > 0 && height > 0 && drawable(id, view)) raster::outlineRectangle(view, x, y, width, height, colourOf(colour));
 }
 
 void FillRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Surface* surface = target(id);
-    if (!surface || width <= 0 || height <= 0) return;
-    int64_t first, last;
-    visibleRows(*surface, y, int64_t{y} + height - 1, first, last);
-    for (int64_t row = first; row < last; ++row) span(*surface, row, x, int64_t{x} + width - 1, colourOf(colour));
+    raster::Pixels view;
+    if (width > 0 && height > 0 && drawable(id, view)) raster::fillRectangle(view, x, y, width, height, colourOf(colour));
 }
 
 void DrawEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    ellipse(id, x, y, width, height, colour, false);
+    raster::Pixels view;
+    if (width > 0 && height > 0 && drawable(id, view)) raster::outlineEllipse(view, x, y, width, height, colourOf(colour));
 }
 
 void FillEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    ellipse(id, x, y, width, height, colour, true);
+    raster::Pixels view;
+    if (width > 0 && height > 0 && drawable(id, view)) raster::fillEllipse(view, x, y, width, height, colourOf(colour));
 }
 
 // Natively no font draws the text: no pixel of it is kept.

@@ -29,8 +29,8 @@ native_runtime() {
   mkdir -p "$NATIVE_RUNTIME"
   local source
   for source in "$NATIVE_ROOT"/runtime/quillkit/*.cpp "$NATIVE_ROOT"/runtime/memgui/*.cpp \
-      "$NATIVE_ROOT/tests/native/native_start.cpp"; do
-    g++ -c "${NATIVE_CXXFLAGS[@]}" "$source" -o "$NATIVE_RUNTIME/$(basename "$source" .cpp).o" || return 1
+      "$NATIVE_ROOT"/runtime/raster/*.cpp "$NATIVE_ROOT/tests/native/native_start.cpp"; do
+    g++ -c "${NATIVE_CXXFLAGS[@]}" -I"$NATIVE_ROOT/runtime/raster" "$source" -o "$NATIVE_RUNTIME/$(basename "$source" .cpp).o" || return 1
   done
   touch "$NATIVE_RUNTIME/done"
 }

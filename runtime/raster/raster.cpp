@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace kelbrun {
+namespace raster {
 
 namespace {
 
@@ -152,4 +152,4 @@ void line(Pixels& pixels, int64_t x1, int64_t y1, int64_t x2, int64_t y2, uint32
     }
 }
 
-}  // namespace kelbrun
+}  // namespace raster
