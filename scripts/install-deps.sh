@@ -9,7 +9,7 @@ packages=(build-essential cmake libgtest-dev)
 packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 xvfb x11-apps imagemagick icoutils)
 # The GUI tests act as a user at the X server (scripts/xtest.py,
 # park-pointer.py) through these two libraries.
-packages+=(libx11-6 libxtst6)
+packages+=(libx11-6:amd64 libxtst6:amd64)
 # The Windows distribution is a zip; its tests unpack it.
 packages+=(zip unzip)
 # The benchmark measures peak memory with GNU time.
