@@ -44,7 +44,10 @@ for expected in "$ROOT"/examples/*.expected; do
   if grep -qv '^i686-w64-mingw32-' "$MINGW/calls"; then
     fail "$name: a command line reached its tool with a line feed in it"; cat -A "$MINGW/calls"
   fi
-  wine_run "./$name.exe" > "$TMP/$name.out"
+  # NAME.args: a GUI example drives itself and closes with "test".
+  args=()
+  [ -e "$name.args" ] && read -r -a args < "$name.args"
+  wine_run "./$name.exe" "${args[@]}" > "$TMP/$name.out"
   cmp -s "$TMP/$name.out" "$expected" || { fail "$name: output differs"; diff "$expected" "$TMP/$name.out"; }
   # -s: the generated .cpp and .h files are gone, the sources are all there.
   left=$(ls | comm -3 "$TMP/$name.before" - | tr -d '\t' | grep -vx -e "$name.exe" -e Greeting.res)
