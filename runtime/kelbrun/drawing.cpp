@@ -178,44 +178,38 @@ void ClearCanvas(Long id, Long colour) {
     shown(entry);
 }
 
-void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour) {
+namespace {
+
+// A shape drawn into the bitmap of a window or canvas, then shown.
+template <typename Shape>
+void draw(Long id, Shape shape) {
     Entry* entry = target(id);
     if (!entry) return;
     raster::Pixels pixels = pixelsOf(entry);
-    raster::line(pixels, x1, y1, x2, y2, pixelOf(colour));
+    shape(pixels);
     shown(entry);
+}
+
+}  // namespace
+
+void DrawLine(Long id, Long x1, Long y1, Long x2, Long y2, Long colour) {
+    draw(id, [&](raster::Pixels& pixels) { raster::line(pixels, x1, y1, x2, y2, pixelOf(colour)); });
 }
 
 void DrawRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Entry* entry = target(id);
-    if (!entry) return;
-    raster::Pixels pixels = pixelsOf(entry);
-    raster::outlineRectangle(pixels, x, y, width, height, pixelOf(colour));
-    shown(entry);
+    draw(id, [&](raster::Pixels& pixels) { raster::outlineRectangle(pixels, x, y, width, height, pixelOf(colour)); });
 }
 
 void FillRectangle(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Entry* entry = target(id);
-    if (!entry) return;
-    raster::Pixels pixels = pixelsOf(entry);
-    raster::fillRectangle(pixels, x, y, width, height, pixelOf(colour));
-    shown(entry);
+    draw(id, [&](raster::Pixels& pixels) { raster::fillRectangle(pixels, x, y, width, height, pixelOf(colour)); });
 }
 
 void DrawEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Entry* entry = target(id);
-    if (!entry) return;
-    raster::Pixels pixels = pixelsOf(entry);
-    raster::outlineEllipse(pixels, x, y, width, height, pixelOf(colour));
-    shown(entry);
+    draw(id, [&](raster::Pixels& pixels) { raster::outlineEllipse(pixels, x, y, width, height, pixelOf(colour)); });
 }
 
 void FillEllipse(Long id, Long x, Long y, Long width, Long height, Long colour) {
-    Entry* entry = target(id);
-    if (!entry) return;
-    raster::Pixels pixels = pixelsOf(entry);
-    raster::fillEllipse(pixels, x, y, width, height, pixelOf(colour));
-    shown(entry);
+    draw(id, [&](raster::Pixels& pixels) { raster::fillEllipse(pixels, x, y, width, height, pixelOf(colour)); });
 }
 
 // In the GUI font, its top left at x, y, on what is there.

@@ -4,17 +4,8 @@
 # and prints what its handlers saw; the lines must be input.expected's.
 #   input.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
-command -v i686-w64-mingw32-g++ >/dev/null || { echo "FAIL: missing i686-w64-mingw32-g++"; exit 1; }
-tmp=$(mktemp -d)
-. "$root/scripts/wine-env.sh"
-trap 'wine_env_stop; rm -rf "$tmp"' EXIT
-
-cp "$root/tests/wine/input.bas" "$tmp/"
-(cd "$tmp" && "$build/bin/plix" input.bas) > "$tmp/plix.log" 2>&1
-[ -e "$tmp/input.exe" ] || { echo "FAIL: input.exe did not build"; cat "$tmp/plix.log"; exit 1; }
-wine_or_skip "input.exe built, not run under Wine"
+. "$(dirname "$0")/build_programs.sh"
+wine_build_programs "$1" "$(dirname "$0")" input
 wine_env_start
 cd "$tmp"
 wine_run ./input.exe > input.out

@@ -7,20 +7,9 @@
 # when no timer is left, and a dialog nobody answers is cancelled).
 #   parity.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
 programs="memgui_controls shapes"
-command -v i686-w64-mingw32-g++ >/dev/null || { echo "FAIL: missing i686-w64-mingw32-g++"; exit 1; }
-tmp=$(mktemp -d)
-. "$root/scripts/wine-env.sh"
-trap 'wine_env_stop; rm -rf "$tmp"' EXIT
-
-cp "$root"/tests/programs/* "$tmp/"
-for name in $programs; do
-  (cd "$tmp" && "$build/bin/plix" "$name.bas") > "$tmp/$name.log" 2>&1
-  [ -e "$tmp/$name.exe" ] || { echo "FAIL: $name.exe did not build"; cat "$tmp/$name.log"; exit 1; }
-done
-wine_or_skip "$programs built, not run under Wine"
+. "$(dirname "$0")/build_programs.sh"
+wine_build_programs "$1" "$(dirname "$0")/../programs" $programs
 wine_env_start
 cd "$tmp"
 failures=0

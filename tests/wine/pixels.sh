@@ -7,17 +7,8 @@
 # nothing was drawn, and the window's face around it.
 #   pixels.sh BUILD_DIR
 set -u
-build=$(cd "$1" && pwd)
-root=$(cd "$(dirname "$0")/../.." && pwd)
-command -v i686-w64-mingw32-g++ >/dev/null || { echo "FAIL: missing i686-w64-mingw32-g++"; exit 1; }
-tmp=$(mktemp -d)
-. "$root/scripts/wine-env.sh"
-trap 'wine_env_stop; rm -rf "$tmp"' EXIT
-
-cp "$root/tests/wine/pixels.bas" "$tmp/"
-(cd "$tmp" && "$build/bin/plix" pixels.bas) > "$tmp/plix.log" 2>&1
-[ -e "$tmp/pixels.exe" ] || { echo "FAIL: pixels.exe did not build"; cat "$tmp/plix.log"; exit 1; }
-wine_or_skip "pixels.exe built, not run under Wine"
+. "$(dirname "$0")/build_programs.sh"
+wine_build_programs "$1" "$(dirname "$0")" pixels
 for tool in xwd convert; do
   command -v $tool >/dev/null || { echo "FAIL: missing $tool"; exit 1; }
 done
