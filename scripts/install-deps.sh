@@ -12,8 +12,8 @@ packages+=(g++-mingw-w64-i686 binutils-mingw-w64-i686 xvfb x11-apps imagemagick 
 packages+=(libx11-6:amd64 libxtst6:amd64)
 # The Windows distribution is a zip; its tests unpack it.
 packages+=(zip unzip)
-# The benchmark measures peak memory with GNU time.
-packages+=(time)
+# The benchmark measures peak memory with GNU time and compares with TinyCC.
+packages+=(time tcc)
 # The fuzz target: clang with libFuzzer and the sanitizer runtimes.
 packages+=(clang libclang-rt-14-dev)
 # The generator of random expression programs for their compile test.
