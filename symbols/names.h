@@ -4,13 +4,27 @@
 // (class names in some visibility rules, findType), it says so with ==.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 // The key under which a name is found.
 std::string nameKey(const std::string& name);
 
-// Whether two names are the same name to BASIC; allocates nothing.
-bool sameName(const std::string& a, const std::string& b);
+// The upper case of a letter a to z; any other byte as it is.
+inline char upperCaseLetter(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Whether two names are the same name to BASIC; allocates nothing. Every
+// lookup compares names, so this and the hash below are inline.
+inline bool sameName(const std::string& a, const std::string& b) {
+    const size_t size = a.size();
+    if (size != b.size()) return false;
+    const char* x = a.data();
+    const char* y = b.data();
+    for (size_t i = 0; i < size; ++i)
+        if (x[i] != y[i] && upperCaseLetter(x[i]) != upperCaseLetter(y[i])) return false;
+    return true;
+}
 
 // Whether `name` has the key `key` (already upper case); allocates nothing.
 bool hasKey(const std::string& name, const std::string& key);
@@ -26,7 +40,15 @@ bool isNumberType(const std::string& type);
 // Hashing and equality by key, for maps that find a name in any letter
 // case without making its key first.
 struct NameHash {
-    size_t operator()(const std::string& name) const;
+    // FNV-1a over the upper-case bytes.
+    size_t operator()(const std::string& name) const {
+        uint64_t hash = 1469598103934665603ull;
+        for (char c : name) {
+            hash ^= static_cast<unsigned char>(upperCaseLetter(c));
+            hash *= 1099511628211ull;
+        }
+        return static_cast<size_t>(hash);
+    }
 };
 struct NameEqual {
     bool operator()(const std::string& a, const std::string& b) const { return sameName(a, b); }

@@ -119,8 +119,8 @@ template <typename Record, typename Accept>
 Record* SymbolTable::first(const Index<Record>& index, const std::string& key, Accept accept) const {
     sync();
     auto found = index.find(key);
-    if (found == index.end()) return nullptr;
-    for (const Entry<Record>& entry : found->second)
+    if (!found) return nullptr;
+    for (const Entry<Record>& entry : *found)
         if (accept(module(entry.module), *entry.record)) return entry.record;
     return nullptr;
 }
@@ -134,7 +134,7 @@ Record* SymbolTable::inClassChain(const Index<Record>& index, const std::string&
                                   bool exact) const {
     sync();
     auto found = index.find(key);
-    const std::vector<Entry<Record>>* entries = found == index.end() ? nullptr : &found->second;
+    const std::vector<Entry<Record>>* entries = found;
     std::vector<std::string> passed;
     std::string level = className;
     auto same = [exact](const std::string& a, const std::string& b) { return exact ? a == b : sameName(a, b); };
@@ -143,9 +143,9 @@ Record* SymbolTable::inClassChain(const Index<Record>& index, const std::string&
             if (same(seen, level)) return nullptr;
         passed.push_back(level);
         auto modules = classes_.find((level));
-        if (modules == classes_.end()) return nullptr;
+        if (!modules) return nullptr;
         std::string base;
-        for (size_t m : modules->second) {
+        for (size_t m : *modules) {
             if (!same(module(m).className, level)) continue;
             if (entries)
                 for (const Entry<Record>& entry : *entries)
@@ -167,7 +167,7 @@ bool SymbolTable::isKnownType(const std::string& upperName) const {
         if (!isKey(upperName)) return false;
         if (classModule(upperName)) return true;
         sync();
-        return types_.count(upperName) > 0;
+        return types_.contains(upperName);
     }();
     return verified(indexed, [&] { return scan::isKnownType(t_, upperName); }, "isKnownType", upperName);
 }
@@ -187,7 +187,7 @@ bool SymbolTable::isClassName(const std::string& name) const {
     const auto indexed = [&]() -> bool {
         if (name.empty()) return false;
         sync();
-        return classes_.count((name)) > 0;
+        return classes_.contains(name);
     }();
     return verified(indexed, [&] { return scan::isClassName(t_, name); }, "isClassName", name);
 }
@@ -196,8 +196,8 @@ const ModuleRecord* SymbolTable::classModule(const std::string& name) const {
     const auto indexed = [&]() -> const ModuleRecord* {
         sync();
         auto found = classes_.find((name));
-        if (found == classes_.end()) return nullptr;
-        for (size_t m : found->second)
+        if (!found) return nullptr;
+        for (size_t m : *found)
             if (module(m).isClassModule) return &module(m);
         return nullptr;
     }();
@@ -208,9 +208,9 @@ ModuleRecord* SymbolTable::lastModuleOfClass(const std::string& name) const {
     const auto indexed = [&]() -> ModuleRecord* {
         sync();
         auto found = classes_.find((name));
-        if (found == classes_.end()) return nullptr;
+        if (!found) return nullptr;
         ModuleRecord* last = nullptr;
-        for (size_t m : found->second)
+        for (size_t m : *found)
             if (module(m).className == name) last = t_.modules[m].get();
         return last;
     }();
@@ -256,11 +256,20 @@ VariableRecord* SymbolTable::findTypeField(const std::string& typeName, const st
 template <typename Accept>
 const VariableRecord* SymbolTable::innermostVariable(const std::string& name, Accept memberOf) const {
     if (const VariableRecord* local = scanList(t_.localVariables, name)) return local;
-    const VariableRecord* member = first(variables_, name, [&](const ModuleRecord& m, const VariableRecord&) {
-        return m.isClassModule && memberOf(m);
-    });
-    if (member) return member;
-    return first(variables_, name, [](const ModuleRecord& m, const VariableRecord&) { return !m.isClassModule; });
+    sync();
+    auto found = variables_.find(name);
+    if (!found) return nullptr;
+    // One look at the name's entries finds both candidates.
+    const VariableRecord* plain = nullptr;
+    for (const Entry<VariableRecord>& entry : *found) {
+        const ModuleRecord& owner = module(entry.module);
+        if (owner.isClassModule) {
+            if (memberOf(owner)) return entry.record;
+        } else if (!plain) {
+            plain = entry.record;
+        }
+    }
+    return plain;
 }
 
 const VariableRecord* SymbolTable::typedVariable(const std::string& name) const {
@@ -372,9 +381,9 @@ std::vector<FunctionRecord*> SymbolTable::libraryForms(const FunctionRecord& fun
     std::vector<FunctionRecord*> forms;
     sync();
     auto found = functions_.find(function.name);
-    if (found == functions_.end()) return forms;
+    if (!found) return forms;
     bool isForm = false;
-    for (const Entry<FunctionRecord>& entry : found->second) {
+    for (const Entry<FunctionRecord>& entry : *found) {
         if (entry.module != library) continue;
         forms.push_back(entry.record);
         isForm = isForm || entry.record == &function;

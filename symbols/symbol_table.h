@@ -9,9 +9,9 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "symbols/name_index.h"
 #include "symbols/names.h"
 #include "symbols/records.h"
 
@@ -82,7 +82,7 @@ private:
     };
     // By name, in any letter case.
     template <typename Record>
-    using Index = std::unordered_map<std::string, std::vector<Entry<Record>>, NameHash, NameEqual>;
+    using Index = NameIndex<std::vector<Entry<Record>>>;
 
     // What the indexes hold of each module.
     struct Indexed {
@@ -112,5 +112,5 @@ private:
     mutable Index<VariableRecord> variables_;
     mutable Index<TypeRecord> types_;
     // Module numbers by the key of their class name, in list order.
-    mutable std::unordered_map<std::string, std::vector<size_t>, NameHash, NameEqual> classes_;
+    mutable NameIndex<std::vector<size_t>> classes_;
 };
