@@ -19,7 +19,9 @@ OperandFacts examineOperand(const Translator& t) {
         facts.typeVariable = t.isTypeName(facts.type);
         facts.object = !facts.typeVariable && t.isClassName(facts.type);
     }
-    facts.function = !t.functionSpelling(r.token).empty() && !t.hidesFunction(r.token);
+    // As functionSpelling would say, without copying the spelling: a token is upper case.
+    const FunctionRecord* named = t.findFunction(r.token);
+    facts.function = named && !named->name.empty() && !t.hidesFunction(r.token);
     if (facts.function && !facts.variable())
         if (const FunctionRecord* function = t.calledFunction()) t.requireVisible(function->inMainProgram, function->name);
     return facts;

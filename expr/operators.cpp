@@ -65,6 +65,9 @@ bool mayHoldLogicalOperator(std::string_view text) {
     for (size_t i = 0; i < text.size() && text[i] != '\n'; ++i) {
         const char c = text[i];
         if (c == '=' || c == '<' || c == '>') return true;
+        // Only A, O and N (any case) can start one of the words.
+        const char upper = static_cast<char>(c & ~0x20);
+        if (upper != 'A' && upper != 'O' && upper != 'N') continue;
         if (i > 0 && isNameChar(static_cast<unsigned char>(text[i - 1]))) continue;
         for (const char* word : {"AND", "OR", "NOT"})
             if (isWordAt(text, i, word)) return true;

@@ -135,7 +135,7 @@ bool Translator::hidesFunction(const std::string& name) const {
     // functions, which C++ keeps apart in their namespace; a name that is
     // called, followed by "(", is still the function unless the variable is
     // an array (addButton = AddButton(win, ...)).
-    const FunctionRecord* function = findFunction(upperCase(name));
+    const FunctionRecord* function = isKey(name) ? findFunction(name) : findFunction(upperCase(name));
     if (function && function->inLibraryNamespace)
         if (const VariableRecord* variable = symbols.typedVariable(name))
             return variable->isArray || reader.peekArgumentCount() < 0;

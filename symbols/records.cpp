@@ -1,5 +1,6 @@
 #include "symbols/records.h"
 
+#include <cstring>
 #include <utility>
 
 #include "symbols/names.h"
@@ -9,10 +10,19 @@ const char* const builtInTypeNames[9] = {
     "SINGLE", "DOUBLE", "SHORT", "CHAR",
 };
 
+bool isBuiltInTypeKey(const std::string& upperName) {
+    // Most names are told apart by their length alone.
+    const size_t size = upperName.size();
+    if (size < 4 || size > 7) return false;
+    for (const char* builtIn : builtInTypeNames)
+        if (std::strlen(builtIn) == size && std::memcmp(builtIn, upperName.data(), size) == 0) return true;
+    return false;
+}
+
 std::string typeSpelling(const std::string& asWritten) {
-    static const char* const spellings[] = {"Long",   "Integer", "Byte",  "Boolean", "String",
+    static const std::string spellings[] = {"Long",   "Integer", "Byte",  "Boolean", "String",
                                             "Single", "Double",  "Short", "Char",    "Any"};
-    for (const char* spelling : spellings)
+    for (const std::string& spelling : spellings)
         if (sameName(asWritten, spelling)) return spelling;
     return asWritten;
 }

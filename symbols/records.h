@@ -143,6 +143,8 @@ const std::string& baseNameOf(const ModuleRecord* module);
 
 // The nine built-in type names, upper case.
 extern const char* const builtInTypeNames[9];
+// Whether `upperName` is one of them, exactly.
+bool isBuiltInTypeKey(const std::string& upperName);
 
 // The value of a digits-only token, held at INT32_MAX rather than overflowing.
 int32_t decimalValue(const std::string& digits);

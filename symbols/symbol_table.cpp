@@ -161,8 +161,7 @@ Record* SymbolTable::inClassChain(const Index<Record>& index, const std::string&
 
 bool SymbolTable::isKnownType(const std::string& upperName) const {
     const auto indexed = [&]() -> bool {
-        for (const char* builtIn : builtInTypeNames)
-            if (upperName == builtIn) return true;
+        if (isBuiltInTypeKey(upperName)) return true;
         // Only the upper-case key of a name finds it.
         if (!isKey(upperName)) return false;
         if (classModule(upperName)) return true;
