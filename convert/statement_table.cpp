@@ -142,7 +142,14 @@ void userType(Translator& t) {
     t.emitTypeDefinition();
 }
 
-bool isTypeVariable(const Translator& t) { return !t.variableStructType(t.reader.token).empty() && !isOwnName(t); }
+// The tests of the rows below ask the symbol table directly: they run for
+// every statement, and a spelling copied only to be tested costs.
+bool isTypeVariable(const Translator& t) {
+    const VariableRecord* variable = t.symbols.typedVariable(t.reader.token);
+    if (!variable || variable->type.empty()) return false;
+    const TypeRecord* type = t.symbols.typeNamed(variable->type);
+    return type && !type->name.empty() && !isOwnName(t);
+}
 
 void assignment(Translator& t) {
     t.output << t.reader.indent;
@@ -207,7 +214,9 @@ void wend(Translator& t) {
 }
 
 bool isCall(const Translator& t) {
-    return !t.functionSpelling(t.reader.token).empty() && !isOwnName(t) && !t.hidesFunction(t.reader.token);
+    // A token is upper case: functionSpelling would give the record's name.
+    const FunctionRecord* function = t.findFunction(t.reader.token);
+    return function && !function->name.empty() && !isOwnName(t) && !t.hidesFunction(t.reader.token);
 }
 
 void callStatement(Translator& t) {
@@ -224,7 +233,10 @@ void result(Translator& t) {
     t.output << ";\n";
 }
 
-bool isVariable(const Translator& t) { return !t.variableType(t.reader.token).empty(); }
+bool isVariable(const Translator& t) {
+    const VariableRecord* variable = t.symbols.typedVariable(t.reader.token);
+    return variable && !variable->type.empty();
+}
 
 // The declaration pass has used the marker; the rest of its line is ignored
 // there as well, and the line still ends like any other.

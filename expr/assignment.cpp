@@ -67,12 +67,15 @@ void plainTarget(Translator& t, const Target& target) {
 Target translateTarget(Translator& t) {
     SourceReader& r = t.reader;
     Target target;
-    if (const VariableRecord* variable = t.symbols.typedVariable(r.token))
+    const VariableRecord* variable = t.symbols.typedVariable(r.token);
+    if (variable) {
         t.requireVisible(variable->inMainProgram, variable->name);
-    target.type = t.variableType(r.token);
+        target.type = variable->type;
+    }
     target.name = writtenVariableName(t, r.token, r.tokenAsWritten);
     target.pointer = t.isPointerVariable(r.token);
-    if (!t.variableStructType(r.token).empty()) {
+    const TypeRecord* structType = target.type.empty() ? nullptr : t.symbols.typeNamed(target.type);
+    if (structType && !structType->name.empty()) {
         // A member gives its own type; the variable assigned whole keeps its TYPE.
         const std::string memberType = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
         if (!memberType.empty() || !r.is("=")) target.type = memberType;

@@ -71,10 +71,10 @@ std::string objectValue(Translator& t) {
     return t.translateClassMember(name);
 }
 
-// What a variable of another type than the target's gets in front of it.
-std::string variableCast(const Translator& t, const std::string& targetType) {
-    const SourceReader& r = t.reader;
-    if (targetType.empty() || r.is("NULL") || sameName(t.variableType(r.token), targetType)) return std::string();
+// What a variable of another type (`type`, the current token's) than the
+// target's gets in front of it.
+std::string variableCast(const Translator& t, const std::string& type, const std::string& targetType) {
+    if (targetType.empty() || t.reader.is("NULL") || sameName(type, targetType)) return std::string();
     return "(" + targetType + ")";
 }
 
@@ -243,7 +243,7 @@ private:
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_); });
         } else if (facts.variable()) {
-            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, castType()), wholeNext_, r_));
+            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, facts.type, castType()), wholeNext_, r_));
             variableValue(t_);
             return facts.type;
         } else if (r_.isString) {
