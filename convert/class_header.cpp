@@ -1,7 +1,6 @@
 // The C++ class declaration of a class module, written to a header of its
 // own, and the copying of base-class members into a derived class.
 #include <algorithm>
-#include <fstream>
 
 #include "convert/declaration_text.h"
 #include "convert/parameters.h"
@@ -16,7 +15,7 @@ bool isListed(const std::vector<const Record*>& list, const Record* record) {
     return std::find(list.begin(), list.end(), record) != list.end();
 }
 
-void writeFunction(const Translator& t, std::ofstream& header, const FunctionRecord& function,
+void writeFunction(const Translator& t, OutputBuffer& header, const FunctionRecord& function,
                    const std::string& className) {
     // A function-pointer member: its typedef is the class's own.
     if (function.isFunctionPointer) {
@@ -35,7 +34,7 @@ void writeFunction(const Translator& t, std::ofstream& header, const FunctionRec
 
 // A CONST is a class constant of its value (a plain member would hide the
 // module's constant of the same name and start out undefined).
-void writeConstant(std::ofstream& header, const VariableRecord& constant) {
+void writeConstant(OutputBuffer& header, const VariableRecord& constant) {
     if (constant.type == "String")
         header << "\tinline static const String " << constant.name << "=" << constant.constValue << ";\n";
     else
@@ -44,7 +43,7 @@ void writeConstant(std::ofstream& header, const VariableRecord& constant) {
 
 // A DEFINE stays a macro, defined before the class as the module's .cpp
 // defines it again (an identical definition), so that every use sees it.
-void writeMacro(std::ofstream& header, const VariableRecord& macro) {
+void writeMacro(OutputBuffer& header, const VariableRecord& macro) {
     const std::string& value = macro.constValue;
     header << "#define " << macro.name << " ";
     if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
@@ -62,11 +61,11 @@ std::string initializer(const VariableRecord& variable) {
 
 // A STATIC variable is one variable of the class, shared by every object
 // and every module that includes the header (C++17 inline).
-void writeStaticVariable(std::ofstream& header, const VariableRecord& variable) {
+void writeStaticVariable(OutputBuffer& header, const VariableRecord& variable) {
     header << "\tinline static " << variable.type << " " << declarator(variable) << initializer(variable) << ";\n";
 }
 
-void writeVariable(std::ofstream& header, const VariableRecord& variable) {
+void writeVariable(OutputBuffer& header, const VariableRecord& variable) {
     if (variable.isConstant) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
@@ -88,9 +87,11 @@ bool needsVirtualDestructor(const Translator& t, const ModuleRecord& module) {
 void Translator::emitClassHeader(const std::string& fileName) {
     const ModuleRecord& module = *currentModule;
     const std::string& c = module.className;
+    // An API class module's header is its own output file, still open: the
+    // header goes over what the output had written by now, as it always has.
+    output.writeDue();
     // A header that cannot be created just loses its writes.
-    std::ofstream header(host::nativePath(changeExtension(fileName, "h")),
-                         std::ios::out | std::ios::trunc | std::ios::binary);
+    OutputBuffer header(host::nativePath(changeExtension(fileName, "h")));
     header << "#ifndef _" << c << "_\n"
            << "#define _" << c << "_\n"
            << "#include \"qztypes.h\"\n"
@@ -133,8 +134,7 @@ void Translator::emitClassHeader(const std::string& fileName) {
     }
     header << "};\n\n"
            << "#endif\n\n";
-    header.flush();
-    if (!header) reportUnwritable(changeExtension(fileName, "h"));
+    if (!header.close()) reportUnwritable(changeExtension(fileName, "h"));
 }
 
 namespace {

@@ -19,11 +19,9 @@ void Translator::convertCurrentModule() {
         return;
     }
     module.cppFileName = changeExtension(module.fileName, module.isApiModule ? "h" : "cpp");
-    output.open(host::nativePath(module.cppFileName), std::ios::out | std::ios::trunc | std::ios::binary);
-    if (!output.is_open()) {
+    if (!output.open(host::nativePath(module.cppFileName))) {
         // Nothing is built from a module whose code could not be written.
         reportUnwritable(module.cppFileName);
-        output.clear();
         return;
     }
     if (module.isApiModule && !module.isClassModule) {
@@ -41,10 +39,7 @@ void Translator::convertCurrentModule() {
     closeAllBlocks();
     reader.close();
     if (module.isApiModule) output << "#endif\n\n";
-    output.flush();
-    if (!output) reportUnwritable(module.cppFileName);
-    output.close();
-    output.clear();
+    if (!output.close()) reportUnwritable(module.cppFileName);
     if (isPlainModule(module)) emitModuleHeader(module);
 }
 

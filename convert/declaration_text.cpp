@@ -1,10 +1,8 @@
 #include "convert/declaration_text.h"
 
-#include <ostream>
-
 #include "convert/parameters.h"
 
-void writeStruct(std::ostream& out, const TypeRecord& type) {
+void writeStruct(OutputBuffer& out, const TypeRecord& type) {
     out << "struct " << type.name << "{\n";
     for (const auto& field : type.fields) {
         // A String PTR field is a character buffer; every PTR keeps its "*".
@@ -22,7 +20,7 @@ void writeStruct(std::ostream& out, const TypeRecord& type) {
     out << "};\n";
 }
 
-void writeConstantDefinition(std::ostream& out, const VariableRecord& constant) {
+void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant) {
     const std::string& value = constant.constValue;
     if (!constant.isMacro) {
         out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
@@ -44,7 +42,7 @@ std::string declarator(const VariableRecord& variable) {
     return text;
 }
 
-void writeExternDeclaration(std::ostream& out, const VariableRecord& variable) {
+void writeExternDeclaration(OutputBuffer& out, const VariableRecord& variable) {
     if (variable.scope == SCOPE_STATIC_VARIABLE || upperCase(variable.type) == "FUNCTION") return;
     out << "extern " << variable.type << " " << declarator(variable) << ";\n";
 }
@@ -63,7 +61,7 @@ bool hasPrototype(const FunctionRecord& function) {
     return !function.builtIn && !function.isExternal && !function.isFunctionPointer;
 }
 
-void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage) {
+void writePrototype(OutputBuffer& out, const Translator& t, const FunctionRecord& function, const char* linkage) {
     // A property is called through its accessors.
     const std::string& name = function.isProperty ? function.aliasName : function.name;
     out << (function.isStatic ? "static " : linkage) << function.returnType << " "

@@ -2,24 +2,24 @@
 // the header that other modules include share these, so the two agree.
 #pragma once
 
-#include <iosfwd>
 #include <string>
 
+#include "expr/output_buffer.h"
 #include "symbols/records.h"
 
 class Translator;
 
 // A TYPE as a struct.
-void writeStruct(std::ostream& out, const TypeRecord& type);
+void writeStruct(OutputBuffer& out, const TypeRecord& type);
 // A CONST (a const) or DEFINE (a macro) as its line writes it.
-void writeConstantDefinition(std::ostream& out, const VariableRecord& constant);
+void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant);
 // The declarator of a variable or member: its "*"s and its size (an array
 // of PTR elements keeps both).
 std::string declarator(const VariableRecord& variable);
 // A module variable's extern declaration; nothing for one that other
 // translation units cannot name: STATIC, or a function pointer, whose
 // typedef stands only at its own line.
-void writeExternDeclaration(std::ostream& out, const VariableRecord& variable);
+void writeExternDeclaration(OutputBuffer& out, const VariableRecord& variable);
 // A function-pointer variable's typedef, named by its return type and its
 // name written together: "typedef Long(*Longh)(Long,String);".
 std::string functionPointerTypedef(const FunctionRecord& pointer);
@@ -29,4 +29,4 @@ std::string functionPointerDeclarator(const FunctionRecord& pointer);
 // every other function of a module has a prototype.
 bool hasPrototype(const FunctionRecord& function);
 // The prototype of a function; `linkage` stands in front unless it is STATIC.
-void writePrototype(std::ostream& out, const Translator& t, const FunctionRecord& function, const char* linkage);
+void writePrototype(OutputBuffer& out, const Translator& t, const FunctionRecord& function, const char* linkage);

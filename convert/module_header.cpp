@@ -1,7 +1,5 @@
 // The header of a plain module: what the modules that use it see of it.
 // The module's .cpp defines all of it and does not include the header.
-#include <fstream>
-
 #include "convert/declaration_text.h"
 #include "driver/host.h"
 #include "driver/translator.h"
@@ -16,7 +14,7 @@ bool Translator::isPlainModule(const ModuleRecord& module) const {
 void Translator::emitModuleHeader(const ModuleRecord& module) {
     const std::string fileName = changeExtension(module.fileName, "h");
     const std::string guard = "_" + stripExtension(module.fileName) + "_MODULE_";
-    std::ofstream header(host::nativePath(fileName), std::ios::out | std::ios::trunc | std::ios::binary);
+    OutputBuffer header(host::nativePath(fileName));
     header << "#ifndef " << guard << "\n"
            << "#define " << guard << "\n"
            << "#include <string>\n"
@@ -41,6 +39,5 @@ void Translator::emitModuleHeader(const ModuleRecord& module) {
     for (const auto& function : module.functions)
         if (hasPrototype(*function) && !function->isStatic) writePrototype(header, *this, *function, "");
     header << "#endif\n";
-    header.flush();
-    if (!header) reportUnwritable(fileName);
+    if (!header.close()) reportUnwritable(fileName);
 }

@@ -10,7 +10,7 @@
 namespace {
 
 // A method head qualifies the name with its class ("Long Shape ::  Area (").
-void writeHead(std::ostream& out, const ModuleRecord& module, const FunctionRecord& function,
+void writeHead(OutputBuffer& out, const ModuleRecord& module, const FunctionRecord& function,
                const std::string& name) {
     // An API module's header may be included by several translation units.
     if (module.isApiModule && !module.isClassModule) out << "inline ";

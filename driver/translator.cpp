@@ -3,6 +3,6 @@
 Translator::Translator(std::ostream& out) : console(out) {}
 
 Translator::~Translator() {
-    if (output.is_open()) output.close();
+    if (output.isOpen()) output.close();
     if (reader.isOpen()) reader.close();
 }

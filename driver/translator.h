@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <iosfwd>
 #include <map>
 #include <memory>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "driver/host.h"
+#include "expr/output_buffer.h"
 #include "source/source_reader.h"
 #include "symbols/records.h"
 #include "symbols/symbol_table.h"
@@ -319,7 +319,8 @@ public:
     std::vector<CaseChain> caseChains;
     std::vector<std::string> resources;
     ModuleRecord* currentModule = nullptr;
-    std::ofstream output;
+    // The generated file being written (a module's .cpp or .h).
+    OutputBuffer output;
     bool hasErrors = false;
     // A tool of the build step could not be started or failed.
     bool toolFailed = false;

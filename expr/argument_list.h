@@ -6,7 +6,6 @@
 #pragma once
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 #include "driver/translator.h"
@@ -64,7 +63,7 @@ private:
 
     Translator& t_;
     SourceReader& r_;
-    std::ostream& out_;
+    OutputBuffer& out_;
     const FunctionRecord& function_;
     const bool memberVariant_;
     const bool plain_;

@@ -279,7 +279,7 @@ private:
 
     /* operator -> "+" ... | MOD | "\" | comparison | AND | OR | "[" word "]" | ">" ">" | "<" "<" | "&" | "|" | "(" | ")" */
     Step valueOperator(bool afterOperand) {
-        std::ostream& out = t_.output;
+        OutputBuffer& out = t_.output;
         if (r_.is("[")) {
             bracketWord(t_);
         } else if (r_.isOperator) {

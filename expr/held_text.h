@@ -6,20 +6,20 @@
 #pragma once
 
 #include <cstddef>
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "expr/output_buffer.h"
 #include "expr/output_capture.h"
 
 class HeldText {
 public:
-    explicit HeldText(std::ostream& out) : out_(out), capture_(out) { parts_.emplace_back(); }
+    explicit HeldText(OutputBuffer& out) : out_(out), capture_(out) { parts_.emplace_back(); }
 
     // Writes a cast or quote added to an operand for the String, noting where.
     void writeAdded(const std::string& text) {
         if (text.empty()) return;
-        parts_.back().added.push_back({static_cast<size_t>(out_.tellp()), text.size()});
+        parts_.back().added.push_back({capture_.size(), text.size()});
         out_ << text;
     }
     // An operand or operator of the current part; whether it is a String.
@@ -41,16 +41,16 @@ public:
     bool joined() const { return parts_.size() > 1; }
     // "&" joins here: the current part ends, the next starts after `joint`.
     void join(const std::string& joint) {
-        parts_.back().end = static_cast<size_t>(out_.tellp());
+        parts_.back().end = capture_.size();
         out_ << joint;
         parts_.emplace_back();
-        parts_.back().start = static_cast<size_t>(out_.tellp());
+        parts_.back().start = capture_.size();
     }
 
     // The text, its number parts converted whole; `wholeNumber` treats the
     // text without joins as one number part too.
     std::string release(bool wholeNumber) {
-        parts_.back().end = static_cast<size_t>(out_.tellp());
+        parts_.back().end = capture_.size();
         std::string text = capture_.release();
         if (!joined() && !wholeNumber) return text;
         for (auto part = parts_.rbegin(); part != parts_.rend(); ++part) {
@@ -76,7 +76,7 @@ private:
         bool hasString = false;
         bool truth = false;
     };
-    std::ostream& out_;
+    OutputBuffer& out_;
     OutputCapture capture_;
     std::vector<Part> parts_;
 };

@@ -96,7 +96,7 @@ void Translator::translateIndex() {
 void translateIndexTerms(Translator& t) {
     NestingGuard guard(t);
     SourceReader& r = t.reader;
-    std::ostream& output = t.output;
+    OutputBuffer& output = t.output;
     int32_t depth = 0;
     for (;;) {
         r.nextToken();

@@ -30,7 +30,7 @@ bool needsValue(const ChainEnd& end, const std::string& expectedType) {
     return end.usedWhole && end.pointer && !expectedType.empty() && upperCase(expectedType) == upperCase(end.type);
 }
 
-void writeChain(std::ostream& out, OutputCapture& chain, const ChainEnd& end, bool takeAddress,
+void writeChain(OutputBuffer& out, OutputCapture& chain, const ChainEnd& end, bool takeAddress,
                 const std::string& expectedType) {
     const std::string text = chain.release();
     if (needsAddress(takeAddress, end, expectedType))

@@ -5,10 +5,10 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <vector>
 
+#include "expr/output_buffer.h"
 #include "source/source_reader.h"
 
 // MOD as "%", "\" as "/"; nullptr for any other token.
@@ -59,12 +59,12 @@ bool nextHoldsLogicalOperator(SourceReader& r);
 // or OR of its own depth, at the ")" of its group and at the end.
 class NotScopes {
 public:
-    void open(std::ostream& out, int32_t depth) {
+    void open(OutputBuffer& out, int32_t depth) {
         out << "!(";
         depths_.push_back(depth);
     }
     // Closes those opened at `depth` or deeper.
-    void close(std::ostream& out, int32_t depth) {
+    void close(OutputBuffer& out, int32_t depth) {
         while (!depths_.empty() && depths_.back() >= depth) {
             out << ")";
             depths_.pop_back();

@@ -95,8 +95,7 @@ protected:
         ASSERT_TRUE(t.reader.openText(line + "\n"));
         t.reader.nextToken();
         t.output.close();
-        t.output.clear();
-        t.output.open("out.cpp", std::ios::out | std::ios::trunc | std::ios::binary);
+        t.output.open("out.cpp");
     }
 
     void check(const LineCase& c, const std::function<void()>& translate, ModuleRecord* module = nullptr) {

@@ -75,8 +75,7 @@ protected:
         EXPECT_TRUE(t.reader.openText(line + "\nn = 1\n"));
         t.reader.nextToken();
         t.output.close();
-        t.output.clear();
-        t.output.open("out.cpp", std::ios::out | std::ios::trunc | std::ios::binary);
+        t.output.open("out.cpp");
         std::string message;
         try {
             head();

@@ -316,7 +316,7 @@ protected:
         do t.reader.nextToken();
         while (t.reader.token != word && !t.reader.atEof);
         if (emitter == Emitter::Variable) t.reader.nextToken();
-        t.output.open("out.cpp", std::ios::out | std::ios::trunc | std::ios::binary);
+        t.output.open("out.cpp");
     }
 
     // The emitted text and the raised message.
@@ -479,7 +479,7 @@ TEST_F(EmitTest, LocalsAreRegisteredOnceAndHideGlobals) {
     declare("DIM g AS Long\n");
     dir.write("conv.bas", "DIM v(7) AS Byte PTR\nDIM v(7) AS Byte PTR\nDIM g AS Long\nDIM m AS Long\n");
     ASSERT_TRUE(t.reader.open("conv.bas"));
-    t.output.open("out.cpp", std::ios::out | std::ios::trunc | std::ios::binary);
+    t.output.open("out.cpp");
     // The last line stands at module level.
     const struct {
         int32_t line;

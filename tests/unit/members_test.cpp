@@ -76,7 +76,7 @@ protected:
         t.reader.close();
         EXPECT_TRUE(t.reader.open("line.bas"));
         t.reader.nextToken();
-        t.output.open("out.cpp", std::ios::out | std::ios::trunc | std::ios::binary);
+        t.output.open("out.cpp");
         Outcome outcome;
         try {
             outcome.result = step(t);
