@@ -2,8 +2,6 @@
 // A block that its closing line never reached is reported with the line
 // it opened at, and closed in the C++ text as if the line had been there,
 // so that one missing END IF is one error and the C++ stays balanced.
-#include <ostream>
-
 #include "convert/case_labels.h"
 #include "convert/select_scan.h"
 #include "driver/translator.h"

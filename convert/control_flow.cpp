@@ -2,8 +2,6 @@
 // is copied operand by operand in source order; the BASIC words and
 // comparisons become their C++ operators, and the C++ compiler gives the
 // result its precedence.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/number_literal.h"

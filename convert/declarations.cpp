@@ -2,7 +2,6 @@
 // and imports from dynamic libraries. The declaration pass has registered
 // them already; the line is read again and the records supply the text.
 #include <algorithm>
-#include <ostream>
 #include <string_view>
 
 #include "convert/declaration_text.h"

@@ -3,7 +3,6 @@
 // expression is translated as a value of the loop variable's type. Either
 // way the end and the step are C++ expressions tested on every pass.
 #include <optional>
-#include <ostream>
 
 #include "driver/translator.h"
 #include "expr/assignment_values.h"

@@ -1,7 +1,5 @@
 // Function-pointer variables: a typedef named by the return type and the
 // variable's name written together, then the variable itself.
-#include <ostream>
-
 #include "convert/declaration_text.h"
 #include "driver/translator.h"
 

@@ -3,8 +3,6 @@
 // An EXIT is a break where that leaves the loop it names; from inside a
 // switch or an inner loop it is a goto to a label after the loop's end,
 // which the loop's closing line writes.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "source/syntax_error.h"
 

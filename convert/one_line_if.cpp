@@ -2,8 +2,6 @@
 // simple statements separated by ":", after THEN and after ELSE; while it
 // is read, ELSE ends a statement as ":" does. An IF nested in it takes the
 // first ELSE, as in BASIC; an ELSE after that one is the outer IF's.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "source/characters.h"
 #include "source/syntax_error.h"

@@ -1,7 +1,5 @@
 // FUNCTION and PROPERTY lines become C++ function heads; the first head of
 // the run is preceded by the prototypes and the WinMain entry point.
-#include <ostream>
-
 #include "convert/declaration_text.h"
 #include "convert/parameters.h"
 #include "driver/translator.h"

@@ -4,7 +4,6 @@
 // whatever token the handler left current. Which rows go on decides the
 // blank lines of the output: DIM, EXIT FUNCTION and the access-word lines
 // leave their end-of-line token to the blank-line row at the bottom.
-#include <ostream>
 #include <string_view>
 
 #include "driver/translator.h"

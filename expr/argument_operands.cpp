@@ -1,6 +1,4 @@
 // The operands of an argument, each cast against the parameter's type.
-#include <ostream>
-
 #include "expr/argument_list.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"

@@ -1,6 +1,5 @@
 // The loop of an argument list and the operators between its operands.
 #include <memory>
-#include <ostream>
 
 #include "expr/argument_list.h"
 #include "source/syntax_error.h"

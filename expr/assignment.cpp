@@ -2,8 +2,6 @@
 // member or property as the target, "=", and a value or one of the object
 // forms NOTHING, CLASSCAST and NEW; and the function result, which becomes
 // a return statement (or, without "=", a call of the function itself).
-#include <ostream>
-
 #include "driver/translator.h"
 #include "symbols/names.h"
 #include "expr/assignment_values.h"

@@ -3,8 +3,6 @@
 // decided against the type being assigned.
 #include "expr/assignment_values.h"
 
-#include <ostream>
-
 #include "symbols/names.h"
 
 #include <memory>

@@ -1,7 +1,6 @@
 // Calls of program functions: the called name, property accessors,
 // function-pointer assignments and the argument list: in parentheses, or
 // for a call statement without them.
-#include <ostream>
 #include <string_view>
 
 #include "driver/translator.h"

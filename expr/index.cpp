@@ -1,7 +1,5 @@
 // Array indexes: a BASIC "(" index ")" becomes a C++ "[" index "]", its
 // operands and operators copied without spaces.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"

@@ -1,7 +1,5 @@
 // Member access: chains of TYPE members and member variables of class
 // objects. "->" follows what was declared PTR, "." everything else.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"

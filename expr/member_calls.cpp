@@ -1,8 +1,6 @@
 // Method calls and property use on class objects: obj.Draw(1) becomes
 // obj.Draw(1) or obj->Draw(1), obj.Color a call of its Get accessor and
 // obj.Color = 3 a call of its Set accessor.
-#include <ostream>
-
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"

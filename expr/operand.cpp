@@ -1,7 +1,5 @@
 #include "expr/operand.h"
 
-#include <ostream>
-
 #include "expr/member_names.h"
 #include "expr/operators.h"
 #include "symbols/names.h"

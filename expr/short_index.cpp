@@ -1,7 +1,5 @@
 #include "expr/short_index.h"
 
-#include <ostream>
-
 #include "expr/index.h"
 #include "expr/member_names.h"
 #include "expr/operators.h"
