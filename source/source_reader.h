@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class SourceReader {
 public:
@@ -17,6 +18,11 @@ public:
     // Opens a module held in memory.
     bool openText(std::string text);
     void close();
+    // Closes the module and keeps its text for the next open() of the same
+    // file name, which takes it instead of reading the file again while the
+    // file still has the size and time it had when it was read. Only a text
+    // read from a file whole, at once, is kept.
+    void closeKeepingText();
     bool isOpen() const { return isOpen_; }
 
     // Reads the next token into `token`, `tokenAsWritten` and the flags.
@@ -122,6 +128,18 @@ private:
     Colon readColon();
     bool afterThen() const;
     void endStatementHere(End end);
+    // Opens a text already prepared (byte-order mark, CR LF, last line feed).
+    void start(std::string text);
+
+    struct KeptText {
+        std::string fileName;
+        uintmax_t size = 0;
+        int64_t time = 0;
+        std::string text;
+    };
+    // The file the open text came from, when it can be kept (a name).
+    KeptText source_;
+    std::vector<KeptText> kept_;
 
     std::string text_;
     size_t position_ = 0;

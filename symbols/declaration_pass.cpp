@@ -47,13 +47,16 @@ void Translator::runDeclarationPass(std::string fileName) {
         }
         // A statement may have added records, modules or a class name.
         symbols.changed();
+        // Nothing is written in this pass: the tabs the reader gathers go.
+        reader.indent.clear();
         try {
             reader.nextToken();
         } catch (const SyntaxError& error) {
             reportDeclarationError(error.message);
         }
     }
-    reader.close();
+    // The conversion pass reads the module again: its text is kept for it.
+    reader.closeKeepingText();
 
     if (moduleCursor == 1) {
         // Modules registered meanwhile are parsed too: the size is read each time.

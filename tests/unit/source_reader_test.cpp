@@ -173,6 +173,35 @@ TEST(ReaderOpen, ReopeningResetsPositionForTheNextModule) {
     EXPECT_EQ(reader.previousToken(), "");  // the last token of a.bas was the empty end token
 }
 
+// A text kept by closeKeepingText is read again only while its file is as it was.
+TEST(ReaderOpen, KeptTextServesTheNextOpenOfAnUnchangedFile) {
+    TempDir dir;
+    SourceReader reader;
+    const std::string name = dir.write("a.bas", "\xEF\xBB\xBFone\r\ntwo");
+    ASSERT_TRUE(reader.open(name));
+    reader.closeKeepingText();
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_TRUE(reader.open(name));
+        std::string tokens;
+        while (!reader.atEof) {
+            reader.nextToken();
+            tokens += reader.tokenAsWritten + "|";
+        }
+        EXPECT_EQ(tokens, "one||two|||");
+        reader.closeKeepingText();
+    }
+    // A file of another size since (as when a module's own output replaced
+    // it) is read again.
+    dir.write("a.bas", "three\n");
+    ASSERT_TRUE(reader.open(name));
+    reader.nextToken();
+    EXPECT_EQ(reader.tokenAsWritten, "three");
+    reader.close();
+    // Nothing is kept by close(), nor for a file that is gone.
+    std::filesystem::remove(name);
+    EXPECT_FALSE(reader.open(name));
+}
+
 // Content that must never crash or hang the reader.
 TEST(ReaderBadInput, EndsOnAnyBytes) {
     std::string nul("a\0b\n", 4);
