@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <string_view>
 
-inline bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-inline bool isDigit(int c) { return c >= '0' && c <= '9'; }
-inline bool isBlank(int c) { return c == ' ' || c == '\t'; }
-inline bool isNameChar(int c) { return isLetter(c) || isDigit(c); }
+constexpr bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+constexpr bool isDigit(int c) { return c >= '0' && c <= '9'; }
+constexpr bool isBlank(int c) { return c == ' ' || c == '\t'; }
+constexpr bool isNameChar(int c) { return isLetter(c) || isDigit(c); }
 
 // The whole word `upperWord` (any letter case) stands at `at` in `text`.
 inline bool isWordAt(std::string_view text, size_t at, std::string_view upperWord) {

@@ -1,10 +1,14 @@
 // The token scanner. The column arithmetic is deliberately irregular: the
 // reported position of a token is `column` minus its length, and callers'
 // diagnostics rely on the exact rules of each token kind below.
+//
+// The text always ends in a line feed (or is empty), and the string's own
+// terminating NUL stands after it: a run of name characters or blanks stops
+// at the end of the text without a bounds test.
 #include "source/source_reader.h"
 
-#include <cstdio>
-#include <filesystem>
+#include <array>
+#include <cstring>
 
 #include "source/characters.h"
 #include "source/syntax_error.h"
@@ -15,118 +19,51 @@ const char* const missingQuote =
     "Syntax error, no matching quote in statement. Note:Double quotes cannot be used inside "
     "double quotes. Use Chr(34) instead.";
 
-bool isOperatorChar(int c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
+// What a character starts, and whether it goes on a name or a number.
+enum : uint8_t { OTHER, BLANK, LINE_FEED, COLON, APOSTROPHE, DIGIT, LETTER, OPERATOR, PAREN, QUOTE };
+constexpr uint8_t NAME = 0x10;  // a letter or a digit
+constexpr uint8_t KIND = 0x0F;
 
-// What a file is now: a kept text is used again only while its file still
-// has the size and time it had when it was read.
-struct FileStamp {
-    bool regular = false;
-    uintmax_t size = 0;
-    int64_t time = 0;
-};
+constexpr std::array<uint8_t, 256> characterKinds() {
+    std::array<uint8_t, 256> kinds{};
+    for (int c = 0; c < 256; ++c) {
+        uint8_t kind = OTHER;
+        if (isBlank(c)) kind = BLANK;
+        else if (c == '\n') kind = LINE_FEED;
+        else if (c == ':') kind = COLON;
+        else if (c == '\'') kind = APOSTROPHE;
+        else if (isDigit(c)) kind = DIGIT | NAME;
+        else if (isLetter(c)) kind = LETTER | NAME;
+        else if (c == '+' || c == '-' || c == '*' || c == '/' || c == '^') kind = OPERATOR;
+        else if (c == '(' || c == ')') kind = PAREN;
+        else if (c == '"') kind = QUOTE;
+        kinds[static_cast<size_t>(c)] = kind;
+    }
+    return kinds;
+}
+constexpr std::array<uint8_t, 256> kinds = characterKinds();
 
-FileStamp stampOf(const std::string& fileName) {
-    FileStamp stamp;
-    std::error_code error;
-    stamp.size = std::filesystem::file_size(fileName, error);
-    if (error) return stamp;
-    const auto time = std::filesystem::last_write_time(fileName, error);
-    if (error) return stamp;
-    stamp.time = static_cast<int64_t>(time.time_since_epoch().count());
-    stamp.regular = true;
-    return stamp;
+inline uint8_t kindOf(char c) { return kinds[static_cast<unsigned char>(c)]; }
+
+// A string of `length` characters, whatever they are, in the buffer it has
+// when that is large enough.
+inline void resizeKeepingBuffer(std::string& text, size_t length) {
+    if (text.size() > length)
+        text.erase(length);
+    else
+        while (text.size() < length) text.push_back(' ');
+}
+
+inline char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The `length` characters at `text` read `upperWord` (letters) in any case.
+inline bool sameLetters(const char* text, const char* upperWord, size_t length) {
+    for (size_t k = 0; k < length; ++k)
+        if ((text[k] & ~0x20) != upperWord[k]) return false;
+    return true;
 }
 
 }  // namespace
-
-bool SourceReader::open(const std::string& fileName) {
-    if (isOpen_) return false;
-    // A folder opens as an empty stream on some hosts: it is no module.
-    std::error_code error;
-    if (std::filesystem::is_directory(fileName, error)) return false;
-    const FileStamp stamp = stampOf(fileName);
-    for (auto kept = kept_.begin(); kept != kept_.end(); ++kept) {
-        if (kept->fileName != fileName) continue;
-        const bool unchanged = stamp.regular && stamp.size == kept->size && stamp.time == kept->time;
-        std::string text = std::move(kept->text);
-        kept_.erase(kept);
-        if (!unchanged) break;
-        // The text as it was read and prepared then.
-        start(std::move(text));
-        source_ = {fileName, stamp.size, stamp.time, {}};
-        return true;
-    }
-    // Binary: carriage returns are dropped by openText on every host alike.
-    std::FILE* input = std::fopen(fileName.c_str(), "rb");
-    if (!input) return false;
-    // One read of the size the file has, with a byte to spare for the line
-    // feed a last line may need; a file that grew, or one that tells no
-    // size, reads on to its end. A read that fails keeps what came before.
-    std::string text;
-    text.resize(static_cast<size_t>(stamp.regular ? stamp.size : 0) + 1);
-    size_t length = 0;
-    for (;;) {
-        length += std::fread(&text[length], 1, text.size() - length, input);
-        if (length < text.size()) break;
-        text.resize(text.size() * 2);
-    }
-    std::fclose(input);
-    text.resize(length);
-    openText(std::move(text));
-    // A text that is the whole file as it stands can be kept for the next pass.
-    if (stamp.regular && length == stamp.size) source_ = {fileName, stamp.size, stamp.time, {}};
-    return true;
-}
-
-bool SourceReader::openText(std::string text) {
-    if (isOpen_) return false;
-    // A UTF-8 byte-order mark, as some Windows editors write one, is no text.
-    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
-    // CR LF reads as LF on every host alike.
-    if (text.find('\r') != std::string::npos) {
-        size_t kept = 0;
-        for (size_t i = 0; i < text.size(); ++i)
-            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) text[kept++] = text[i];
-        text.resize(kept);
-    }
-    // A last line without its line feed reads as if it had one.
-    if (!text.empty() && text.back() != '\n') text += '\n';
-    start(std::move(text));
-    return true;
-}
-
-void SourceReader::start(std::string text) {
-    line = 0;
-    column = 1;
-    token.clear();
-    lineEnded = true;
-    endedBy = End::Line;
-    atEof = false;
-    isString = false;
-    lineHasTokens = false;
-    statementHasTokens_ = false;
-    tokenLength_ = 0;
-    text_ = std::move(text);
-    position_ = 0;
-    source_.fileName.clear();
-    isOpen_ = true;
-}
-
-void SourceReader::close() {
-    isOpen_ = false;
-    text_.clear();
-    position_ = 0;
-    source_.fileName.clear();
-}
-
-void SourceReader::closeKeepingText() {
-    if (isOpen_ && !source_.fileName.empty()) {
-        source_.text = std::move(text_);
-        kept_.push_back(std::move(source_));
-        source_ = {};
-    }
-    close();
-}
 
 void SourceReader::pushBack() { pushedBack = true; }
 
@@ -138,14 +75,6 @@ void SourceReader::expectNextLineEnd(const char* message) {
     expectLineEnd(message);
     pushBack();
 }
-
-inline int SourceReader::readChar() {
-    if (position_ >= text_.size()) return END;
-    return static_cast<unsigned char>(text_[position_++]);
-}
-
-// The character read last goes back: it is read again next.
-inline void SourceReader::unreadChar() { --position_; }
 
 SourceReader::Mark SourceReader::mark() const {
     return {token,        tokenAsWritten, indent,        line,           column,     lineEnded,
@@ -210,18 +139,31 @@ int32_t SourceReader::peekArgumentCount() const {
     return anything || commas > 0 ? commas + 1 : 0;
 }
 
-// A token that is the run of the text from `start` to the current position.
-void SourceReader::finishSpan(size_t start) {
-    tokenStart_ = start;
-    tokenLength_ = position_ - start;
-    // Both were emptied by nextToken; appending keeps their buffers.
-    const char* text = text_.data() + start;
-    tokenAsWritten.append(text, tokenLength_);
-    token.append(text, tokenLength_);
-    for (char& ch : token)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    lineHasTokens = true;
-    statementHasTokens_ = true;
+// The token strings take what the scan left, as it says. They keep their
+// length while they can (a token as long as the one before is written over
+// in place): only the characters are copied.
+inline void SourceReader::fill(Fill what) {
+    const char* text = text_.data() + tokenStart_;
+    const size_t length = tokenLength_;
+    if (what != Fill::Span) {
+        token.clear();
+        if (what == Fill::None)
+            tokenAsWritten.clear();
+        else if (what == Fill::WrittenOnly)
+            tokenAsWritten.assign(text, length);
+        else
+            tokenAsWritten.assign(":");  // Reports name the ":" where a statement was cut short.
+        return;
+    }
+    resizeKeepingBuffer(token, length);
+    resizeKeepingBuffer(tokenAsWritten, length);
+    char* const upperCase = &token[0];
+    char* const asWritten = &tokenAsWritten[0];
+    for (size_t i = 0; i < length; ++i) {
+        const char c = text[i];
+        asWritten[i] = c;
+        upperCase[i] = upper(c);
+    }
 }
 
 void SourceReader::nextToken() {
@@ -229,18 +171,33 @@ void SourceReader::nextToken() {
         pushedBack = false;
         return;
     }
+    fill(scan());
+}
+
+// A token that is the run of the text from `start` to the current position.
+inline void SourceReader::span(size_t start) {
+    tokenStart_ = start;
+    tokenLength_ = position_ - start;
+    lineHasTokens = true;
+    statementHasTokens_ = true;
+}
+
+// The place in the text and the column are kept in locals while the token
+// is found, and stored before every step that reads them.
+[[gnu::always_inline]] inline SourceReader::Fill SourceReader::scan() {
     previousStart_ = tokenStart_;
     previousLength_ = tokenLength_;
     tokenLength_ = 0;
-    token.clear();
-    tokenAsWritten.clear();
     isNumber = isString = allDigits = isOperator = false;
 
-    int c = readChar();
-    if (c == END) {
+    const char* const text = text_.data();
+    const size_t size = text_.size();
+    size_t at = position_;
+    if (at >= size) {
         atEof = true;
-        return;
+        return Fill::None;
     }
+    uint8_t kind = kindOf(text[at++]) & KIND;
     if (lineEnded && endedBy != End::Line) {
         // The statement ended within the line, which goes on.
         lineEnded = false;
@@ -253,60 +210,111 @@ void SourceReader::nextToken() {
         lineHasTokens = false;
         statementHasTokens_ = false;
     }
-    if (c == '\n') {
+    if (kind == LINE_FEED) {
+        position_ = at;
         lineEnded = true;
-        return;
+        return Fill::None;
     }
+    int32_t col = column;
     // Blanks, and colons that separate nothing, before the token.
-    for (;;) {
-        if (c == ':') {
+    while (kind == BLANK || kind == COLON) {
+        if (kind == COLON) {
+            position_ = at;
             const Colon colon = readColon();
+            at = position_;
             if (colon == Colon::Separator) {
-                // Reports name the ":" where a statement was cut short.
-                ++column;
-                tokenAsWritten = ":";
-                return endStatementHere(End::Colon);
+                column = col + 1;
+                endStatementHere(End::Colon);
+                return Fill::Colon;
             }
             if (colon == Colon::Token) break;
-        } else if (!isBlank(c)) {
-            break;
         }
-        // The blank that starts a run is never gathered into indent.
-        for (;;) {
-            c = readChar();
-            if (c == '\t') indent += '\t';
-            if (c == END) {
-                atEof = true;
-                return;
-            }
-            ++column;
-            if (isBlank(c)) continue;
-            if (c == '\n') {
-                lineEnded = true;
-                column = 1;
-                return;
-            }
-            break;
+        // The blank that starts a run is never gathered into indent; every
+        // other one counts a column, as does the character after the run.
+        size_t end = at;
+        for (;; ++end) {
+            if (text[end] == '\t')
+                indent.push_back('\t');
+            else if (text[end] != ' ')
+                break;
+        }
+        col += static_cast<int32_t>(end - at);
+        at = end;
+        if (at >= size) {
+            position_ = at;
+            column = col;
+            atEof = true;
+            return Fill::None;
+        }
+        kind = kindOf(text[at++]) & KIND;
+        ++col;
+        if (kind == LINE_FEED) {
+            position_ = at;
+            column = 1;
+            lineEnded = true;
+            return Fill::None;
         }
     }
 
-    if (c == '\'') {
-        readComment();
-    } else if (isDigit(c)) {
-        readNumber();
-    } else if (isOperatorChar(c)) {
+    const size_t start = at - 1;
+    switch (kind) {
+    case LETTER: {
+        // name -> letter {letter | digit}
+        while (kindOf(text[at]) & NAME) ++at;
+        position_ = at;
+        const size_t length = at - start;
+        column = col + static_cast<int32_t>(length);
+        // A statement that starts with REM is a comment, as one that starts with "'".
+        if (length == 3 && (!statementHasTokens_ || afterThen()) && isWordAt(text_, start, "REM")) {
+            readComment();
+            return Fill::None;
+        }
+        span(start);
+        // Inside a one-line IF, ELSE ends the statement before it.
+        if (elseEndsStatement > 0 && length == 4 && sameLetters(text + start, "ELSE", 4)) {
+            endStatementHere(End::Else);
+            return Fill::WrittenOnly;
+        }
+        return Fill::Span;
+    }
+    case DIGIT: {
+        // number -> digit {letter | digit}; every character after the first
+        // counts a column, the one that ends the token too (it is read again
+        // as the start of what follows).
+        isNumber = true;
+        bool digits = true;
+        for (uint8_t next; (next = kindOf(text[at])) & NAME; ++at)
+            if ((next & KIND) == LETTER) digits = false;
+        allDigits = digits;
+        position_ = at;
+        column = col + static_cast<int32_t>(at - start);
+        span(start);
+        return Fill::Span;
+    }
+    case OPERATOR:
         isOperator = true;
-        finishSpan(position_ - 1);
-    } else if (isLetter(c)) {
-        readWord();
-    } else if (c == '(' || c == ')') {
-        finishSpan(position_ - 1);
-    } else if (c == '"') {
+        [[fallthrough]];
+    case PAREN:
+        position_ = at;
+        column = col;
+        span(start);
+        return Fill::Span;
+    case APOSTROPHE:
+        position_ = at;
+        column = col;
+        readComment();
+        return Fill::None;
+    case QUOTE:
+        position_ = at;
+        column = col;
         readStringLiteral();
-    } else {
+        return Fill::Span;
+    default:
         // ",", "." and every other single character, bytes above 127 too.
-        ++column;
-        finishSpan(position_ - 1);
+        position_ = at;
+        column = col + 1;
+        span(start);
+        return Fill::Span;
     }
 }
 
@@ -342,14 +350,14 @@ void SourceReader::endStatementHere(End end) {
 
 // comment -> "'" {any} LF
 void SourceReader::readComment() {
-    int c;
-    do {
-        c = readChar();
-        if (c == END) {
-            atEof = true;
-            return;
-        }
-    } while (c != '\n');
+    const char* text = text_.data();
+    const void* lineFeed = std::memchr(text + position_, '\n', text_.size() - position_);
+    if (!lineFeed) {
+        position_ = text_.size();
+        atEof = true;
+        return;
+    }
+    position_ = static_cast<size_t>(static_cast<const char*>(lineFeed) - text) + 1;
     column = 1;
     if (lineHasTokens) {
         // A comment after a statement ends it exactly as the line feed would;
@@ -361,68 +369,40 @@ void SourceReader::readComment() {
     ++line;
 }
 
-// number -> digit {letter | digit}
-// Every character after the first counts a column, the one that ends the
-// token too (it is read again as the start of what follows).
-void SourceReader::readNumber() {
-    isNumber = true;
-    allDigits = true;
-    const size_t start = position_ - 1;
-    while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) {
-        if (isLetter(text_[position_])) allDigits = false;
-        ++position_;
-    }
-    column += static_cast<int32_t>(position_ - start);
-    finishSpan(start);
-}
-
-// name -> letter {letter | digit}
-// A statement that starts with REM is a comment, as one that starts with "'".
-// Inside a one-line IF, ELSE ends the statement before it.
-void SourceReader::readWord() {
-    const size_t start = position_ - 1;
-    while (position_ < text_.size() && (isLetter(text_[position_]) || isDigit(text_[position_]))) ++position_;
-    column += static_cast<int32_t>(position_ - start);
-    if ((!statementHasTokens_ || afterThen()) && isWordAt(text_, start, "REM")) return readComment();
-    finishSpan(start);
-    if (elseEndsStatement > 0 && is("ELSE")) {
-        token.clear();
-        endStatementHere(End::Else);
-    }
-}
-
 // literal -> '"' {any but '"' and LF} '"'
 // A literal without its closing quote is reported with what was read of it
 // as the token (as written); a doubled quote with the literal read so far.
 void SourceReader::readStringLiteral() {
+    const char* text = text_.data();
     const size_t start = position_ - 1;
-    int c;
-    do {
-        c = readChar();
-        if (c == END) break;
-        ++column;
-    } while (c != '"' && c != '\n');
+    size_t end = position_;
+    while (end < text_.size() && text[end] != '"' && text[end] != '\n') ++end;
+    // Every character read counts a column, the one that ends the literal too.
+    const int c = end < text_.size() ? text[end++] : END;
+    column += static_cast<int32_t>(end - position_);
+    position_ = end;
     isString = true;
     if (c != '"') {
         // The line feed is consumed inside the literal: count it as the end
         // of the statement so that recovery does not swallow the next line.
         tokenStart_ = start;
         tokenLength_ = (c == END ? position_ : position_ - 1) - start;
-        token.assign(text_.data() + start, tokenLength_);
+        token.assign(text + start, tokenLength_);
+        tokenAsWritten.clear();
         if (c == END)
             atEof = true;
         else
             lineEnded = true;
         throw SyntaxError{missingQuote};
     }
-    const size_t end = position_;
-    c = readChar();
-    if (c == '"') {
+    if (position_ < text_.size() && text[position_] == '"') {
+        // The second quote is read; the literal before it is reported.
         tokenStart_ = start;
-        tokenLength_ = end - start;
-        token.assign(text_.data() + start, tokenLength_);
+        tokenLength_ = position_ - start;
+        token.assign(text + start, tokenLength_);
+        tokenAsWritten.clear();
+        ++position_;
         throw SyntaxError{missingQuote};
     }
-    if (c != END) unreadChar();
-    finishSpan(start);
+    span(start);
 }

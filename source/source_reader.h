@@ -113,14 +113,15 @@ private:
 
     [[noreturn]] static void throwError(const char* message);
 
-    // One character, with CR LF read as LF and a line feed supplied after a
-    // last line that has none. END at the end of the file.
-    int readChar();
-    void unreadChar();
-    void finishSpan(size_t start);
+    // What the token strings take from the token just scanned: nothing, its
+    // span (as written and upper case), its span as written alone (an ELSE
+    // that ends a statement), or ":" as written (a statement separator).
+    enum class Fill { None, Span, WrittenOnly, Colon };
+    // Reads one token: its span, line, column and flags.
+    Fill scan();
+    void fill(Fill what);
+    void span(size_t start);
     void readComment();
-    void readWord();
-    void readNumber();
     void readStringLiteral();
     // A ":" read: a statement separator, half of "::", or passed over like
     // a blank (nothing before it, or nothing but a comment after it).
