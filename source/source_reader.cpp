@@ -142,7 +142,7 @@ int32_t SourceReader::peekArgumentCount() const {
 // The token strings take what the scan left, as it says. They keep their
 // length while they can (a token as long as the one before is written over
 // in place): only the characters are copied.
-inline void SourceReader::fill(Fill what) {
+[[gnu::always_inline]] inline void SourceReader::fill(Fill what) {
     const char* text = text_.data() + tokenStart_;
     const size_t length = tokenLength_;
     if (what != Fill::Span) {
@@ -172,6 +172,20 @@ void SourceReader::nextToken() {
         return;
     }
     fill(scan());
+}
+
+void SourceReader::nextTokenIf(const TokenShapes& wanted) {
+    if (pushedBack) {
+        pushedBack = false;
+        return;
+    }
+    const Fill what = scan();
+    if (what == Fill::Span && !wanted.has(text_.data() + tokenStart_, tokenLength_)) {
+        token.clear();
+        tokenAsWritten.clear();
+        return;
+    }
+    fill(what);
 }
 
 // A token that is the run of the text from `start` to the current position.

@@ -28,6 +28,21 @@ public:
     // Reads the next token into `token`, `tokenAsWritten` and the flags.
     // Throws SyntaxError for a string literal without its closing quote.
     void nextToken();
+    // Tokens told by their length and the first letter (either case): for
+    // each length up to `longest`, a bit per letter ('A' & 31 and so on).
+    struct TokenShapes {
+        static constexpr size_t longest = 15;
+        uint32_t firstLetters[longest + 1] = {};
+        constexpr void add(std::string_view word) { firstLetters[word.size()] |= 1u << (word[0] & 31); }
+        bool has(const char* text, size_t length) const {
+            // An empty token's length wraps round past `longest`.
+            return length - 1 < longest && (firstLetters[length] >> (text[0] & 31) & 1) != 0;
+        }
+    };
+    // As nextToken(), but `token` and `tokenAsWritten` are written only for
+    // a token of one of the `wanted` shapes, and are left empty for any
+    // other: for passes that look at few of the tokens.
+    void nextTokenIf(const TokenShapes& wanted);
     // The next nextToken() delivers the current token again (one level).
     void pushBack();
 

@@ -1,11 +1,16 @@
 // The declaration pass: reads every module once and registers what it
 // declares. Declarations are found by keyword alone, wherever they stand on
-// their line; each token runs through the whole keyword table in order.
+// their line; each token that is a keyword of the table runs through the
+// whole table in order.
 #include <ostream>
 #include <string_view>
 
 #include "driver/translator.h"
 #include "source/syntax_error.h"
+
+namespace {
+extern const SourceReader::TokenShapes declarationKeywords;
+}
 
 void Translator::runDeclarationPass(std::string fileName) {
     insideProcedure = false;
@@ -34,8 +39,10 @@ void Translator::runDeclarationPass(std::string fileName) {
         symbols.changed();
     }
 
+    // Only a token that may be a keyword of the table is written out: the
+    // others pass by with their place, line and column counted.
     try {
-        reader.nextToken();
+        reader.nextTokenIf(declarationKeywords);
     } catch (const SyntaxError& error) {
         reportDeclarationError(error.message);
     }
@@ -50,7 +57,7 @@ void Translator::runDeclarationPass(std::string fileName) {
         // Nothing is written in this pass: the tabs the reader gathers go.
         reader.indent.clear();
         try {
-            reader.nextToken();
+            reader.nextTokenIf(declarationKeywords);
         } catch (const SyntaxError& error) {
             reportDeclarationError(error.message);
         }
@@ -85,8 +92,8 @@ namespace {
 // the rows from the top, and every row sees the token as the rows before it
 // left it: a row's handler reads on, and the next rows test what it left.
 struct DeclarationRow {
-    std::string_view keyword;                           // upper case; or empty:
-    bool (*test)(const Translator&);                    // a test of the token
+    std::string_view keyword;                           // upper case
+    bool (*also)(const Translator&);                    // what else must hold, if anything
     void (*handle)(Translator&, ModuleRecord&);
 };
 
@@ -162,7 +169,7 @@ void endLine(Translator& t, ModuleRecord&) {
 }
 
 // FUNCTION after AS is a function-pointer type, declared by the conversion pass.
-bool isProcedureHead(const Translator& t) { return t.reader.is("FUNCTION") && t.reader.previousToken() != "AS"; }
+bool notAfterAs(const Translator& t) { return t.reader.previousToken() != "AS"; }
 
 void procedureHead(Translator& t, ModuleRecord& module) { t.declareProcedureHeader(module, SCOPE_PUBLIC); }
 void declare(Translator& t, ModuleRecord& module) { t.parseExternalDeclaration(module, SCOPE_PUBLIC); }
@@ -183,7 +190,7 @@ void interfaceApi(Translator& t, ModuleRecord& module) {
     t.skipLine();
 }
 
-const DeclarationRow declarationRows[] = {
+constexpr DeclarationRow declarationRows[] = {
     {"CLASS", nullptr, classLine},
     {"EXIT", nullptr, exitFunction},
     {"PRIVATE", nullptr, privateLine},
@@ -195,7 +202,7 @@ const DeclarationRow declarationRows[] = {
     {"TYPE", nullptr, userType},
     {"USING", nullptr, usingModule},
     {"END", nullptr, endLine},
-    {{}, isProcedureHead, procedureHead},
+    {"FUNCTION", notAfterAs, procedureHead},
     {"DECLARE", nullptr, declare},
     {"APPTYPE", nullptr, skipWholeLine},
     {"INTERFACEIGNORE", nullptr, interfaceIgnore},
@@ -203,11 +210,22 @@ const DeclarationRow declarationRows[] = {
     {"INTERFACEAPI", nullptr, interfaceApi},
 };
 
+// The shapes of the table's keywords: a token of none of them is no keyword
+// of the table (a few others share a shape).
+constexpr SourceReader::TokenShapes keywordShapes() {
+    SourceReader::TokenShapes shapes;
+    for (const DeclarationRow& row : declarationRows) shapes.add(row.keyword);
+    return shapes;
+}
+constexpr SourceReader::TokenShapes declarationKeywords = keywordShapes();
+
 }  // namespace
 
 void Translator::declareStatementToken(ModuleRecord& module) {
+    // No row takes a token that is none of their keywords.
+    if (!declarationKeywords.has(reader.token.data(), reader.token.size())) return;
     for (const DeclarationRow& row : declarationRows)
-        if (row.test ? row.test(*this) : reader.token == row.keyword) row.handle(*this, module);
+        if (reader.token == row.keyword && (!row.also || row.also(*this))) row.handle(*this, module);
 }
 
 // A header opens a body, except a pure virtual one: it has no END FUNCTION.
