@@ -245,13 +245,9 @@ inline void SourceReader::span(size_t start) {
         }
         // The blank that starts a run is never gathered into indent; every
         // other one counts a column, as does the character after the run.
-        size_t end = at;
-        for (;; ++end) {
-            if (text[end] == '\t')
-                indent.push_back('\t');
-            else if (text[end] != ' ')
-                break;
-        }
+        size_t end = at, tabs = 0;
+        for (; kindOf(text[end]) == BLANK; ++end) tabs += text[end] == '\t';
+        if (tabs > 0) indent.append(tabs, '\t');
         col += static_cast<int32_t>(end - at);
         at = end;
         if (at >= size) {
