@@ -2,13 +2,34 @@
 // the look-aheads that read the text ahead of it.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
-constexpr bool isLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-constexpr bool isDigit(int c) { return c >= '0' && c <= '9'; }
-constexpr bool isBlank(int c) { return c == ' ' || c == '\t'; }
-constexpr bool isNameChar(int c) { return isLetter(c) || isDigit(c); }
+// Each byte's classes as bits, looked up once by the loops that test every
+// character of a line.
+enum CharacterClass : uint8_t { LETTER_CLASS = 1, DIGIT_CLASS = 2, BLANK_CLASS = 4 };
+
+constexpr std::array<uint8_t, 256> makeCharacterClasses() {
+    std::array<uint8_t, 256> classes{};
+    for (int c = 'A'; c <= 'Z'; ++c) classes[static_cast<size_t>(c)] = LETTER_CLASS;
+    for (int c = 'a'; c <= 'z'; ++c) classes[static_cast<size_t>(c)] = LETTER_CLASS;
+    classes['_'] = LETTER_CLASS;
+    for (int c = '0'; c <= '9'; ++c) classes[static_cast<size_t>(c)] = DIGIT_CLASS;
+    classes[' '] = classes['\t'] = BLANK_CLASS;
+    return classes;
+}
+inline constexpr std::array<uint8_t, 256> characterClasses = makeCharacterClasses();
+
+// Any int: a char (negative above 127), an unsigned char, or -1 for the end.
+constexpr bool hasClass(int c, uint8_t classes) {
+    return static_cast<unsigned>(c) < 256 && (characterClasses[static_cast<size_t>(c)] & classes) != 0;
+}
+constexpr bool isLetter(int c) { return hasClass(c, LETTER_CLASS); }
+constexpr bool isDigit(int c) { return hasClass(c, DIGIT_CLASS); }
+constexpr bool isBlank(int c) { return hasClass(c, BLANK_CLASS); }
+constexpr bool isNameChar(int c) { return hasClass(c, LETTER_CLASS | DIGIT_CLASS); }
 
 // The whole word `upperWord` (any letter case) stands at `at` in `text`.
 inline bool isWordAt(std::string_view text, size_t at, std::string_view upperWord) {
