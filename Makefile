@@ -43,7 +43,8 @@ dist: build
 	@bash scripts/make-dist.sh $(BUILD) dist
 
 # The translation benchmark (a Release build in build-bench/): MB/s and peak
-# memory for generated programs of growing size.
+# memory for generated programs of growing size, and TinyCC compiling the
+# large one's C twin in the same run.
 bench: deps
 	@bash scripts/bench.sh
 
