@@ -256,7 +256,7 @@ void nothing(Translator&) {}
 bool anything(const Translator&) { return true; }
 void unknownStatement(Translator&) { throw SyntaxError{"Syntax Error."}; }
 
-const Row statementRows[] = {
+constexpr Row statementRows[] = {
     {"CLASS", nullptr, classLine, Then::NextRow},
     {"DIM", nullptr, dim, Then::NextRow},
     {{}, isLoopExit, loopExit, Then::Done},
@@ -296,6 +296,19 @@ const Row statementRows[] = {
     {{}, anything, unknownStatement, Then::Done},
 };
 
+// The shapes of the rows' keywords: most statements start with a name no
+// keyword has the length and first letter of, and pass the keyword rows
+// without a comparison.
+constexpr SourceReader::TokenShapes rowKeywordShapes() {
+    SourceReader::TokenShapes shapes;
+    for (const Row& row : statementRows)
+        if (!row.keyword.empty()) shapes.add(row.keyword);
+    return shapes;
+}
+constexpr SourceReader::TokenShapes rowKeywords = rowKeywordShapes();
+
+bool mayBeRowKeyword(const SourceReader& r) { return rowKeywords.has(r.token.data(), r.token.size()); }
+
 }  // namespace
 
 // Every statement but the keyword lines, which open or close blocks or
@@ -309,10 +322,13 @@ bool Translator::startsSimpleStatement() const {
 }
 
 void Translator::convertStatement() {
+    bool keywordShape = mayBeRowKeyword(reader);
     for (const Row& row : statementRows) {
-        const bool applies = row.test ? row.test(*this) : reader.token == row.keyword;
+        const bool applies = row.test ? row.test(*this) : keywordShape && reader.token == row.keyword;
         if (!applies) continue;
         row.handle(*this);
         if (row.then == Then::Done) return;
+        // The handler has read on: the rows below test the token it left.
+        keywordShape = mayBeRowKeyword(reader);
     }
 }
