@@ -1,8 +1,8 @@
 // The output buffer: the text of one generated file (a module's .cpp or
 // .h, a class or module header) while it is written. Every piece is
-// appended to one in-memory string, which goes to the file in blocks of
-// about a megabyte and at close, instead of as many small stream writes;
-// the bytes are those an ofstream would have written. A capture
+// appended to one in-memory string, which goes to the file in blocks of a
+// quarter of a megabyte and at close, instead of as many small stream
+// writes; the bytes are those an ofstream would have written. A capture
 // (expr/output_capture.h) is a mark on the string: the text after it is
 // held back until the capture takes it out, or stays where it is. Nothing
 // at or after an open mark may reach the file, so blocks are written only
@@ -107,7 +107,9 @@ public:
     void closeMark(size_t mark);
 
 private:
-    static constexpr size_t blockSize = size_t(1) << 20;
+    // Large enough that a big module takes few writes, small enough that
+    // the buffer stays small beside the module's text held in memory.
+    static constexpr size_t blockSize = size_t(1) << 18;
 
     // A piece of `length` was appended.
     OutputBuffer& wrote(size_t length) {

@@ -30,7 +30,8 @@ public:
     // The value of `name`, made empty when the name is new.
     Value& operator[](const std::string& name) {
         if (Value* value = find(name)) return *value;
-        if ((used_ + 1) * 2 > slots_.size()) grow();
+        // At most three slots in four used: probes stay short, the table small.
+        if ((used_ + 1) * 4 > slots_.size() * 3) grow();
         Slot& slot = freeSlot(NameHash{}(name));
         slot.name = name;
         ++used_;
