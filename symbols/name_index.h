@@ -15,24 +15,17 @@ template <typename Value>
 class NameIndex {
 public:
     // The value of `name`, or null.
-    Value* find(const std::string& name) {
-        if (slots_.empty()) return nullptr;
-        const size_t hash = NameHash{}(name);
-        for (size_t i = hash & mask();; i = (i + 1) & mask()) {
-            Slot& slot = slots_[i];
-            if (!slot.used) return nullptr;
-            if (slot.hash == hash && sameName(slot.name, name)) return &slot.value;
-        }
-    }
+    Value* find(const std::string& name) { return find(name, NameHash{}(name)); }
     const Value* find(const std::string& name) const { return const_cast<NameIndex*>(this)->find(name); }
     bool contains(const std::string& name) const { return find(name) != nullptr; }
 
     // The value of `name`, made empty when the name is new.
     Value& operator[](const std::string& name) {
-        if (Value* value = find(name)) return *value;
+        const size_t hash = NameHash{}(name);
+        if (Value* value = find(name, hash)) return *value;
         // At most three slots in four used: probes stay short, the table small.
         if ((used_ + 1) * 4 > slots_.size() * 3) grow();
-        Slot& slot = freeSlot(NameHash{}(name));
+        Slot& slot = freeSlot(hash);
         slot.name = name;
         ++used_;
         return slot.value;
@@ -52,6 +45,15 @@ private:
     };
 
     size_t mask() const { return slots_.size() - 1; }
+
+    Value* find(const std::string& name, size_t hash) {
+        if (slots_.empty()) return nullptr;
+        for (size_t i = hash & mask();; i = (i + 1) & mask()) {
+            Slot& slot = slots_[i];
+            if (!slot.used) return nullptr;
+            if (slot.hash == hash && sameName(slot.name, name)) return &slot.value;
+        }
+    }
 
     Slot& freeSlot(size_t hash) {
         size_t i = hash & mask();

@@ -37,8 +37,8 @@ bool isKey(const std::string& name);
 bool isWholeNumberType(const std::string& type);
 bool isNumberType(const std::string& type);
 
-// Hashing and equality by key, for maps that find a name in any letter
-// case without making its key first.
+// Hashing by key, for indexes that find a name in any letter case without
+// making its key first.
 struct NameHash {
     // FNV-1a over the upper-case bytes.
     size_t operator()(const std::string& name) const {
@@ -49,7 +49,4 @@ struct NameHash {
         }
         return static_cast<size_t>(hash);
     }
-};
-struct NameEqual {
-    bool operator()(const std::string& a, const std::string& b) const { return sameName(a, b); }
 };
