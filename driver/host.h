@@ -3,8 +3,10 @@
 // operating system is adapted here.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -28,6 +30,35 @@ std::string nativePath(const std::string& path);
 // the one file in its folder whose name matches ignoring case is taken.
 // Returns `path` unchanged when nothing better is found.
 std::string findFile(const std::string& path);
+
+// A file's bytes, read-only, mapped into memory where the host can: its
+// pages are read when first touched and can be given back once passed, so
+// a large source never needs all of itself in memory at once. Only a
+// regular, non-empty file whose size leaves room in its last page for the
+// NUL that follows the text is mapped; anything else (and every file on
+// hosts without mappings) is left to an ordinary read.
+class MappedFile {
+public:
+    MappedFile() = default;
+    ~MappedFile() { unmap(); }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    // Maps the file; false, holding nothing, when it cannot be mapped.
+    bool map(const std::string& path);
+    void unmap();
+    bool isMapped() const { return data_ != nullptr; }
+    // The bytes, followed by a NUL.
+    std::string_view text() const { return {data_, size_}; }
+    // The whole pages between the two offsets are not needed soon: they
+    // leave the process's memory (a later read takes them from the file
+    // again).
+    void release(size_t begin, size_t end);
+
+private:
+    const char* data_ = nullptr;
+    size_t size_ = 0;
+};
 
 // One tool-chain command: the text the Windows command interpreter runs
 // (and plix prints), and the same command as a tool and its arguments, so

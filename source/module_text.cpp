@@ -1,6 +1,10 @@
-// Reading a module's text: once, in one read, and kept for the module's
-// next pass while its file stays as it was.
+// Reading a module's text: mapped where the host can and the text needs no
+// preparing, so that only the part being read is in memory; otherwise in
+// one read, and kept for the module's next pass while its file stays as it
+// was.
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "source/source_reader.h"
@@ -14,6 +18,10 @@ struct FileStamp {
     uintmax_t size = 0;
     int64_t time = 0;
 };
+
+// How far behind the reading position mapped pages stay: marks and
+// rewinds go back within a statement, far less than this.
+constexpr size_t keptBehind = size_t{1} << 20;
 
 FileStamp stampOf(const std::string& fileName) {
     FileStamp stamp;
@@ -46,6 +54,8 @@ bool SourceReader::open(const std::string& fileName) {
         source_ = {fileName, stamp.size, stamp.time, {}};
         return true;
     }
+    if (mapped_.map(fileName) && startMapped()) return true;
+    mapped_.unmap();
     // Binary: carriage returns are dropped by openText on every host alike.
     std::FILE* input = std::fopen(fileName.c_str(), "rb");
     if (!input) return false;
@@ -85,6 +95,31 @@ bool SourceReader::openText(std::string text) {
     return true;
 }
 
+bool SourceReader::startMapped() {
+    const std::string_view text = mapped_.text();
+    // What openText would change: a byte-order mark, a missing last line
+    // feed, a carriage return anywhere (looked for a megabyte at a time,
+    // each given back once looked at).
+    if (text.compare(0, 3, "\xEF\xBB\xBF") == 0 || text.back() != '\n') return false;
+    for (size_t at = 0; at < text.size(); at += keptBehind) {
+        const size_t length = std::min(keptBehind, text.size() - at);
+        if (std::memchr(text.data() + at, '\r', length)) return false;
+        mapped_.release(at, at + length);
+    }
+    std::string none;
+    start(std::move(none));
+    text_ = text;
+    releasedTo_ = 0;
+    releaseAt_ = keptBehind * 2;
+    return true;
+}
+
+void SourceReader::releaseBehind() {
+    mapped_.release(releasedTo_, position_ - keptBehind);
+    releasedTo_ = position_ - keptBehind;
+    releaseAt_ = position_ + keptBehind;
+}
+
 void SourceReader::start(std::string text) {
     line = 0;
     column = 1;
@@ -96,7 +131,9 @@ void SourceReader::start(std::string text) {
     lineHasTokens = false;
     statementHasTokens_ = false;
     tokenLength_ = 0;
-    text_ = std::move(text);
+    owned_ = std::move(text);
+    text_ = owned_;
+    releaseAt_ = SIZE_MAX;
     position_ = 0;
     source_.fileName.clear();
     isOpen_ = true;
@@ -104,14 +141,18 @@ void SourceReader::start(std::string text) {
 
 void SourceReader::close() {
     isOpen_ = false;
-    text_.clear();
+    mapped_.unmap();
+    owned_.clear();
+    text_ = {};
+    releaseAt_ = SIZE_MAX;
     position_ = 0;
     source_.fileName.clear();
 }
 
 void SourceReader::closeKeepingText() {
-    if (isOpen_ && !source_.fileName.empty()) {
-        source_.text = std::move(text_);
+    // A mapped file is simply mapped again.
+    if (isOpen_ && !source_.fileName.empty() && !mapped_.isMapped()) {
+        source_.text = std::move(owned_);
         kept_.push_back(std::move(source_));
         source_ = {};
     }

@@ -171,6 +171,7 @@ void SourceReader::nextToken() {
         pushedBack = false;
         return;
     }
+    if (position_ >= releaseAt_) releaseBehind();
     fill(scan());
 }
 
@@ -179,6 +180,7 @@ void SourceReader::nextTokenIf(const TokenShapes& wanted) {
         pushedBack = false;
         return;
     }
+    if (position_ >= releaseAt_) releaseBehind();
     const Fill what = scan();
     if (what == Fill::Span && !wanted.has(text_.data() + tokenStart_, tokenLength_)) {
         token.clear();

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "driver/host.h"
+
 class SourceReader {
 public:
     // Opens a module; false when it cannot be opened or a file is open.
@@ -146,6 +148,10 @@ private:
     void endStatementHere(End end);
     // Opens a text already prepared (byte-order mark, CR LF, last line feed).
     void start(std::string text);
+    // Opens the mapped file as it stands, when it needs no preparing.
+    bool startMapped();
+    // Gives back the mapped pages well behind the reading position.
+    void releaseBehind();
 
     struct KeptText {
         std::string fileName;
@@ -157,7 +163,13 @@ private:
     KeptText source_;
     std::vector<KeptText> kept_;
 
-    std::string text_;
+    // The text being read: `owned_`, or the mapped file's bytes.
+    std::string_view text_;
+    std::string owned_;
+    host::MappedFile mapped_;
+    // The reading position at which pages behind it are given back next.
+    size_t releaseAt_ = SIZE_MAX;
+    size_t releasedTo_ = 0;
     size_t position_ = 0;
     // Where the current and the previous token stand in the text.
     size_t tokenStart_ = 0, tokenLength_ = 0;
