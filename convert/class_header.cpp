@@ -36,9 +36,9 @@ void writeFunction(const Translator& t, OutputBuffer& header, const FunctionReco
 // module's constant of the same name and start out undefined).
 void writeConstant(OutputBuffer& header, const VariableRecord& constant) {
     if (constant.type == "String")
-        header << "\tinline static const String " << constant.name << "=" << constant.constValue << ";\n";
+        header << "\tinline static const String " << constant.name << "=" << constant.constValue.str() << ";\n";
     else
-        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue << ";\n";
+        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue.str() << ";\n";
 }
 
 // A DEFINE stays a macro, defined before the class as the module's .cpp
@@ -56,7 +56,7 @@ void writeMacro(OutputBuffer& header, const VariableRecord& macro) {
 // A member starts with the constant of its declaration, or else at 0, ""
 // or no object.
 std::string initializer(const VariableRecord& variable) {
-    return variable.initialValue.empty() ? "{}" : "=" + variable.initialValue;
+    return variable.initialValue.empty() ? "{}" : "=" + variable.initialValue.str();
 }
 
 // A STATIC variable is one variable of the class, shared by every object

@@ -11,7 +11,7 @@ void writeStruct(OutputBuffer& out, const TypeRecord& type) {
             << field->name;
         if (field->isArray) {
             if (!field->arraySizeName.empty())
-                out << "[" << field->arraySizeName << "]";
+                out << "[" << field->arraySizeName.str() << "]";
             else
                 out << "[" << field->arraySize << "]";
         }

@@ -127,14 +127,14 @@ void Translator::translateCall(const std::string& expectedType) {
             /* property read -> name */
             const FunctionRecord* getter = findAccessor("GET" + r.token);
             if (!getter) throw SyntaxError{"Property " + function->name + " has no Get accessor."};
-            output << getter->aliasName << "()";
+            output << getter->aliasName.str() << "()";
             r.nextToken();
             return;
         }
         /* property write -> name "=" value */
         const FunctionRecord* setter = findAccessor("SET" + r.token);
         if (!setter) throw SyntaxError{"Property " + function->name + " has no Set accessor."};
-        output << setter->aliasName;
+        output << setter->aliasName.str();
         r.nextToken();
         r.expect("=", "expected = for property assignment ");
         translateCallArguments(*setter, true);

@@ -52,11 +52,11 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
         r.nextToken();
         if (inCondition || !r.is("=")) {
             const FunctionRecord& get = accessor(t, className, "GET", property, propertyAsWritten);
-            t.output << get.aliasName << "()";
+            t.output << get.aliasName.str() << "()";
             return get.returnType;
         }
         method = &accessor(t, className, "SET", property, propertyAsWritten);
-        t.output << method->aliasName;
+        t.output << method->aliasName.str();
         propertySet = true;
     } else {
         t.output << method->name;

@@ -1,11 +1,15 @@
 // A map from names to values that finds a name in any letter case: the
-// symbol table's indexes. Open addressing in one array, each slot keeping
-// its name's hash, so a lookup hashes the name once and compares names
-// only where the hashes agree; it never allocates.
+// symbol table's indexes. The names and values stay where they were put,
+// in a deque (growing never copies them); an open-addressing table of node
+// numbers finds them, each node keeping its name's hash, so a lookup
+// hashes the name once and compares names only where the hashes agree. It
+// never allocates. The table holds 4 bytes a slot and fills at most three
+// slots in four, so growing it costs little even for 100,000 names.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -23,57 +27,48 @@ public:
     Value& operator[](const std::string& name) {
         const size_t hash = NameHash{}(name);
         if (Value* value = find(name, hash)) return *value;
-        // At most three slots in four used: probes stay short, the table small.
-        if ((used_ + 1) * 4 > slots_.size() * 3) grow();
-        Slot& slot = freeSlot(hash);
-        slot.name = name;
-        ++used_;
-        return slot.value;
+        if ((nodes_.size() + 1) * 4 > slots_.size() * 3) grow();
+        nodes_.push_back(Node{hash, name, Value{}});
+        slots_[freeSlot(hash)] = static_cast<uint32_t>(nodes_.size());
+        return nodes_.back().value;
     }
 
     void clear() {
         slots_.clear();
-        used_ = 0;
+        nodes_.clear();
     }
 
 private:
-    struct Slot {
-        size_t hash = 0;
-        bool used = false;
+    struct Node {
+        size_t hash;
         std::string name;
-        Value value{};
+        Value value;
     };
 
     size_t mask() const { return slots_.size() - 1; }
 
+    // Slots hold a node's number plus one; 0 is a free slot.
     Value* find(const std::string& name, size_t hash) {
         if (slots_.empty()) return nullptr;
         for (size_t i = hash & mask();; i = (i + 1) & mask()) {
-            Slot& slot = slots_[i];
-            if (!slot.used) return nullptr;
-            if (slot.hash == hash && sameName(slot.name, name)) return &slot.value;
+            const uint32_t slot = slots_[i];
+            if (slot == 0) return nullptr;
+            Node& node = nodes_[slot - 1];
+            if (node.hash == hash && sameName(node.name, name)) return &node.value;
         }
     }
 
-    Slot& freeSlot(size_t hash) {
+    size_t freeSlot(size_t hash) const {
         size_t i = hash & mask();
-        while (slots_[i].used) i = (i + 1) & mask();
-        slots_[i].used = true;
-        slots_[i].hash = hash;
-        return slots_[i];
+        while (slots_[i] != 0) i = (i + 1) & mask();
+        return i;
     }
 
     void grow() {
-        std::vector<Slot> old(slots_.empty() ? 16 : slots_.size() * 2);
-        old.swap(slots_);
-        for (Slot& slot : old)
-            if (slot.used) {
-                Slot& moved = freeSlot(slot.hash);
-                moved.name = std::move(slot.name);
-                moved.value = std::move(slot.value);
-            }
+        slots_.assign(slots_.empty() ? 16 : slots_.size() * 2, 0);
+        for (size_t n = 0; n < nodes_.size(); ++n) slots_[freeSlot(nodes_[n].hash)] = static_cast<uint32_t>(n + 1);
     }
 
-    std::vector<Slot> slots_;
-    size_t used_ = 0;
+    std::vector<uint32_t> slots_;
+    std::deque<Node> nodes_;
 };

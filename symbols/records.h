@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "symbols/rare_text.h"
+
 // Access codes shared by the three record kinds.
 enum : int32_t {
     SCOPE_PUBLIC = 0,
@@ -23,19 +25,27 @@ struct FunctionRecord;
 
 // A variable, constant, parameter or user-type field.
 struct VariableRecord {
+    // Texts first, then numbers, then flags: the record stays small, one is
+    // kept for every parameter of every function.
     std::string name;
     std::string type;
+    RareText constValue;
+    RareText arraySizeName;
+    // A module variable's or class member's initial value as C++ text;
+    // empty when it has none.
+    RareText initialValue;
+    // A parameter declared AS FUNCTION(...): the shape it points to, whose
+    // C++ type is its `type`; none for any other.
+    std::shared_ptr<FunctionRecord> functionPointer;
     int32_t scope = 0;
+    int32_t arraySize = 0;
+    int32_t declaredLine = 0;
     bool byRef = false;
     bool isConstant = false;
     // A DEFINE: a macro in the generated C++, where a CONST is a constant.
     bool isMacro = false;
-    std::string constValue;
     bool isPointer = false;
-    int32_t arraySize = 0;
     bool isArray = false;
-    int32_t declaredLine = 0;
-    std::string arraySizeName;
     // A module-level constant or variable below the module's first
     // procedure was declared in front of the procedures already.
     bool declaredEarly = false;
@@ -43,12 +53,6 @@ struct VariableRecord {
     bool declaredInProcedure = false;
     // Declared by the main program, whose .cpp alone holds it.
     bool inMainProgram = false;
-    // A module variable's or class member's initial value as C++ text;
-    // empty when it has none.
-    std::string initialValue;
-    // A parameter declared AS FUNCTION(...): the shape it points to, whose
-    // C++ type is its `type`; none for any other.
-    std::shared_ptr<FunctionRecord> functionPointer;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property
@@ -56,22 +60,22 @@ struct VariableRecord {
 struct FunctionRecord {
     virtual ~FunctionRecord() = default;
 
-    bool builtIn = false;
+    std::vector<std::shared_ptr<VariableRecord>> parameters;
+    std::string name;
+    std::string returnType;
+    RareText aliasName;
     int32_t declaredLine = 0;
+    int32_t paramCount = 0;
+    int32_t scope = 0;
+    // An array of function pointers: its element count; 0 for one pointer.
+    int32_t elementCount = 0;
+    bool builtIn = false;
     bool isFunctionPointer = false;
     bool isProperty = false;
     bool isPureVirtual = false;
     bool returnsPointer = false;
-    std::vector<std::shared_ptr<VariableRecord>> parameters;
-    std::string name;
-    std::string returnType;
-    int32_t paramCount = 0;
-    int32_t scope = 0;
     bool isExternal = false;
-    std::string aliasName;
     bool isStatic = false;
-    // An array of function pointers: its element count; 0 for one pointer.
-    int32_t elementCount = 0;
     // Declared by the main program, whose .cpp alone holds it.
     bool inMainProgram = false;
     // A library function that lives in the C++ namespace quillkit.

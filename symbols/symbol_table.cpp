@@ -95,7 +95,7 @@ void SymbolTable::indexModule(size_t m) const {
     auto add = [m](auto& index, const std::string& key, size_t position, auto* item) {
         auto& entries = index[key];
         using E = typename std::decay_t<decltype(entries)>::value_type;
-        const E entry{m, position, item};
+        const E entry{static_cast<uint32_t>(m), static_cast<uint32_t>(position), item};
         auto later = std::upper_bound(entries.begin(), entries.end(), entry, [](const E& a, const E& b) {
             return a.module != b.module ? a.module < b.module : a.position < b.position;
         });

@@ -76,8 +76,8 @@ public:
 private:
     template <typename Record>
     struct Entry {
-        size_t module;
-        size_t position;
+        uint32_t module;
+        uint32_t position;
         Record* record;
     };
     // By name, in any letter case.

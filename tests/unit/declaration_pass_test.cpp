@@ -20,11 +20,11 @@ std::string describeVariable(const VariableRecord& v) {
     std::string s = v.name + ":" + v.type + " s" + std::to_string(v.scope) + " n" +
                     std::to_string(v.arraySize);
     if (v.isArray) s += " array";
-    if (!v.arraySizeName.empty()) s += " size=" + v.arraySizeName;
+    if (!v.arraySizeName.empty()) s += " size=" + v.arraySizeName.str();
     if (v.isPointer) s += " ptr";
-    if (v.isConstant) s += " const=" + v.constValue;
+    if (v.isConstant) s += " const=" + v.constValue.str();
     if (v.byRef) s += " byref";
-    if (!v.initialValue.empty()) s += " init=" + v.initialValue;
+    if (!v.initialValue.empty()) s += " init=" + v.initialValue.str();
     return s;
 }
 
@@ -40,7 +40,7 @@ std::string describeFunction(const FunctionRecord& f) {
     if (f.isPureVirtual) s += " pure";
     if (f.isExternal) s += " external";
     if (f.isProperty) s += " property";
-    if (!f.aliasName.empty()) s += " alias=" + f.aliasName;
+    if (!f.aliasName.empty()) s += " alias=" + f.aliasName.str();
     if (f.isFunctionPointer) s += " fnptr";
     if (f.builtIn) s += " builtin";
     return s;

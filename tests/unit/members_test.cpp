@@ -211,7 +211,7 @@ TEST_F(MembersTest, MemberLookupsFollowTheWholeBaseChain) {
         const FunctionRecord* function = t.findMemberFunction(c.className, c.member);
         EXPECT_EQ(function ? function->name : "", c.function);
         const FunctionRecord* accessor = t.findMemberAccessor(c.className, c.member);
-        EXPECT_EQ(accessor ? accessor->aliasName : "", c.accessor);
+        EXPECT_EQ(accessor ? accessor->aliasName.str() : "", c.accessor);
     }
 }
 
