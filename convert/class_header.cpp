@@ -27,7 +27,7 @@ void writeFunction(const Translator& t, OutputBuffer& header, const FunctionReco
         header << "static ";
     else if (function.name != className)
         header << "virtual ";
-    header << function.returnType << (function.returnsPointer ? "*" : "") << " "
+    header << function.returnType.str() << (function.returnsPointer ? "*" : "") << " "
            << (function.isProperty ? function.aliasName : function.name) << "("
            << parameterList(t, function) << ")" << (function.isPureVirtual ? "=0" : "") << ";\n";
 }
@@ -62,7 +62,7 @@ std::string initializer(const VariableRecord& variable) {
 // A STATIC variable is one variable of the class, shared by every object
 // and every module that includes the header (C++17 inline).
 void writeStaticVariable(OutputBuffer& header, const VariableRecord& variable) {
-    header << "\tinline static " << variable.type << " " << declarator(variable) << initializer(variable) << ";\n";
+    header << "\tinline static " << variable.type.str() << " " << declarator(variable) << initializer(variable) << ";\n";
 }
 
 void writeVariable(OutputBuffer& header, const VariableRecord& variable) {
@@ -70,7 +70,7 @@ void writeVariable(OutputBuffer& header, const VariableRecord& variable) {
         if (!variable.isMacro) writeConstant(header, variable);
         return;
     }
-    header << "\t" << variable.type << " " << declarator(variable) << initializer(variable) << ";\n";
+    header << "\t" << variable.type.str() << " " << declarator(variable) << initializer(variable) << ";\n";
 }
 
 // A class that another class extends may be deleted through a pointer of

@@ -44,15 +44,15 @@ std::string declarator(const VariableRecord& variable) {
 
 void writeExternDeclaration(OutputBuffer& out, const VariableRecord& variable) {
     if (variable.scope == SCOPE_STATIC_VARIABLE || upperCase(variable.type) == "FUNCTION") return;
-    out << "extern " << variable.type << " " << declarator(variable) << ";\n";
+    out << "extern " << variable.type.str() << " " << declarator(variable) << ";\n";
 }
 
 std::string functionPointerTypedef(const FunctionRecord& pointer) {
-    return "typedef " + functionPointerText(pointer, pointer.returnType + pointer.name) + ";";
+    return "typedef " + functionPointerText(pointer, pointer.returnType.str() + pointer.name) + ";";
 }
 
 std::string functionPointerDeclarator(const FunctionRecord& pointer) {
-    std::string text = pointer.returnType + pointer.name + " " + pointer.name;
+    std::string text = pointer.returnType.str() + pointer.name + " " + pointer.name;
     if (pointer.elementCount > 0) text += "[" + std::to_string(pointer.elementCount) + "]";
     return text;
 }
@@ -64,6 +64,6 @@ bool hasPrototype(const FunctionRecord& function) {
 void writePrototype(OutputBuffer& out, const Translator& t, const FunctionRecord& function, const char* linkage) {
     // A property is called through its accessors.
     const std::string& name = function.isProperty ? function.aliasName : function.name;
-    out << (function.isStatic ? "static " : linkage) << function.returnType << " "
+    out << (function.isStatic ? "static " : linkage) << function.returnType.str() << " "
         << (function.returnsPointer ? "*" : "") << name << " " << "(" << parameterList(t, function) << ");\n";
 }

@@ -163,7 +163,7 @@ void Translator::emitExternalDeclaration() {
 
     output << "extern \"C\"{ \n"
            << " __declspec(dllimport) \n"
-           << function->returnType << " __stdcall \n"
+           << function->returnType.str() << " __stdcall \n"
            << entry << "(";
     const auto& parameters = function->parameters;
     for (size_t i = 0; i < parameters.size(); ++i) {
@@ -173,7 +173,7 @@ void Translator::emitExternalDeclaration() {
         else if (parameter.type == "Any")
             output << "Long ";
         else
-            output << parameter.type << " ";
+            output << parameter.type.str() << " ";
         // BYREF is a reference, which crosses the DLL boundary as an address;
         // a structure's address is a pointer, so that 0 can stand for none.
         // A String is handed over as its buffer and Any as an address already.

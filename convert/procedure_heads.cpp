@@ -12,7 +12,7 @@ void writeHead(OutputBuffer& out, const ModuleRecord& module, const FunctionReco
                const std::string& name) {
     // An API module's header may be included by several translation units.
     if (module.isApiModule && !module.isClassModule) out << "inline ";
-    out << function.returnType << (function.returnsPointer ? "*" : "");
+    out << function.returnType.str() << (function.returnsPointer ? "*" : "");
     if (module.isClassModule) out << " " << module.className << " :: ";
     out << " " << name << " " << "(";
 }

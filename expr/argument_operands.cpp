@@ -36,9 +36,9 @@ bool fitsShape(const FunctionRecord& function, const FunctionRecord& shape) {
 std::string shapeText(const FunctionRecord& shape) {
     std::string text = "FUNCTION(";
     for (size_t i = 0; i < shape.parameters.size(); ++i)
-        text += (i ? ", " : "") + shape.parameters[i]->name + " AS " + shape.parameters[i]->type;
+        text += (i ? ", " : "") + shape.parameters[i]->name + " AS " + shape.parameters[i]->type.str();
     text += ")";
-    if (!sameResult(shape.returnType, "")) text += " AS " + shape.returnType;
+    if (!sameResult(shape.returnType.str(), "")) text += " AS " + shape.returnType.str();
     return text;
 }
 

@@ -223,7 +223,7 @@ void Translator::translateReturnAssignment() {
         return;
     }
     output << reader.indent << "return ";
-    if (function->returnsPointer) output << "(" << function->returnType << "*)";
+    if (function->returnsPointer) output << "(" << function->returnType.str() << "*)";
     r.nextToken();
     translateResultValue(*this, *function);
 }

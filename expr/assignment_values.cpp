@@ -96,7 +96,7 @@ void resultAddressOf(Translator& t, const std::string& returnType) {
 // function returns a pointer; any other is returned by address.
 void resultTypeValue(Translator& t, const FunctionRecord& function) {
     const bool ownType = sameName(t.variableStructType(t.reader.token), function.returnType);
-    t.translateMemberAccess(ownType && !function.returnsPointer ? function.returnType : "", true);
+    t.translateMemberAccess(ownType && !function.returnsPointer ? function.returnType.str() : "", true);
 }
 
 // The two contexts of a value: a variable's (casts and quoting follow the

@@ -151,7 +151,7 @@ void Translator::translateCall(const std::string& expectedType) {
     }
     if (r.is("=") && function->isFunctionPointer && !valueContext) {
         /* pointer assignment -> name "=" function */
-        output << "=(" << function->returnType << function->name << ")";
+        output << "=(" << function->returnType.str() << function->name << ")";
         r.nextToken();
         functionPointerValue(*this);
         r.nextToken();

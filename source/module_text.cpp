@@ -21,7 +21,7 @@ struct FileStamp {
 
 // How far behind the reading position mapped pages stay: marks and
 // rewinds go back within a statement, far less than this.
-constexpr size_t keptBehind = size_t{1} << 20;
+constexpr size_t keptBehind = size_t{1} << 18;
 
 FileStamp stampOf(const std::string& fileName) {
     FileStamp stamp;

@@ -38,3 +38,33 @@ private:
 };
 
 inline std::ostream& operator<<(std::ostream& out, const RareText& text) { return out << text.str(); }
+
+// A shared pointer that most records leave empty: the size of one pointer.
+template <typename T>
+class RareShared {
+public:
+    RareShared() = default;
+    RareShared(const RareShared& other) { *this = other.shared(); }
+    RareShared(RareShared&&) noexcept = default;
+    RareShared& operator=(const RareShared& other) { return *this = other.shared(); }
+    RareShared& operator=(RareShared&&) noexcept = default;
+    RareShared& operator=(std::shared_ptr<T> pointer) {
+        if (!pointer)
+            pointer_.reset();
+        else
+            pointer_ = std::make_unique<std::shared_ptr<T>>(std::move(pointer));
+        return *this;
+    }
+
+    const std::shared_ptr<T>& shared() const {
+        static const std::shared_ptr<T> none;
+        return pointer_ ? *pointer_ : none;
+    }
+    T* get() const { return pointer_ ? pointer_->get() : nullptr; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    T& operator*() const { return **pointer_; }
+    T* operator->() const { return pointer_->get(); }
+
+private:
+    std::unique_ptr<std::shared_ptr<T>> pointer_;
+};

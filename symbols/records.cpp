@@ -28,8 +28,8 @@ std::string typeSpelling(const std::string& asWritten) {
 }
 
 std::string functionPointerText(const FunctionRecord& shape, const std::string& declarator) {
-    std::string text = shape.returnType + "(*" + declarator + ")(";
-    for (size_t i = 0; i < shape.parameters.size(); ++i) text += (i > 0 ? "," : "") + shape.parameters[i]->type;
+    std::string text = shape.returnType.str() + "(*" + declarator + ")(";
+    for (size_t i = 0; i < shape.parameters.size(); ++i) text += (i > 0 ? "," : "") + shape.parameters[i]->type.str();
     return text + ")";
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "symbols/interned_text.h"
 #include "symbols/rare_text.h"
 
 // Access codes shared by the three record kinds.
@@ -25,10 +26,13 @@ struct FunctionRecord;
 
 // A variable, constant, parameter or user-type field.
 struct VariableRecord {
-    // Texts first, then numbers, then flags: the record stays small, one is
-    // kept for every parameter of every function.
+    VariableRecord()
+        : byRef(false), isConstant(false), isMacro(false), isPointer(false), isArray(false), declaredEarly(false), declaredInProcedure(false), inMainProgram(false) {}
+
+    // Texts first, then numbers, then one bit per flag: the record stays
+    // small, one is kept for every parameter of every function.
     std::string name;
-    std::string type;
+    InternedText type;
     RareText constValue;
     RareText arraySizeName;
     // A module variable's or class member's initial value as C++ text;
@@ -36,52 +40,55 @@ struct VariableRecord {
     RareText initialValue;
     // A parameter declared AS FUNCTION(...): the shape it points to, whose
     // C++ type is its `type`; none for any other.
-    std::shared_ptr<FunctionRecord> functionPointer;
+    RareShared<FunctionRecord> functionPointer;
     int32_t scope = 0;
     int32_t arraySize = 0;
     int32_t declaredLine = 0;
-    bool byRef = false;
-    bool isConstant = false;
+    bool byRef : 1;
+    bool isConstant : 1;
     // A DEFINE: a macro in the generated C++, where a CONST is a constant.
-    bool isMacro = false;
-    bool isPointer = false;
-    bool isArray = false;
+    bool isMacro : 1;
+    bool isPointer : 1;
+    bool isArray : 1;
     // A module-level constant or variable below the module's first
     // procedure was declared in front of the procedures already.
-    bool declaredEarly = false;
+    bool declaredEarly : 1;
     // A constant declared inside a procedure (not declared early).
-    bool declaredInProcedure = false;
+    bool declaredInProcedure : 1;
     // Declared by the main program, whose .cpp alone holds it.
-    bool inMainProgram = false;
+    bool inMainProgram : 1;
 };
 
 // A function, sub, constructor, destructor, DECLAREd import, property
 // accessor, function-pointer type or built-in function.
 struct FunctionRecord {
-    virtual ~FunctionRecord() = default;
+    FunctionRecord()
+        : builtIn(false), isFunctionPointer(false), isProperty(false), isPureVirtual(false), returnsPointer(false), isExternal(false), isStatic(false), inMainProgram(false), inLibraryNamespace(false), hasLibraryForms(false) {}
 
+    // Kept small as VariableRecord is: one for every function.
     std::vector<std::shared_ptr<VariableRecord>> parameters;
     std::string name;
-    std::string returnType;
+    InternedText returnType;
     RareText aliasName;
     int32_t declaredLine = 0;
     int32_t paramCount = 0;
-    int32_t scope = 0;
     // An array of function pointers: its element count; 0 for one pointer.
     int32_t elementCount = 0;
-    bool builtIn = false;
-    bool isFunctionPointer = false;
-    bool isProperty = false;
-    bool isPureVirtual = false;
-    bool returnsPointer = false;
-    bool isExternal = false;
-    bool isStatic = false;
+    // An access code (SCOPE_...): small numbers, one byte.
+    int8_t scope = 0;
+    bool builtIn : 1;
+    bool isFunctionPointer : 1;
+    bool isProperty : 1;
+    bool isPureVirtual : 1;
+    bool returnsPointer : 1;
+    bool isExternal : 1;
+    bool isStatic : 1;
     // Declared by the main program, whose .cpp alone holds it.
-    bool inMainProgram = false;
+    bool inMainProgram : 1;
     // A library function that lives in the C++ namespace quillkit.
-    bool inLibraryNamespace = false;
+    bool inLibraryNamespace : 1;
     // A library function declared more than once: a call chooses its form.
-    bool hasLibraryForms = false;
+    bool hasLibraryForms : 1;
 };
 
 // The name a call writes: a library function in its namespace, any other

@@ -93,13 +93,11 @@ void SymbolTable::indexModule(size_t m) const {
     Indexed& state = indexed_[m];
     // Entries stay in list order: by module, then by place in its list.
     auto add = [m](auto& index, const std::string& key, size_t position, auto* item) {
-        auto& entries = index[key];
-        using E = typename std::decay_t<decltype(entries)>::value_type;
+        using E = Entry<std::remove_pointer_t<decltype(item)>>;
         const E entry{static_cast<uint32_t>(m), static_cast<uint32_t>(position), item};
-        auto later = std::upper_bound(entries.begin(), entries.end(), entry, [](const E& a, const E& b) {
+        index[key].insertInOrder(entry, [](const E& a, const E& b) {
             return a.module != b.module ? a.module < b.module : a.position < b.position;
         });
-        entries.insert(later, entry);
     };
     for (size_t i = state.functions; i < record.functions.size(); ++i) {
         FunctionRecord* function = record.functions[i].get();
@@ -134,7 +132,7 @@ Record* SymbolTable::inClassChain(const Index<Record>& index, const std::string&
                                   bool exact) const {
     sync();
     auto found = index.find(key);
-    const std::vector<Entry<Record>>* entries = found;
+    const EntryList<Entry<Record>>* entries = found;
     std::vector<std::string> passed;
     std::string level = className;
     auto same = [exact](const std::string& a, const std::string& b) { return exact ? a == b : sameName(a, b); };

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "symbols/entry_list.h"
 #include "symbols/name_index.h"
 #include "symbols/names.h"
 #include "symbols/records.h"
@@ -82,7 +83,7 @@ private:
     };
     // By name, in any letter case.
     template <typename Record>
-    using Index = NameIndex<std::vector<Entry<Record>>>;
+    using Index = NameIndex<EntryList<Entry<Record>>>;
 
     // What the indexes hold of each module.
     struct Indexed {

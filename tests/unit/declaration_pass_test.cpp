@@ -17,7 +17,7 @@ namespace {
 const int builtInCount = 5;
 
 std::string describeVariable(const VariableRecord& v) {
-    std::string s = v.name + ":" + v.type + " s" + std::to_string(v.scope) + " n" +
+    std::string s = v.name + ":" + v.type.str() + " s" + std::to_string(v.scope) + " n" +
                     std::to_string(v.arraySize);
     if (v.isArray) s += " array";
     if (!v.arraySizeName.empty()) s += " size=" + v.arraySizeName.str();
@@ -32,9 +32,9 @@ std::string describeFunction(const FunctionRecord& f) {
     std::string s = "fn " + f.name + "(";
     for (size_t i = 0; i < f.parameters.size(); ++i) {
         const VariableRecord& p = *f.parameters[i];
-        s += (i ? ", " : "") + std::string(p.byRef ? "&" : "") + p.name + ":" + p.type;
+        s += (i ? ", " : "") + std::string(p.byRef ? "&" : "") + p.name + ":" + p.type.str();
     }
-    s += ") ret=" + f.returnType + " s" + std::to_string(f.scope) + " n" + std::to_string(f.paramCount);
+    s += ") ret=" + f.returnType.str() + " s" + std::to_string(f.scope) + " n" + std::to_string(f.paramCount);
     if (f.isStatic) s += " static";
     if (f.returnsPointer) s += " ptr";
     if (f.isPureVirtual) s += " pure";
