@@ -136,8 +136,8 @@ std::string labelValue(Translator& t, const Translator::CaseChain& chain) {
     if (!variable || facts.typeVariable || facts.object || t.isArrayVariable(r.token) ||
         t.isPointerVariable(r.token))
         throw SyntaxError{notAValue};
-    const bool text = facts.type == "String";
-    if (!text && !isNumberType(facts.type)) throw SyntaxError{notAValue};
+    const bool text = facts.type() == "String";
+    if (!text && !isNumberType(facts.type())) throw SyntaxError{notAValue};
     int64_t ignored;
     if (variable->isConstant && !text && !constantValue(variable->constValue, ignored)) throw SyntaxError{notAValue};
     if (text && !sign.empty()) throw SyntaxError{signedText};

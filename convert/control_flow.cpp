@@ -66,13 +66,13 @@ private:
         operandType_.clear();
         literalOperand_ = r_.isString;
         if (facts.typeVariable) {
-            operandType_ = t_.translateMemberAccess("", true);
+            operandType_ = t_.translateMemberAccess(facts.lookup, facts.structType->name, "", true);
         } else if (facts.function) {
             operandType_ = callContext();
             t_.translateCall(operandType_);
         } else if (facts.variable()) {
-            operandType_ = facts.type;
-            variableOperand();
+            operandType_ = facts.type();
+            variableOperand(facts);
         } else if (token == "FALSE" || token == "TRUE") {
             t_.output << (token == "TRUE" ? "true" : "false");
             r_.nextToken();
@@ -120,21 +120,23 @@ private:
     }
 
     /* variable -> name ["(" index ")"] ["." (member | method ...)] */
-    void variableOperand() {
-        const std::string name = writtenVariableName(t_, r_.token, r_.tokenAsWritten);
-        const std::string className = objectClassName(t_, name);
+    void variableOperand(const OperandFacts& facts) {
+        const VariableLookup& variable = facts.lookup;
+        const std::string name = variable.writtenName(r_.tokenAsWritten);
+        // Only a class name has a class module.
+        const std::string className = facts.object ? classSpelling(t_, variable.type()) : std::string();
         t_.output << name;
         r_.nextToken();
-        if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(true));
-        if (!className.empty() && r_.is(".")) objectMember(name, className);
+        if (r_.is("(")) translateShortIndex(t_, name, variable.isArray(), oneValueIndex(true));
+        if (!className.empty() && r_.is(".")) objectMember(name, className, variable.isPointer());
     }
 
-    void objectMember(const std::string& object, const std::string& className) {
+    void objectMember(const std::string& object, const std::string& className, bool pointer) {
         r_.nextToken();
         if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token))
-            t_.translateConditionMemberCall(object);
+            t_.translateConditionMemberCall(className, pointer);
         else
-            t_.translateClassMember(object);
+            t_.translateClassMember(object, className, pointer);
     }
 
     void afterOperand() {

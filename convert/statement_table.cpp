@@ -14,10 +14,40 @@ namespace {
 
 enum class Then { NextRow, Done };
 
+// What the statement's first token names: looked up once, when the first
+// row that asks needs it, for the rows below and the assignment handler.
+class FirstToken {
+public:
+    explicit FirstToken(const Translator& t) : t_(t) {}
+
+    const VariableLookup& variable() {
+        if (!looked_) {
+            variable_ = t_.lookUpVariable(t_.reader.token);
+            const std::string& type = variable_.type();
+            structType_ = type.empty() ? nullptr : t_.symbols.typeNamed(type);
+            looked_ = true;
+        }
+        return variable_;
+    }
+    // The TYPE of its variable; none for another type or no variable.
+    const TypeRecord* structType() {
+        variable();
+        return structType_;
+    }
+    // A handler read on: the rows below test another token.
+    void forget() { looked_ = false; }
+
+private:
+    const Translator& t_;
+    bool looked_ = false;
+    VariableLookup variable_;
+    const TypeRecord* structType_ = nullptr;
+};
+
 struct Row {
-    std::string_view keyword;              // the token, upper case; or empty:
-    bool (*test)(const Translator&);       // a test of the current token
-    void (*handle)(Translator&);
+    std::string_view keyword;                      // the token, upper case; or empty:
+    bool (*test)(const Translator&, FirstToken&);  // a test of the current token
+    void (*handle)(Translator&, FirstToken&);
     Then then;
 };
 
@@ -27,9 +57,10 @@ struct Row {
 bool isOwnName(const Translator& t) {
     return t.insideProcedure && !t.currentProcedureName.empty() && sameName(t.reader.token, t.currentProcedureName);
 }
+bool isOwnNameRow(const Translator& t, FirstToken&) { return isOwnName(t); }
 
 /* classline -> CLASS name [EXTENDS base] */
-void classLine(Translator& t) {
+void classLine(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     ModuleRecord& module = *t.currentModule;
     r.nextToken();
@@ -52,7 +83,7 @@ void classLine(Translator& t) {
 }
 
 /* dim -> DIM variable ; a class's members are declared by its header */
-void dim(Translator& t) {
+void dim(Translator& t, FirstToken&) {
     if (t.currentModule->isClassModule && !t.insideProcedure) return t.skipMemberLine();
     t.reader.nextToken();
     t.output << t.reader.indent;
@@ -61,7 +92,7 @@ void dim(Translator& t) {
 }
 
 /* exit -> EXIT FUNCTION */
-void exitFunction(Translator& t) {
+void exitFunction(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     r.nextToken();
     r.expect("FUNCTION", "Expected \"Function\"");
@@ -70,18 +101,18 @@ void exitFunction(Translator& t) {
     r.expectLineEnd("Expected end of line.");
 }
 
-void accessWordLine(Translator& t) { t.convertAccessWordLine(); }
+void accessWordLine(Translator& t, FirstToken&) { t.convertAccessWordLine(); }
 
-void procedureHead(Translator& t) {
+void procedureHead(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
     t.emitProcedureHeader();
 }
 
-void select(Translator& t) { t.convertSelect(); }
-void caseLabel(Translator& t) { t.convertCase(); }
-void endLine(Translator& t) { t.convertEnd(); }
+void select(Translator& t, FirstToken&) { t.convertSelect(); }
+void caseLabel(Translator& t, FirstToken&) { t.convertCase(); }
+void endLine(Translator& t, FirstToken&) { t.convertEnd(); }
 
-void ifHead(Translator& t) {
+void ifHead(Translator& t, FirstToken&) {
     if (t.isOneLineIf()) return t.convertOneLineIf();
     t.openBlock(Translator::BlockKind::If);
     t.output << t.reader.indent;
@@ -89,7 +120,7 @@ void ifHead(Translator& t) {
     t.output << "{\n";
 }
 
-void elseLine(Translator& t) {
+void elseLine(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     Translator::Block* block = t.closeInnerBlocks(Translator::BlockKind::If);
     if (!block) throw SyntaxError{"ELSE without IF."};
@@ -101,12 +132,12 @@ void elseLine(Translator& t) {
     r.expectNextLineEnd("Expected end of line.");
 }
 
-void elseIfLine(Translator& t) { t.convertElseIf(); }
-void doHead(Translator& t) { t.convertDo(); }
-void loopLine(Translator& t) { t.convertLoop(); }
+void elseIfLine(Translator& t, FirstToken&) { t.convertElseIf(); }
+void doHead(Translator& t, FirstToken&) { t.convertDo(); }
+void loopLine(Translator& t, FirstToken&) { t.convertLoop(); }
 
 // EXIT FOR, EXIT WHILE or EXIT DO; EXIT FUNCTION has a row of its own.
-bool isLoopExit(const Translator& t) {
+bool isLoopExit(const Translator& t, FirstToken&) {
     if (!t.reader.is("EXIT")) return false;
     const std::string_view ahead = t.reader.textAhead();
     const size_t start = ahead.find_first_not_of(" \t");
@@ -114,51 +145,49 @@ bool isLoopExit(const Translator& t) {
     return isWordAt(ahead, start, "FOR") || isWordAt(ahead, start, "WHILE") || isWordAt(ahead, start, "DO");
 }
 
-void loopExit(Translator& t) {
+void loopExit(Translator& t, FirstToken&) {
     t.reader.nextToken();
     t.convertLoopExit();
 }
 
-void whileHead(Translator& t) {
+void whileHead(Translator& t, FirstToken&) {
     t.openBlock(Translator::BlockKind::While);
     t.output << t.reader.indent;
     t.translateWhileCondition();
     t.output << "{\n";
 }
 
-void skipWholeLine(Translator& t) { t.skipLine(); }
+void skipWholeLine(Translator& t, FirstToken&) { t.skipLine(); }
 
-void constant(Translator& t) {
+void constant(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
     t.emitConstant();
 }
 
-void declare(Translator& t) { t.emitExternalDeclaration(); }
-void define(Translator& t) { t.emitConstant(); }
+void declare(Translator& t, FirstToken&) { t.emitExternalDeclaration(); }
+void define(Translator& t, FirstToken&) { t.emitConstant(); }
 
-void userType(Translator& t) {
+void userType(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
     t.emitTypeDefinition();
 }
 
-// The tests of the rows below ask the symbol table directly: they run for
-// every statement, and a spelling copied only to be tested costs.
-bool isTypeVariable(const Translator& t) {
-    const VariableRecord* variable = t.symbols.typedVariable(t.reader.token);
-    if (!variable || variable->type.empty()) return false;
-    const TypeRecord* type = t.symbols.typeNamed(variable->type);
+// The tests of the rows below run for every statement: they share the
+// first token's lookups, and the assignment is handed what they found.
+bool isTypeVariable(const Translator& t, FirstToken& first) {
+    const TypeRecord* type = first.structType();
     return type && !type->name.empty() && !isOwnName(t);
 }
 
-void assignment(Translator& t) {
+void assignment(Translator& t, FirstToken& first) {
     t.output << t.reader.indent;
-    t.translateAssignment();
+    t.translateAssignment(first.variable(), first.structType());
     t.expectStatementEnd();
     t.output << ";\n";
 }
 
 /* resource -> USINGRESOURCE name */
-void usingResource(Translator& t) {
+void usingResource(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     r.nextToken();
     // The name reaches the resource compiler's command line.
@@ -174,7 +203,7 @@ void usingResource(Translator& t) {
 }
 
 /* using -> USING name ; a class header includes the modules its class uses */
-void usingModule(Translator& t) {
+void usingModule(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     if (t.currentModule->isClassModule) return t.skipLine();
     r.nextToken();
@@ -185,7 +214,7 @@ void usingModule(Translator& t) {
     t.output.flush();
 }
 
-void forHead(Translator& t) {
+void forHead(Translator& t, FirstToken&) {
     t.openBlock(Translator::BlockKind::For);
     t.output << t.reader.indent;
     t.translateForHeader();
@@ -193,7 +222,7 @@ void forHead(Translator& t) {
 }
 
 /* next -> NEXT variable ; the loop's braces end what was declared inside */
-void nextLine(Translator& t) {
+void nextLine(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     r.nextToken();
     if (t.variableType(r.token).empty()) throw SyntaxError{"Unknown loop identifier."};
@@ -203,7 +232,7 @@ void nextLine(Translator& t) {
     r.expectNextLineEnd("Expected end of line.");
 }
 
-void wend(Translator& t) {
+void wend(Translator& t, FirstToken&) {
     SourceReader& r = t.reader;
     const Translator::Block loop = t.closeBlock(Translator::BlockKind::While, "WEND without WHILE.");
     t.output << r.indent << "}\n";
@@ -212,49 +241,46 @@ void wend(Translator& t) {
     r.expectLineEnd("Expected end of line.");
 }
 
-bool isCall(const Translator& t) {
+bool isCall(const Translator& t, FirstToken&) {
     // A token is upper case: functionSpelling would give the record's name.
     const FunctionRecord* function = t.findFunction(t.reader.token);
     return function && !function->name.empty() && !isOwnName(t) && !t.hidesFunction(t.reader.token);
 }
 
-void callStatement(Translator& t) {
+void callStatement(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
     t.translateCall("");
     t.expectStatementEnd();
     t.output << ";\n";
 }
 
-void result(Translator& t) {
+void result(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
     t.translateReturnAssignment();
     t.expectStatementEnd();
     t.output << ";\n";
 }
 
-bool isVariable(const Translator& t) {
-    const VariableRecord* variable = t.symbols.typedVariable(t.reader.token);
-    return variable && !variable->type.empty();
-}
+bool isVariable(const Translator&, FirstToken& first) { return !first.variable().type().empty(); }
 
 // The declaration pass has used the marker; the rest of its line is ignored
 // there as well, and the line still ends like any other.
-void marker(Translator& t) {
+void marker(Translator& t, FirstToken&) {
     t.skipLine();
     if (t.reader.lineEnded) t.output << "\n";
 }
 
-bool isLineEnd(const Translator& t) { return t.reader.lineEnded; }
+bool isLineEnd(const Translator& t, FirstToken&) { return t.reader.lineEnded; }
 // Only where a line of the source ends: not after a ":" nor inside a one-line IF.
-void blankLine(Translator& t) {
+void blankLine(Translator& t, FirstToken&) {
     if (t.reader.endedBy == SourceReader::End::Line && t.reader.elseEndsStatement == 0) t.output << "\n";
 }
 
-bool isEmpty(const Translator& t) { return t.reader.token.empty(); }
-void nothing(Translator&) {}
+bool isEmpty(const Translator& t, FirstToken&) { return t.reader.token.empty(); }
+void nothing(Translator&, FirstToken&) {}
 
-bool anything(const Translator&) { return true; }
-void unknownStatement(Translator&) { throw SyntaxError{"Syntax Error."}; }
+bool anything(const Translator&, FirstToken&) { return true; }
+void unknownStatement(Translator&, FirstToken&) { throw SyntaxError{"Syntax Error."}; }
 
 constexpr Row statementRows[] = {
     {"CLASS", nullptr, classLine, Then::NextRow},
@@ -286,7 +312,7 @@ constexpr Row statementRows[] = {
     {"NEXT", nullptr, nextLine, Then::Done},
     {"WEND", nullptr, wend, Then::Done},
     {{}, isCall, callStatement, Then::Done},
-    {{}, isOwnName, result, Then::Done},
+    {{}, isOwnNameRow, result, Then::Done},
     {{}, isVariable, assignment, Then::Done},
     {"INTERFACEAPI", nullptr, marker, Then::Done},
     {"INTERFACESKIP", nullptr, marker, Then::Done},
@@ -323,12 +349,14 @@ bool Translator::startsSimpleStatement() const {
 
 void Translator::convertStatement() {
     bool keywordShape = mayBeRowKeyword(reader);
+    FirstToken first(*this);
     for (const Row& row : statementRows) {
-        const bool applies = row.test ? row.test(*this) : keywordShape && reader.token == row.keyword;
+        const bool applies = row.test ? row.test(*this, first) : keywordShape && reader.token == row.keyword;
         if (!applies) continue;
-        row.handle(*this);
+        row.handle(*this, first);
         if (row.then == Then::Done) return;
         // The handler has read on: the rows below test the token it left.
         keywordShape = mayBeRowKeyword(reader);
+        first.forget();
     }
 }

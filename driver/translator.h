@@ -16,6 +16,7 @@
 #include "symbols/records.h"
 #include "symbols/symbol_table.h"
 #include "symbols/variable_head.h"
+#include "symbols/variable_lookup.h"
 
 class Translator {
 public:
@@ -143,6 +144,8 @@ public:
     FunctionRecord* findAccessor(const std::string& alias) const;
     FunctionRecord* findProperty(const std::string& upperKey) const;
     // Variables.
+    // Every variable lookup of a name, in one search where they agree.
+    VariableLookup lookUpVariable(const std::string& name) const;
     std::string variableType(const std::string& name) const;
     std::string variableStructType(const std::string& name) const;
     std::string declaredVariableName(const std::string& name) const;
@@ -260,14 +263,28 @@ public:
     // statement without parentheses, from the current token on, every
     // parameter given.
     void translateArguments(const FunctionRecord& function, bool memberVariant, bool toStatementEnd = false);
-    // Member calls, member access and indexes.
+    // Member calls, member access and indexes. A member call or class
+    // member follows its object, written already (a member call's empty
+    // name: the object starts at the current token and is written first).
+    // Member access starts on a TYPE variable, the current token. Each
+    // also takes what the caller has looked up already: the object's class
+    // (as its module spells it; empty for none) and whether it is PTR; the
+    // variable and the name of its TYPE.
     std::string translateMemberCall(const std::string& objectName);
+    std::string translateMemberCall(const std::string& className, bool pointer);
     std::string translateConditionMemberCall(const std::string& objectName);
+    std::string translateConditionMemberCall(const std::string& className, bool pointer);
     std::string translateMemberAccess(const std::string& expectedType, bool takeAddress);
+    std::string translateMemberAccess(const VariableLookup& variable, const std::string& typeName,
+                                      const std::string& expectedType, bool takeAddress);
     std::string translateClassMember(const std::string& objectName);
+    std::string translateClassMember(const std::string& objectName, const std::string& className, bool pointer);
     void translateIndex();
-    // Assignments and function results. The current token is the target.
+    // Assignments and function results. The current token is the target:
+    // looked up here, or by the caller, `variable` of the TYPE `structType`
+    // (none for another type).
     void translateAssignment();
+    void translateAssignment(const VariableLookup& variable, const TypeRecord* structType);
     // The value after "=" of a local's declaration, of that type (PTR when
     // `pointer`): what an assignment takes, up to the end of the statement
     // or a "," before the next name.

@@ -55,7 +55,6 @@ private:
     void requireShape();
     void number();
     void hexNumber();
-    std::string declaredName() const;
     // Writes what the parameter's type adds in front of an operand, and
     // notes where, so that a String argument made of numbers can drop it.
     void writeAdded(const std::string& text);

@@ -70,13 +70,20 @@ void ArgumentList::operand() {
         ++depth_;
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;
-    } else if ((plain_ || !isAnyType(parameterType_)) && t_.isKnownType(r_.token) &&
-               t_.variableType(r_.token).empty()) {  // a variable named like a type is the variable
+        return;
+    }
+    // A name is looked up once, for the type test and the operand rules.
+    const bool name = startsName(r_.token);
+    const VariableLookup variable = name ? t_.lookUpVariable(r_.token) : VariableLookup();
+    // A variable named like a type is the variable.
+    const bool typeContext = plain_ || !isAnyType(parameterType_);
+    if (name ? typeContext && variable.type().empty() && t_.isKnownType(r_.token)
+             : typeContext && t_.isKnownType(r_.token) && t_.variableType(r_.token).empty()) {
         typeName();
     } else if (r_.is("THIS") && t_.currentModule && t_.currentModule->isClassModule) {
         thisOperand();
     } else {
-        facts_ = examineOperand(t_);
+        facts_ = examineOperand(t_, variable);
         namedOperand();
     }
 }
@@ -120,20 +127,22 @@ void ArgumentList::thisOperand() {
 
 /* typevar -> name [index] {"." member} */
 void ArgumentList::structOperand() {
+    const VariableLookup& variable = facts_.lookup;
+    const std::string& typeName = facts_.structType->name;
     if (plain_) {
-        operandType_ = t_.translateMemberAccess("", false);
+        operandType_ = t_.translateMemberAccess(variable, typeName, "", false);
         return;
     }
     // Whole: the value for a parameter of its own TYPE, otherwise its address.
     if (address_) {
-        operandType_ = t_.translateMemberAccess("", true);
+        operandType_ = t_.translateMemberAccess(variable, typeName, "", true);
     } else if (isAnyType(parameterType_)) {
         out_ << "(Any)";
-        operandType_ = t_.translateMemberAccess("", true);
-    } else if (sameName(t_.variableStructType(r_.token), parameterType_)) {
-        operandType_ = t_.translateMemberAccess(parameterType_, false);
+        operandType_ = t_.translateMemberAccess(variable, typeName, "", true);
+    } else if (sameName(typeName, parameterType_)) {
+        operandType_ = t_.translateMemberAccess(variable, typeName, parameterType_, false);
     } else {
-        operandType_ = t_.translateMemberAccess(memberVariant_ ? "" : parameterType_, true);
+        operandType_ = t_.translateMemberAccess(variable, typeName, memberVariant_ ? "" : parameterType_, true);
     }
 }
 
@@ -151,40 +160,43 @@ void ArgumentList::nestedCall() {
 
 /* object -> name [ "(" index ")" ] [ "." member ] */
 void ArgumentList::objectOperand() {
-    const std::string name = declaredName();
+    const VariableLookup& variable = facts_.lookup;
+    const std::string name = variable.writtenName(r_.tokenAsWritten);
     // Held back until it is known whether the object is used whole.
     OutputCapture object(out_);
     r_.nextToken();
     out_ << name;
     // The element of an object array: values and operators.
     if (r_.is("("))
-        translateShortIndex(t_, name, {"Variable was not declared as an array.", false, false, true, false,
-                                       "Expected identifier or value for index of array.", "Expected )"});
+        translateShortIndex(t_, name, variable.isArray(),
+                            {"Variable was not declared as an array.", false, false, true, false,
+                             "Expected identifier or value for index of array.", "Expected )"});
     const std::string written = object.release();
     if (!r_.is(".")) {
         // An object given whole to a BYREF parameter: its address.
-        out_ << (address_ && !t_.isPointerVariable(name) ? "&" : "") << written;
+        out_ << (address_ && !variable.isPointer() ? "&" : "") << written;
         return;
     }
     out_ << written;
     r_.nextToken();
-    const std::string className = objectClassName(t_, name);
+    const std::string className = classSpelling(t_, variable.type());
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
-        operandType_ = t_.translateMemberCall(name);
+        operandType_ = t_.translateMemberCall(className, variable.isPointer());
     } else {
         // A member variable, or the report that the member does not exist.
-        operandType_ = t_.translateClassMember(name);
+        operandType_ = t_.translateClassMember(name, className, variable.isPointer());
     }
 }
 
 /* variable -> name [ "(" value ")" ] */
 void ArgumentList::variableOperand() {
-    const std::string name = declaredName();
-    writeAdded(variableCast(facts_.type));
+    const VariableLookup& variable = facts_.lookup;
+    const std::string name = variable.writtenName(r_.tokenAsWritten);
+    writeAdded(variableCast(facts_.type()));
     out_ << name;
-    operandType_ = facts_.type;
+    operandType_ = facts_.type();
     r_.nextToken();
-    if (r_.is("(")) translateShortIndex(t_, name, oneValueIndex(false));
+    if (r_.is("(")) translateShortIndex(t_, name, variable.isArray(), oneValueIndex(false));
 }
 
 // The text in front of a variable of type V given to the parameter T. A
@@ -265,9 +277,4 @@ void ArgumentList::hexNumber() {
     out_ << hexNumberText(r_.token);
     operandType_ = "Long";
     r_.nextToken();
-}
-
-std::string ArgumentList::declaredName() const {
-    const std::string declared = t_.declaredVariableName(r_.token);
-    return declared.empty() ? r_.tokenAsWritten : declared;
 }

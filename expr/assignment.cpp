@@ -22,66 +22,65 @@ struct Target {
 };
 
 /* member -> "." (membervariable | method ...) ; the "." is current */
-void objectMember(Translator& t, Target& target) {
+void objectMember(Translator& t, Target& target, const VariableLookup& object) {
     SourceReader& r = t.reader;
     r.nextToken();
-    const std::string className = objectClassName(t, target.name);
+    const std::string className = classSpelling(t, target.type);
     const VariableRecord* member = t.findMemberVariable(className, r.token);
     if (!member && t.findMemberFunction(className, r.token)) {
         // A property given a value with "=" is written by the member call.
-        target.type = t.translateMemberCall(target.name);
+        target.type = t.translateMemberCall(className, object.isPointer());
         target.complete = true;
         return;
     }
-    target.type = t.translateClassMember(target.name);
+    target.type = t.translateClassMember(target.name, className, object.isPointer());
     target.pointer = member && member->isPointer;
 }
 
 /* objecttarget -> object ["(" index ")"] [member] */
-void objectTarget(Translator& t, Target& target) {
+void objectTarget(Translator& t, Target& target, const VariableLookup& object) {
     SourceReader& r = t.reader;
     r.nextToken();
     t.output << target.name;
     if (r.is("=")) return;
-    if (t.isArrayVariable(target.name) && r.is("(")) {
+    if (object.isArray() && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
-    if (r.is(".")) objectMember(t, target);
+    if (r.is(".")) objectMember(t, target, object);
 }
 
 /* plaintarget -> variable ["(" index ")"] */
-void plainTarget(Translator& t, const Target& target) {
+void plainTarget(Translator& t, const Target& target, const VariableLookup& variable) {
     SourceReader& r = t.reader;
     r.nextToken();
     t.output << target.name;
-    if (t.isArrayVariable(target.name) && r.is("(")) {
+    if (variable.isArray() && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
 }
 
 // Writes the target; the token after it is current afterwards.
-Target translateTarget(Translator& t) {
+Target translateTarget(Translator& t, const VariableLookup& variable, const TypeRecord* structType) {
     SourceReader& r = t.reader;
     Target target;
-    const VariableRecord* variable = t.symbols.typedVariable(r.token);
-    if (variable) {
-        t.requireVisible(variable->inMainProgram, variable->name);
-        target.type = variable->type;
+    if (variable.typed) {
+        t.requireVisible(variable.typed->inMainProgram, variable.typed->name);
+        target.type = variable.typed->type;
     }
-    target.name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    target.pointer = t.isPointerVariable(r.token);
-    const TypeRecord* structType = target.type.empty() ? nullptr : t.symbols.typeNamed(target.type);
+    target.name = variable.writtenName(r.tokenAsWritten);
+    target.pointer = variable.isPointer();
     if (structType && !structType->name.empty()) {
         // A member gives its own type; the variable assigned whole keeps its TYPE.
-        const std::string memberType = t.translateMemberAccess(target.type, t.isArrayVariable(target.name));
+        const std::string memberType =
+            t.translateMemberAccess(variable, structType->name, target.type, variable.isArray());
         if (!memberType.empty() || !r.is("=")) target.type = memberType;
     }
     else if (t.isClassName(target.type))
-        objectTarget(t, target);
+        objectTarget(t, target, variable);
     else if (!target.type.empty())
-        plainTarget(t, target);
+        plainTarget(t, target, variable);
     return target;
 }
 
@@ -104,14 +103,15 @@ void classCast(Translator& t, const Target& target, bool listItem = false) {
     if (!target.pointer) throw SyntaxError{"Expected assignment to class pointer."};
     r.nextToken();
     r.skip("(", "Expected ( for opening of  function call.");
-    if (!t.isClassName(t.variableType(r.token))) throw SyntaxError{"Expected a class variable for ClassCast."};
-    const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
+    const VariableLookup variable = t.lookUpVariable(r.token);
+    if (!t.isClassName(variable.type())) throw SyntaxError{"Expected a class variable for ClassCast."};
+    const std::string object = variable.writtenName(r.tokenAsWritten);
     r.nextToken();
     t.output << "static_cast<" << classSpelling(t, target.type, target.type) << "*>(" << object;
     // The element of an object array, any variable as its index.
     if (r.is("("))
-        translateShortIndex(t, object, {"", false, true, false, false, "Syntax error.",
-                                        "Expected ) for closing of array index"});
+        translateShortIndex(t, object, variable.isArray(),
+                            {"", false, true, false, false, "Syntax error.", "Expected ) for closing of array index"});
     r.skip(")", "Expected ) for closing of function call.");
     expectValueEnd(r, listItem);
     t.output << ")";
@@ -164,11 +164,11 @@ const FunctionRecord* currentFunction(const Translator& t) {
 }  // namespace
 
 /* assignment -> target "=" (NOTHING | CLASSCAST ... | NEW ... | value) */
-void Translator::translateAssignment() {
+void Translator::translateAssignment(const VariableLookup& variable, const TypeRecord* structType) {
     SourceReader& r = reader;
     // NOTHING rewrites the target, so it is held back until the value is seen.
     OutputCapture capture(output);
-    const Target target = translateTarget(*this);
+    const Target target = translateTarget(*this, variable, structType);
     if (target.complete) return;
     r.expect("=", "Expected = for assignment of variable.");
     output << "=";
@@ -176,13 +176,13 @@ void Translator::translateAssignment() {
     std::string written = capture.release();
     if (!written.empty()) written.pop_back();  // the "="
     // The array itself, not an element or a member of it.
-    const bool wholeArray = isArrayVariable(target.name) && sameName(written, target.name);
+    const bool wholeArray = variable.isArray() && sameName(written, target.name);
     if (r.is("NOTHING")) {
         destroyTarget(*this, written, wholeArray);
         return;
     }
     // A BYREF parameter assigned whole: the caller's value is replaced.
-    if (written == target.name && isAddressParameter(target.name)) output << "*";
+    if (written == target.name && variable.isAddressParameter()) output << "*";
     output << written << "=";
     if (r.is("CLASSCAST"))
         classCast(*this, target);
@@ -190,6 +190,13 @@ void Translator::translateAssignment() {
         newObject(*this, target, wholeArray);
     else
         translateAssignmentValue(*this, target.type);
+}
+
+// By the current token: its lookups are made here.
+void Translator::translateAssignment() {
+    const VariableLookup variable = lookUpVariable(reader.token);
+    const std::string& type = variable.type();
+    translateAssignment(variable, type.empty() ? nullptr : symbols.typeNamed(type));
 }
 
 /* initial -> CLASSCAST ... | NEW ... | value ; after "=" in a declaration line */

@@ -51,13 +51,13 @@ void addressOf(Translator& t, bool listItem) {
 }
 
 /* objectvalue -> object ["(" index ")"] ["." (member | method ...)] ; the member's type */
-std::string objectValue(Translator& t) {
+std::string objectValue(Translator& t, const VariableLookup& object) {
     SourceReader& r = t.reader;
-    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    const std::string className = objectClassName(t, name);
+    const std::string name = object.writtenName(r.tokenAsWritten);
+    const std::string className = classSpelling(t, object.type());
     t.output << name;
     r.nextToken();
-    if (t.isArrayVariable(name) && r.is("(")) {
+    if (object.isArray() && r.is("(")) {
         t.translateIndex();
         r.nextToken();
     }
@@ -65,8 +65,8 @@ std::string objectValue(Translator& t) {
     if (!r.is(".")) return std::string();
     r.nextToken();
     if (!t.findMemberVariable(className, r.token) && t.findMemberFunction(className, r.token))
-        return t.translateMemberCall(name);
-    return t.translateClassMember(name);
+        return t.translateMemberCall(className, object.isPointer());
+    return t.translateClassMember(name, className, object.isPointer());
 }
 
 // What a variable of another type (`type`, the current token's) than the
@@ -77,12 +77,12 @@ std::string variableCast(const Translator& t, const std::string& type, const std
 }
 
 /* variablevalue -> variable ["(" index ")"] */
-void variableValue(Translator& t) {
+void variableValue(Translator& t, const VariableLookup& variable) {
     SourceReader& r = t.reader;
-    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
+    const std::string name = variable.writtenName(r.tokenAsWritten);
     t.output << name;
     r.nextToken();
-    if (r.is("(")) translateShortIndex(t, name, oneValueIndex(false));
+    if (r.is("(")) translateShortIndex(t, name, variable.isArray(), oneValueIndex(false));
 }
 
 /* resultaddress -> ADDRESSOF function EOL */
@@ -94,9 +94,11 @@ void resultAddressOf(Translator& t, const std::string& returnType) {
 
 // A TYPE value of the function's own TYPE is returned as it is, unless the
 // function returns a pointer; any other is returned by address.
-void resultTypeValue(Translator& t, const FunctionRecord& function) {
-    const bool ownType = sameName(t.variableStructType(t.reader.token), function.returnType);
-    t.translateMemberAccess(ownType && !function.returnsPointer ? function.returnType.str() : "", true);
+void resultTypeValue(Translator& t, const OperandFacts& facts, const FunctionRecord& function) {
+    const std::string& typeName = facts.structType->name;
+    const bool ownType = sameName(typeName, function.returnType);
+    t.translateMemberAccess(facts.lookup, typeName, ownType && !function.returnsPointer ? function.returnType.str() : "",
+                            true);
 }
 
 // The two contexts of a value: a variable's (casts and quoting follow the
@@ -227,23 +229,24 @@ private:
                 addressOf(t_, c_.listItem);
         } else if (facts.typeVariable) {
             if (c_.result) {
-                resultTypeValue(t_, *c_.result);
+                resultTypeValue(t_, facts, *c_.result);
                 return std::string();
             }
             // A BYREF parameter stands for the value it points to.
-            const std::string expected = t_.isAddressParameter(r_.token) ? c_.type : "";
-            return castValue([&] { return t_.translateMemberAccess(expected, false); });
+            const std::string expected = facts.lookup.isAddressParameter() ? c_.type : "";
+            return castValue(
+                [&] { return t_.translateMemberAccess(facts.lookup, facts.structType->name, expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
             if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_, r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
-            return castValue([&] { return objectValue(t_); });
+            return castValue([&] { return objectValue(t_, facts.lookup); });
         } else if (facts.variable()) {
-            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, facts.type, castType()), wholeNext_, r_));
-            variableValue(t_);
-            return facts.type;
+            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()), wholeNext_, r_));
+            variableValue(t_, facts.lookup);
+            return facts.type();
         } else if (r_.isString) {
             if (!isString(c_.type) && !logical_)
                 throw SyntaxError{c_.result ? "Expected string for parameter." : "Expected string for parameter "};

@@ -12,13 +12,13 @@ namespace {
 
 /* objectoperand -> object ["(" index ")"] ["." (member | method)] */
 // Written as what it is: a[obj->n], a[objs[1].n], a[obj.Count()].
-void objectOperand(Translator& t) {
+void objectOperand(Translator& t, const VariableLookup& object) {
     SourceReader& r = t.reader;
-    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    const std::string className = objectClassName(t, name);
+    const std::string name = object.writtenName(r.tokenAsWritten);
+    const std::string className = classSpelling(t, object.type());
     t.output << name;
     r.nextToken();
-    if (t.isArrayVariable(name)) {
+    if (object.isArray()) {
         r.expect("(", "expected ( for start of index.");
         t.translateIndex();
         r.nextToken();
@@ -28,9 +28,9 @@ void objectOperand(Translator& t) {
     if (!r.is(".")) return;  // the object itself
     r.nextToken();
     if (t.findMemberVariable(className, r.token)) {
-        t.translateClassMember(name);
+        t.translateClassMember(name, className, object.isPointer());
     } else if (t.findMemberFunction(className, r.token)) {
-        t.translateMemberCall(name);
+        t.translateMemberCall(className, object.isPointer());
     } else {
         throw SyntaxError{r.tokenAsWritten + " is not a member of class " + className};
     }
@@ -42,14 +42,14 @@ void requireWholeNumber(const std::string& type) {
 }
 
 /* variableoperand -> variable ["(" index ")"] */
-void variableOperand(Translator& t) {
+void variableOperand(Translator& t, const VariableLookup& variable) {
     SourceReader& r = t.reader;
-    const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);
-    requireWholeNumber(t.variableType(r.token));
+    const std::string name = variable.writtenName(r.tokenAsWritten);
+    requireWholeNumber(variable.type());
     t.output << name;
     r.nextToken();
     if (!r.is("(")) return;
-    if (!t.isArrayVariable(name)) throw SyntaxError{name + " is not an array."};
+    if (!variable.isArray()) throw SyntaxError{name + " is not an array."};
     t.translateIndex();
     r.nextToken();
 }
@@ -62,11 +62,11 @@ void indexOperand(Translator& t) {
         t.output << decimalText(r.tokenAsWritten);
         r.nextToken();
     } else if (const OperandFacts facts = examineOperand(t); facts.typeVariable) {
-        t.translateMemberAccess("", false);
+        t.translateMemberAccess(facts.lookup, facts.structType->name, "", false);
     } else if (facts.object) {
-        objectOperand(t);
+        objectOperand(t, facts.lookup);
     } else if (facts.variable()) {
-        variableOperand(t);
+        variableOperand(t, facts.lookup);
     } else if (facts.function) {
         if (const FunctionRecord* function = t.calledFunction()) requireWholeNumber(function->returnType);
         t.translateCall("Long");

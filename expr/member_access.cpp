@@ -82,17 +82,16 @@ ChainEnd typeMemberChain(Translator& t, const std::string& parentType) {
 }  // namespace
 
 /* typeaccess -> variable ["(" index ")"] ["." member {"." member}] */
-std::string Translator::translateMemberAccess(const std::string& expectedType, bool takeAddress) {
+std::string Translator::translateMemberAccess(const VariableLookup& variable, const std::string& typeName,
+                                              const std::string& expectedType, bool takeAddress) {
     NestingGuard guard(*this);
     SourceReader& r = reader;
-    const std::string name = writtenVariableName(*this, r.token, r.tokenAsWritten);
-    const std::string typeName = variableStructType(r.token);
-    const bool pointer = isPointerVariable(r.token);
+    const bool pointer = variable.isPointer();
     // Held back until it is known whether an "&" goes in front.
     OutputCapture chain(output);
-    output << name;
+    output << variable.writtenName(r.tokenAsWritten);
     r.nextToken();
-    if (isArrayVariable(name) && r.is("(")) {
+    if (variable.isArray() && r.is("(")) {
         translateIndex();
         r.nextToken();
     }
@@ -110,15 +109,26 @@ std::string Translator::translateMemberAccess(const std::string& expectedType, b
     return end.type;
 }
 
+// By the current token: its lookups are made here.
+std::string Translator::translateMemberAccess(const std::string& expectedType, bool takeAddress) {
+    return translateMemberAccess(lookUpVariable(reader.token), variableStructType(reader.token), expectedType,
+                                 takeAddress);
+}
+
 /* classmember -> member ["(" index ")"] */
+// By the object's name: its class and whether it is a pointer are looked up.
 std::string Translator::translateClassMember(const std::string& objectName) {
+    return translateClassMember(objectName, objectClassName(*this, objectName), isPointerVariable(objectName));
+}
+
+std::string Translator::translateClassMember(const std::string& objectName, const std::string& className,
+                                             bool pointer) {
     NestingGuard guard(*this);
     SourceReader& r = reader;
-    const std::string className = objectClassName(*this, objectName);
     if (className.empty()) throw SyntaxError{"Internal parser error - " + objectName};
     const VariableRecord* member = findMemberVariable(className, r.token);
     if (!member) throw SyntaxError{r.tokenAsWritten + " is not a member of class " + objectName};
-    output << (isPointerVariable(objectName) ? "->" : ".") << member->name;
+    output << (pointer ? "->" : ".") << member->name;
     r.nextToken();
     if (r.is("(")) {
         translateIndex();

@@ -13,10 +13,11 @@ namespace {
 // Writes the object; the method name after the "." is current afterwards.
 std::string leadingObject(Translator& t) {
     SourceReader& r = t.reader;
-    const std::string object = writtenVariableName(t, r.token, r.tokenAsWritten);
+    const VariableLookup variable = t.lookUpVariable(r.token);
+    const std::string object = variable.writtenName(r.tokenAsWritten);
     t.output << object;
     r.nextToken();
-    if (r.is("(")) translateShortIndex(t, object, oneValueIndex(true));
+    if (r.is("(")) translateShortIndex(t, object, variable.isArray(), oneValueIndex(true));
     r.skip(".", "Syntax error.");
     return object;
 }
@@ -31,14 +32,12 @@ const FunctionRecord& accessor(const Translator& t, const std::string& className
     return *found;
 }
 
-/* membercall -> [object] method ("(" args ")" | "=" value)
+/* membercall -> method ("(" args ")" | "=" value) ; the object is written
    A condition always reads a property. */
-std::string memberCall(Translator& t, const std::string& objectName, bool inCondition) {
+std::string memberCall(Translator& t, const std::string& className, bool pointer, bool inCondition) {
     SourceReader& r = t.reader;
-    const std::string object = objectName.empty() ? leadingObject(t) : objectName;
-    const std::string className = objectClassName(t, object);
     if (className.empty()) throw SyntaxError{"Syntax error."};
-    t.output << (t.isPointerVariable(object) ? "->" : ".");
+    t.output << (pointer ? "->" : ".");
     const FunctionRecord* method = t.findMemberFunction(className, r.token);
     if (!method) throw SyntaxError{"function " + r.tokenAsWritten + " is not a member of " + className + "."};
     // Neither a call nor an assignment from here would reach it as written.
@@ -74,12 +73,25 @@ std::string memberCall(Translator& t, const std::string& objectName, bool inCond
 
 }  // namespace
 
+// By the object's name: its class and whether it is a pointer are looked up.
 std::string Translator::translateMemberCall(const std::string& objectName) {
     NestingGuard guard(*this);
-    return memberCall(*this, objectName, false);
+    const std::string object = objectName.empty() ? leadingObject(*this) : objectName;
+    return memberCall(*this, objectClassName(*this, object), isPointerVariable(object), false);
 }
 
 std::string Translator::translateConditionMemberCall(const std::string& objectName) {
     NestingGuard guard(*this);
-    return memberCall(*this, objectName, true);
+    const std::string object = objectName.empty() ? leadingObject(*this) : objectName;
+    return memberCall(*this, objectClassName(*this, object), isPointerVariable(object), true);
+}
+
+std::string Translator::translateMemberCall(const std::string& className, bool pointer) {
+    NestingGuard guard(*this);
+    return memberCall(*this, className, pointer, false);
+}
+
+std::string Translator::translateConditionMemberCall(const std::string& className, bool pointer) {
+    NestingGuard guard(*this);
+    return memberCall(*this, className, pointer, true);
 }

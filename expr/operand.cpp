@@ -7,15 +7,22 @@
 #include "source/syntax_error.h"
 
 OperandFacts examineOperand(const Translator& t) {
+    const std::string& token = t.reader.token;
+    return examineOperand(t, startsName(token) ? t.lookUpVariable(token) : VariableLookup());
+}
+
+OperandFacts examineOperand(const Translator& t, const VariableLookup& variable) {
     const SourceReader& r = t.reader;
     OperandFacts facts;
-    facts.name = !r.token.empty() && isLetter(r.token[0]);
+    facts.name = startsName(r.token);
     if (!facts.name) return facts;
-    if (const VariableRecord* variable = t.symbols.typedVariable(r.token)) {
+    facts.lookup = variable;
+    if (const VariableRecord* variable = facts.lookup.typed) {
         t.requireVisible(variable->inMainProgram, variable->name);
-        facts.type = variable->type;
-        facts.typeVariable = t.isTypeName(facts.type);
-        facts.object = !facts.typeVariable && t.isClassName(facts.type);
+        const std::string& type = variable->type;
+        facts.structType = type.empty() ? nullptr : t.symbols.typeNamed(type);
+        facts.typeVariable = facts.structType != nullptr;
+        facts.object = !facts.typeVariable && t.isClassName(type);
     }
     // As functionSpelling would say, without copying the spelling: a token is upper case.
     const FunctionRecord* named = t.findFunction(r.token);
@@ -39,9 +46,9 @@ std::string operandTypeAhead(Translator& t) {
     if (r.allDigits) return "Long";
     const OperandFacts facts = examineOperand(t);
     if (facts.function && !facts.variable()) return callResultType(t);
-    if (!facts.typeVariable && !facts.object) return facts.type;
+    if (!facts.typeVariable && !facts.object) return facts.type();
     const SourceReader::Mark start = r.mark();
-    std::string type = facts.type;
+    std::string type = facts.type();
     r.nextToken();
     if (r.is("(")) skipGroup(r);
     while (r.is(".") && !type.empty()) {

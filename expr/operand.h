@@ -6,17 +6,26 @@
 #include <string>
 
 #include "driver/translator.h"
+#include "source/characters.h"
 
 struct OperandFacts {
     bool name = false;          // starts with a letter or "_": the only tokens looked up
-    std::string type;           // a variable's declared type; empty when it is none
+    VariableLookup lookup;      // the variable of that name, for the translator that writes it
+    const TypeRecord* structType = nullptr;  // the TYPE of a TYPE variable
     bool typeVariable = false;  // a variable of a TYPE
     bool object = false;        // a variable of a class
     bool function = false;      // a function, property or function-pointer type
-    bool variable() const { return !type.empty(); }
+    // A variable's declared type; empty when it is none.
+    const std::string& type() const { return lookup.type(); }
+    bool variable() const { return !type().empty(); }
 };
 
 OperandFacts examineOperand(const Translator& t);
+// The same with the token's variable looked up already (for a name).
+OperandFacts examineOperand(const Translator& t, const VariableLookup& variable);
+
+// A token that starts with a letter or "_": the only tokens looked up.
+inline bool startsName(const std::string& token) { return !token.empty() && isLetter(token[0]); }
 
 // The type of the value a call of the current token yields: a property's
 // is its GET accessor's; empty when unknown or none.

@@ -46,10 +46,10 @@ bool needsFullIndex(SourceReader& r, bool operators) {
 }  // namespace
 
 /* shortindex -> "(" value {operator value} ")" ; value -> number | variable */
-void translateShortIndex(Translator& t, const std::string& arrayName, const ShortIndex& rules) {
+void translateShortIndex(Translator& t, const std::string& arrayName, bool isArray, const ShortIndex& rules) {
     SourceReader& r = t.reader;
     if (rules.bracketFirst) t.output << "[";
-    if (*rules.notAnArray && !t.isArrayVariable(arrayName)) {
+    if (*rules.notAnArray && !isArray) {
         // A local or member named like a function hides it: say so.
         const std::string function = t.functionSpelling(upperCase(arrayName));
         if (!function.empty() && t.hidesFunction(arrayName))
@@ -66,11 +66,12 @@ void translateShortIndex(Translator& t, const std::string& arrayName, const Shor
     }
     for (;;) {
         r.nextToken();
-        const std::string type = r.allDigits ? std::string() : t.variableType(r.token);
+        const VariableLookup variable = r.allDigits ? VariableLookup() : t.lookUpVariable(r.token);
+        const std::string& type = variable.type();
         if (r.allDigits)
             t.output << decimalText(r.tokenAsWritten);
         else if (rules.indexTypesOnly ? isIndexType(type) : !type.empty())
-            t.output << writtenVariableName(t, r.token, r.tokenAsWritten);
+            t.output << variable.writtenName(r.tokenAsWritten);
         else
             throw SyntaxError{rules.badOperand};
         r.nextToken();

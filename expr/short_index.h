@@ -25,6 +25,6 @@ struct ShortIndex {
 // "[" before they check that the name is an array, a value after.
 ShortIndex oneValueIndex(bool bracketFirst);
 
-// The current token is the "(" after the array's name; afterwards the
-// token after the ")" is current.
-void translateShortIndex(Translator& t, const std::string& arrayName, const ShortIndex& rules);
+// The current token is the "(" after the array's name (`isArray`: it names
+// an array); afterwards the token after the ")" is current.
+void translateShortIndex(Translator& t, const std::string& arrayName, bool isArray, const ShortIndex& rules);

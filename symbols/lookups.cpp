@@ -6,6 +6,15 @@
 
 bool Translator::isKnownType(const std::string& upperName) const { return symbols.isKnownType(upperName); }
 
+// The three variable lookups differ only in the class members they see:
+// those of the current module's class (by name or by key) and of its base.
+// A module with neither class nor base sees the same record in each.
+VariableLookup Translator::lookUpVariable(const std::string& name) const {
+    const VariableRecord* typed = symbols.typedVariable(name);
+    if (classNameOf(currentModule).empty() && baseNameOf(currentModule).empty()) return {typed, typed, typed};
+    return {typed, symbols.visibleVariable(name), symbols.declaredVariable(name)};
+}
+
 std::string Translator::variableType(const std::string& name) const {
     const VariableRecord* variable = symbols.typedVariable(name);
     return variable ? variable->type : std::string();
