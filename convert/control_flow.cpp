@@ -66,7 +66,7 @@ private:
         operandType_.clear();
         literalOperand_ = r_.isString;
         if (facts.typeVariable) {
-            operandType_ = t_.translateMemberAccess(facts.lookup, facts.structType->name, "", true);
+            operandType_ = t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, "", true);
         } else if (facts.function) {
             operandType_ = callContext();
             t_.translateCall(operandType_);
@@ -123,8 +123,7 @@ private:
     void variableOperand(const OperandFacts& facts) {
         const VariableLookup& variable = facts.lookup;
         const std::string name = variable.writtenName(r_.tokenAsWritten);
-        // Only a class name has a class module.
-        const std::string className = facts.object ? classSpelling(t_, variable.type()) : std::string();
+        const std::string& className = facts.className();
         t_.output << name;
         r_.nextToken();
         if (r_.is("(")) translateShortIndex(t_, name, variable.isArray(), oneValueIndex(true));

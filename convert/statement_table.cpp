@@ -23,16 +23,15 @@ public:
     const VariableLookup& variable() {
         if (!looked_) {
             variable_ = t_.lookUpVariable(t_.reader.token);
-            const std::string& type = variable_.type();
-            structType_ = type.empty() ? nullptr : t_.symbols.typeNamed(type);
+            kind_ = t_.typeKind(variable_.type());
             looked_ = true;
         }
         return variable_;
     }
-    // The TYPE of its variable; none for another type or no variable.
-    const TypeRecord* structType() {
+    // What its variable's type names.
+    const TypeKind& kind() {
         variable();
-        return structType_;
+        return kind_;
     }
     // A handler read on: the rows below test another token.
     void forget() { looked_ = false; }
@@ -41,7 +40,7 @@ private:
     const Translator& t_;
     bool looked_ = false;
     VariableLookup variable_;
-    const TypeRecord* structType_ = nullptr;
+    TypeKind kind_;
 };
 
 struct Row {
@@ -175,13 +174,13 @@ void userType(Translator& t, FirstToken&) {
 // The tests of the rows below run for every statement: they share the
 // first token's lookups, and the assignment is handed what they found.
 bool isTypeVariable(const Translator& t, FirstToken& first) {
-    const TypeRecord* type = first.structType();
+    const TypeRecord* type = first.kind().structType;
     return type && !type->name.empty() && !isOwnName(t);
 }
 
 void assignment(Translator& t, FirstToken& first) {
     t.output << t.reader.indent;
-    t.translateAssignment(first.variable(), first.structType());
+    t.translateAssignment(first.variable(), first.kind());
     t.expectStatementEnd();
     t.output << ";\n";
 }
@@ -241,7 +240,9 @@ void wend(Translator& t, FirstToken&) {
     r.expectLineEnd("Expected end of line.");
 }
 
-bool isCall(const Translator& t, FirstToken&) {
+bool isCall(const Translator& t, FirstToken& first) {
+    // A local hides any function of its name.
+    if (first.variable().local) return false;
     // A token is upper case: functionSpelling would give the record's name.
     const FunctionRecord* function = t.findFunction(t.reader.token);
     return function && !function->name.empty() && !isOwnName(t) && !t.hidesFunction(t.reader.token);

@@ -15,6 +15,7 @@
 #include "source/source_reader.h"
 #include "symbols/records.h"
 #include "symbols/symbol_table.h"
+#include "symbols/type_kind.h"
 #include "symbols/variable_head.h"
 #include "symbols/variable_lookup.h"
 
@@ -124,6 +125,8 @@ public:
 
     // --- symbols/: lookups; all ignore letter case --------------------------
     // Types.
+    // What a variable's type names: a TYPE, a class (typeKinds keeps the last answers).
+    TypeKind typeKind(const std::string& type) const;
     bool isKnownType(const std::string& upperName) const;
     bool isTypeName(const std::string& name) const;
     bool isClassName(const std::string& name) const;
@@ -281,10 +284,9 @@ public:
     std::string translateClassMember(const std::string& objectName, const std::string& className, bool pointer);
     void translateIndex();
     // Assignments and function results. The current token is the target:
-    // looked up here, or by the caller, `variable` of the TYPE `structType`
-    // (none for another type).
+    // looked up here, or by the caller: `variable`, of a type of that kind.
     void translateAssignment();
-    void translateAssignment(const VariableLookup& variable, const TypeRecord* structType);
+    void translateAssignment(const VariableLookup& variable, const TypeKind& kind);
     // The value after "=" of a local's declaration, of that type (PTR when
     // `pointer`): what an assignment takes, up to the end of the statement
     // or a "," before the next name.
@@ -326,6 +328,7 @@ public:
     std::vector<PendingValue> pendingValues;
     // Every lookup of the lists above; told when they change.
     SymbolTable symbols{*this};
+    mutable TypeKindMemo typeKinds;
     bool insideProcedure = false;
     std::vector<std::shared_ptr<VariableRecord>> localVariables;
     std::vector<std::shared_ptr<FunctionRecord>> functionPointerTypes;

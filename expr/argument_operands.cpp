@@ -128,7 +128,7 @@ void ArgumentList::thisOperand() {
 /* typevar -> name [index] {"." member} */
 void ArgumentList::structOperand() {
     const VariableLookup& variable = facts_.lookup;
-    const std::string& typeName = facts_.structType->name;
+    const std::string& typeName = facts_.kind.structType->name;
     if (plain_) {
         operandType_ = t_.translateMemberAccess(variable, typeName, "", false);
         return;
@@ -179,7 +179,7 @@ void ArgumentList::objectOperand() {
     }
     out_ << written;
     r_.nextToken();
-    const std::string className = classSpelling(t_, variable.type());
+    const std::string& className = facts_.className();
     if (!t_.findMemberVariable(className, r_.token) && t_.findMemberFunction(className, r_.token)) {
         operandType_ = t_.translateMemberCall(className, variable.isPointer());
     } else {

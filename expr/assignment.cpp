@@ -22,10 +22,10 @@ struct Target {
 };
 
 /* member -> "." (membervariable | method ...) ; the "." is current */
-void objectMember(Translator& t, Target& target, const VariableLookup& object) {
+void objectMember(Translator& t, Target& target, const VariableLookup& object, const TypeKind& kind) {
     SourceReader& r = t.reader;
     r.nextToken();
-    const std::string className = classSpelling(t, target.type);
+    const std::string className = kind.classModule ? kind.classModule->className : std::string();
     const VariableRecord* member = t.findMemberVariable(className, r.token);
     if (!member && t.findMemberFunction(className, r.token)) {
         // A property given a value with "=" is written by the member call.
@@ -38,7 +38,7 @@ void objectMember(Translator& t, Target& target, const VariableLookup& object) {
 }
 
 /* objecttarget -> object ["(" index ")"] [member] */
-void objectTarget(Translator& t, Target& target, const VariableLookup& object) {
+void objectTarget(Translator& t, Target& target, const VariableLookup& object, const TypeKind& kind) {
     SourceReader& r = t.reader;
     r.nextToken();
     t.output << target.name;
@@ -47,7 +47,7 @@ void objectTarget(Translator& t, Target& target, const VariableLookup& object) {
         t.translateIndex();
         r.nextToken();
     }
-    if (r.is(".")) objectMember(t, target, object);
+    if (r.is(".")) objectMember(t, target, object, kind);
 }
 
 /* plaintarget -> variable ["(" index ")"] */
@@ -62,7 +62,7 @@ void plainTarget(Translator& t, const Target& target, const VariableLookup& vari
 }
 
 // Writes the target; the token after it is current afterwards.
-Target translateTarget(Translator& t, const VariableLookup& variable, const TypeRecord* structType) {
+Target translateTarget(Translator& t, const VariableLookup& variable, const TypeKind& kind) {
     SourceReader& r = t.reader;
     Target target;
     if (variable.typed) {
@@ -71,14 +71,15 @@ Target translateTarget(Translator& t, const VariableLookup& variable, const Type
     }
     target.name = variable.writtenName(r.tokenAsWritten);
     target.pointer = variable.isPointer();
+    const TypeRecord* structType = kind.structType;
     if (structType && !structType->name.empty()) {
         // A member gives its own type; the variable assigned whole keeps its TYPE.
         const std::string memberType =
             t.translateMemberAccess(variable, structType->name, target.type, variable.isArray());
         if (!memberType.empty() || !r.is("=")) target.type = memberType;
     }
-    else if (t.isClassName(target.type))
-        objectTarget(t, target, variable);
+    else if (kind.isClass)
+        objectTarget(t, target, variable, kind);
     else if (!target.type.empty())
         plainTarget(t, target, variable);
     return target;
@@ -164,11 +165,11 @@ const FunctionRecord* currentFunction(const Translator& t) {
 }  // namespace
 
 /* assignment -> target "=" (NOTHING | CLASSCAST ... | NEW ... | value) */
-void Translator::translateAssignment(const VariableLookup& variable, const TypeRecord* structType) {
+void Translator::translateAssignment(const VariableLookup& variable, const TypeKind& kind) {
     SourceReader& r = reader;
     // NOTHING rewrites the target, so it is held back until the value is seen.
     OutputCapture capture(output);
-    const Target target = translateTarget(*this, variable, structType);
+    const Target target = translateTarget(*this, variable, kind);
     if (target.complete) return;
     r.expect("=", "Expected = for assignment of variable.");
     output << "=";
@@ -195,8 +196,7 @@ void Translator::translateAssignment(const VariableLookup& variable, const TypeR
 // By the current token: its lookups are made here.
 void Translator::translateAssignment() {
     const VariableLookup variable = lookUpVariable(reader.token);
-    const std::string& type = variable.type();
-    translateAssignment(variable, type.empty() ? nullptr : symbols.typeNamed(type));
+    translateAssignment(variable, typeKind(variable.type()));
 }
 
 /* initial -> CLASSCAST ... | NEW ... | value ; after "=" in a declaration line */

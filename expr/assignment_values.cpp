@@ -51,10 +51,11 @@ void addressOf(Translator& t, bool listItem) {
 }
 
 /* objectvalue -> object ["(" index ")"] ["." (member | method ...)] ; the member's type */
-std::string objectValue(Translator& t, const VariableLookup& object) {
+std::string objectValue(Translator& t, const OperandFacts& facts) {
     SourceReader& r = t.reader;
+    const VariableLookup& object = facts.lookup;
     const std::string name = object.writtenName(r.tokenAsWritten);
-    const std::string className = classSpelling(t, object.type());
+    const std::string& className = facts.className();
     t.output << name;
     r.nextToken();
     if (object.isArray() && r.is("(")) {
@@ -95,7 +96,7 @@ void resultAddressOf(Translator& t, const std::string& returnType) {
 // A TYPE value of the function's own TYPE is returned as it is, unless the
 // function returns a pointer; any other is returned by address.
 void resultTypeValue(Translator& t, const OperandFacts& facts, const FunctionRecord& function) {
-    const std::string& typeName = facts.structType->name;
+    const std::string& typeName = facts.kind.structType->name;
     const bool ownType = sameName(typeName, function.returnType);
     t.translateMemberAccess(facts.lookup, typeName, ownType && !function.returnsPointer ? function.returnType.str() : "",
                             true);
@@ -235,14 +236,14 @@ private:
             // A BYREF parameter stands for the value it points to.
             const std::string expected = facts.lookup.isAddressParameter() ? c_.type : "";
             return castValue(
-                [&] { return t_.translateMemberAccess(facts.lookup, facts.structType->name, expected, false); });
+                [&] { return t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
             if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_, r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
-            return castValue([&] { return objectValue(t_, facts.lookup); });
+            return castValue([&] { return objectValue(t_, facts); });
         } else if (facts.variable()) {
             if (!c_.result) added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()), wholeNext_, r_));
             variableValue(t_, facts.lookup);

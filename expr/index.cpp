@@ -12,10 +12,11 @@ namespace {
 
 /* objectoperand -> object ["(" index ")"] ["." (member | method)] */
 // Written as what it is: a[obj->n], a[objs[1].n], a[obj.Count()].
-void objectOperand(Translator& t, const VariableLookup& object) {
+void objectOperand(Translator& t, const OperandFacts& facts) {
     SourceReader& r = t.reader;
+    const VariableLookup& object = facts.lookup;
     const std::string name = object.writtenName(r.tokenAsWritten);
-    const std::string className = classSpelling(t, object.type());
+    const std::string& className = facts.className();
     t.output << name;
     r.nextToken();
     if (object.isArray()) {
@@ -62,9 +63,9 @@ void indexOperand(Translator& t) {
         t.output << decimalText(r.tokenAsWritten);
         r.nextToken();
     } else if (const OperandFacts facts = examineOperand(t); facts.typeVariable) {
-        t.translateMemberAccess(facts.lookup, facts.structType->name, "", false);
+        t.translateMemberAccess(facts.lookup, facts.kind.structType->name, "", false);
     } else if (facts.object) {
-        objectOperand(t, facts.lookup);
+        objectOperand(t, facts);
     } else if (facts.variable()) {
         variableOperand(t, facts.lookup);
     } else if (facts.function) {

@@ -19,13 +19,13 @@ OperandFacts examineOperand(const Translator& t, const VariableLookup& variable)
     facts.lookup = variable;
     if (const VariableRecord* variable = facts.lookup.typed) {
         t.requireVisible(variable->inMainProgram, variable->name);
-        const std::string& type = variable->type;
-        facts.structType = type.empty() ? nullptr : t.symbols.typeNamed(type);
-        facts.typeVariable = facts.structType != nullptr;
-        facts.object = !facts.typeVariable && t.isClassName(type);
+        facts.kind = t.typeKind(variable->type);
+        facts.typeVariable = facts.kind.structType != nullptr;
+        facts.object = !facts.typeVariable && facts.kind.isClass;
     }
-    // As functionSpelling would say, without copying the spelling: a token is upper case.
-    const FunctionRecord* named = t.findFunction(r.token);
+    // As functionSpelling would say, without copying the spelling: a token
+    // is upper case. A local hides any function of its name.
+    const FunctionRecord* named = variable.local ? nullptr : t.findFunction(r.token);
     facts.function = named && !named->name.empty() && !t.hidesFunction(r.token);
     if (facts.function && !facts.variable())
         if (const FunctionRecord* function = t.calledFunction()) t.requireVisible(function->inMainProgram, function->name);

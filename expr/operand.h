@@ -11,13 +11,21 @@
 struct OperandFacts {
     bool name = false;          // starts with a letter or "_": the only tokens looked up
     VariableLookup lookup;      // the variable of that name, for the translator that writes it
-    const TypeRecord* structType = nullptr;  // the TYPE of a TYPE variable
+    TypeKind kind;              // what the variable's type names
     bool typeVariable = false;  // a variable of a TYPE
     bool object = false;        // a variable of a class
     bool function = false;      // a function, property or function-pointer type
     // A variable's declared type; empty when it is none.
     const std::string& type() const { return lookup.type(); }
     bool variable() const { return !type().empty(); }
+    // The class of an object as its module spells it; empty for none.
+    const std::string& className() const { return kind.classModule ? kind.classModule->className : noClass(); }
+
+private:
+    static const std::string& noClass() {
+        static const std::string none;
+        return none;
+    }
 };
 
 OperandFacts examineOperand(const Translator& t);

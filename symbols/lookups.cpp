@@ -4,14 +4,30 @@
 #include "driver/translator.h"
 #include "source/syntax_error.h"
 
+TypeKind Translator::typeKind(const std::string& type) const {
+    if (type.empty()) return {};
+    const uint64_t version = symbols.version();
+    if (const TypeKind* kept = typeKinds.find(type, version)) return *kept;
+    TypeKind kind;
+    kind.structType = symbols.typeNamed(type);
+    kind.isClass = symbols.isClassName(type);
+    kind.classModule = kind.isClass ? symbols.classModule(type) : nullptr;
+    typeKinds.keep(type, version, kind);
+    return kind;
+}
+
 bool Translator::isKnownType(const std::string& upperName) const { return symbols.isKnownType(upperName); }
 
-// The three variable lookups differ only in the class members they see:
-// those of the current module's class (by name or by key) and of its base.
-// A module with neither class nor base sees the same record in each.
+// The three variable lookups look at the procedure's locals first, and
+// beyond them differ only in the class members they see: those of the
+// current module's class (by name or by key) and of its base. A module with
+// neither class nor base sees the same record in each.
 VariableLookup Translator::lookUpVariable(const std::string& name) const {
+    for (const auto& local : localVariables)
+        if (sameName(local->name, name)) return {local.get(), local.get(), local.get(), true};
     const VariableRecord* typed = symbols.typedVariable(name);
-    if (classNameOf(currentModule).empty() && baseNameOf(currentModule).empty()) return {typed, typed, typed};
+    const ModuleRecord* module = currentModule;
+    if (!module || (module->className.empty() && module->baseClassName.empty())) return {typed, typed, typed};
     return {typed, symbols.visibleVariable(name), symbols.declaredVariable(name)};
 }
 

@@ -27,6 +27,8 @@ public:
     // Records were appended to a module, a module was added, or a module
     // became a class: the indexes catch up at the next lookup.
     void changed() { ++version_; }
+    // Counts those changes: an answer kept while it stays the same holds.
+    uint64_t version() const { return version_; }
 
     // --- types and classes ---------------------------------------------
     bool isKnownType(const std::string& upperName) const;

@@ -14,6 +14,9 @@ struct VariableLookup {
     const VariableRecord* visible = nullptr;
     // As declaredVariableName finds it: the spelling written.
     const VariableRecord* declared = nullptr;
+    // A local or parameter of the procedure: the same record for each, and
+    // it hides any function of its name.
+    bool local = false;
 
     // The declared type; empty for no variable.
     const std::string& type() const { return typed ? typed->type : noText(); }
