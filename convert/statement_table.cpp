@@ -4,6 +4,8 @@
 // whatever token the handler left current. Which rows go on decides the
 // blank lines of the output: DIM, EXIT FUNCTION and the access-word lines
 // leave their end-of-line token to the blank-line row at the bottom.
+#include <array>
+#include <iterator>
 #include <string_view>
 
 #include "driver/translator.h"
@@ -336,6 +338,20 @@ constexpr SourceReader::TokenShapes rowKeywords = rowKeywordShapes();
 
 bool mayBeRowKeyword(const SourceReader& r) { return rowKeywords.has(r.token.data(), r.token.size()); }
 
+// For each row, the first row from there on that has a test: a statement
+// without a keyword's shape goes from test to test. The last row has one.
+constexpr size_t rowCount = std::size(statementRows);
+constexpr std::array<size_t, rowCount> nextTestRows() {
+    std::array<size_t, rowCount> next{};
+    size_t test = rowCount - 1;
+    for (size_t i = rowCount; i-- > 0;) {
+        if (statementRows[i].test) test = i;
+        next[i] = test;
+    }
+    return next;
+}
+constexpr std::array<size_t, rowCount> nextTestRow = nextTestRows();
+
 }  // namespace
 
 // Every statement but the keyword lines, which open or close blocks or
@@ -351,8 +367,10 @@ bool Translator::startsSimpleStatement() const {
 void Translator::convertStatement() {
     bool keywordShape = mayBeRowKeyword(reader);
     FirstToken first(*this);
-    for (const Row& row : statementRows) {
-        const bool applies = row.test ? row.test(*this, first) : keywordShape && reader.token == row.keyword;
+    for (size_t i = 0; i < rowCount; ++i) {
+        if (!keywordShape) i = nextTestRow[i];
+        const Row& row = statementRows[i];
+        const bool applies = row.test ? row.test(*this, first) : reader.token == row.keyword;
         if (!applies) continue;
         row.handle(*this, first);
         if (row.then == Then::Done) return;

@@ -1,5 +1,7 @@
 #include "expr/operators.h"
 
+#include <array>
+
 #include "source/characters.h"
 #include "source/syntax_error.h"
 #include "symbols/names.h"
@@ -59,15 +61,23 @@ std::string readComparison(SourceReader& r) {
 
 namespace {
 
+// The bytes the look below stops at: the line feed, "=", "<", ">" and the
+// first letters of AND, OR and NOT (any case). Most bytes pass with one test.
+constexpr std::array<bool, 256> makeLogicalStops() {
+    std::array<bool, 256> stops{};
+    for (const unsigned char c : {'\n', '=', '<', '>', 'A', 'a', 'O', 'o', 'N', 'n'}) stops[c] = true;
+    return stops;
+}
+constexpr std::array<bool, 256> logicalStops = makeLogicalStops();
+
 // A cheap look at the rest of the line before reading it as tokens: no
 // "=", "<", ">" and no word AND, OR or NOT means no logical operator.
 bool mayHoldLogicalOperator(std::string_view text) {
-    for (size_t i = 0; i < text.size() && text[i] != '\n'; ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        if (!logicalStops[static_cast<unsigned char>(c)]) continue;
+        if (c == '\n') return false;
         if (c == '=' || c == '<' || c == '>') return true;
-        // Only A, O and N (any case) can start one of the words.
-        const char upper = static_cast<char>(c & ~0x20);
-        if (upper != 'A' && upper != 'O' && upper != 'N') continue;
         if (i > 0 && isNameChar(static_cast<unsigned char>(text[i - 1]))) continue;
         for (const char* word : {"AND", "OR", "NOT"})
             if (isWordAt(text, i, word)) return true;
