@@ -358,6 +358,41 @@ TEST_F(LookupTest, DuplicateVariableGivesFirstType) {
 }
 
 
+// One search stands for the three variable lookups only where they agree:
+// inside a class its base's members are typed and declared, not visible.
+TEST_F(LookupTest, LookUpVariableAnswersAsEachLookup) {
+    ModuleRecord* base = addClass("Base");
+    ModuleRecord* shape = addClass("Shape", "Base");
+    addVariable(mainModule(), "inMain", "Long");
+    addVariable(base, "inBase", "Long");
+    addVariable(shape, "inShape", "Long");
+    addLocal("local", "Byte");
+    for (ModuleRecord* current : {mainModule(), shape, base}) {
+        t.currentModule = current;
+        for (const char* name : {"INMAIN", "inBase", "InShape", "LOCAL", "missing"}) {
+            SCOPED_TRACE(std::string(name) + " in " + current->className);
+            const VariableLookup found = t.lookUpVariable(name);
+            EXPECT_EQ(found.typed, t.symbols.typedVariable(name));
+            EXPECT_EQ(found.visible, t.symbols.visibleVariable(name));
+            EXPECT_EQ(found.declared, t.symbols.declaredVariable(name));
+            EXPECT_EQ(found.local, std::string(name) == "LOCAL");
+        }
+    }
+}
+
+// The kinds kept for type names are asked again once the table changes.
+TEST_F(LookupTest, TypeKindFollowsTheTable) {
+    t.currentModule = mainModule();
+    EXPECT_EQ(t.typeKind("Thing").structType, nullptr);
+    TypeRecord* thing = addType(mainModule(), "Thing");
+    addClass("Gadget");
+    t.symbols.changed();
+    EXPECT_EQ(t.typeKind("Thing").structType, thing);
+    EXPECT_TRUE(t.typeKind("GADGET").isClass);
+    EXPECT_EQ(t.typeKind("GADGET").classModule, t.modules.back().get());
+}
+
+
 // --- isKnownType / findType ----------------------------------------------
 
 TEST_F(LookupTest, KnownTypes) {
