@@ -46,5 +46,5 @@ void OutputBuffer::writeOut(size_t length) {
         file_.write(text_.data(), static_cast<std::streamsize>(length));
         if (!file_) failed_ = true;
     }
-    text_.erase(0, length);
+    text_.eraseFront(length);
 }

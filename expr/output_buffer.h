@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+#include "expr/growing_text.h"
+
 // How full the buffer of a std::ofstream (libstdc++'s filebuf) writing the
 // same pieces would be: a piece that does not fit, or of 1 KiB or more,
 // goes out with what the buffer holds, and a flush empties it. An API class
@@ -122,7 +124,7 @@ private:
     // dropped when no file is open.
     void writeOut(size_t length);
 
-    std::string text_;
+    GrowingText text_;
     std::ofstream file_;
     // A block could not be written; later ones are not tried.
     bool failed_ = false;
