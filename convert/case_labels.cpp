@@ -67,7 +67,7 @@ bool constantValue(const std::string& text, int64_t& value) {
 const VariableRecord* wholeConstant(const Translator& t, const std::string& name, int64_t& value) {
     const VariableRecord* variable = t.symbols.declaredVariable(name);
     if (!variable || !variable->isConstant || variable->type != "Long") return nullptr;
-    return constantValue(variable->constValue, value) ? variable : nullptr;
+    return constantValue(variable->constValue(), value) ? variable : nullptr;
 }
 
 // One scanned CASE line as a switch label: its value.
@@ -139,7 +139,7 @@ std::string labelValue(Translator& t, const Translator::CaseChain& chain) {
     const bool text = facts.type() == "String";
     if (!text && !isNumberType(facts.type())) throw SyntaxError{notAValue};
     int64_t ignored;
-    if (variable->isConstant && !text && !constantValue(variable->constValue, ignored)) throw SyntaxError{notAValue};
+    if (variable->isConstant && !text && !constantValue(variable->constValue(), ignored)) throw SyntaxError{notAValue};
     if (text && !sign.empty()) throw SyntaxError{signedText};
     requireKind(chain, text);
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);

@@ -36,15 +36,15 @@ void writeFunction(const Translator& t, OutputBuffer& header, const FunctionReco
 // module's constant of the same name and start out undefined).
 void writeConstant(OutputBuffer& header, const VariableRecord& constant) {
     if (constant.type == "String")
-        header << "\tinline static const String " << constant.name << "=" << constant.constValue.str() << ";\n";
+        header << "\tinline static const String " << constant.name << "=" << constant.constValue() << ";\n";
     else
-        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue.str() << ";\n";
+        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue() << ";\n";
 }
 
 // A DEFINE stays a macro, defined before the class as the module's .cpp
 // defines it again (an identical definition), so that every use sees it.
 void writeMacro(OutputBuffer& header, const VariableRecord& macro) {
-    const std::string& value = macro.constValue;
+    const std::string& value = macro.constValue();
     header << "#define " << macro.name << " ";
     if (value.size() > 1 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
         header << "0x" << upperCase(value.substr(2));
@@ -56,7 +56,7 @@ void writeMacro(OutputBuffer& header, const VariableRecord& macro) {
 // A member starts with the constant of its declaration, or else at 0, ""
 // or no object.
 std::string initializer(const VariableRecord& variable) {
-    return variable.initialValue.empty() ? "{}" : "=" + variable.initialValue.str();
+    return variable.initialValue().empty() ? "{}" : "=" + variable.initialValue();
 }
 
 // A STATIC variable is one variable of the class, shared by every object

@@ -10,8 +10,8 @@ void writeStruct(OutputBuffer& out, const TypeRecord& type) {
         out << "\t" << (charBuffer ? std::string("Char") : field->type) << (field->isPointer ? "*" : "") << " "
             << field->name;
         if (field->isArray) {
-            if (!field->arraySizeName.empty())
-                out << "[" << field->arraySizeName.str() << "]";
+            if (!field->arraySizeName().empty())
+                out << "[" << field->arraySizeName() << "]";
             else
                 out << "[" << field->arraySize << "]";
         }
@@ -21,7 +21,7 @@ void writeStruct(OutputBuffer& out, const TypeRecord& type) {
 }
 
 void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant) {
-    const std::string& value = constant.constValue;
+    const std::string& value = constant.constValue();
     if (!constant.isMacro) {
         out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
             << ";\n";

@@ -7,7 +7,7 @@
 // parameter already carries an address, so it is never a reference.
 std::string parameterDeclaration(const Translator& t, const VariableRecord& parameter) {
     // A function pointer's name stands inside its type: "void(*handler)(Long)".
-    if (parameter.functionPointer) return functionPointerText(*parameter.functionPointer, parameter.name);
+    if (parameter.functionPointer()) return functionPointerText(*parameter.functionPointer(), parameter.name);
     if (t.passesAddress(parameter)) return parameter.type.str() + " *" + parameter.name;
     const bool reference = parameter.byRef && parameter.type != "Any";
     return parameter.type.str() + " " + (reference ? "&" : "") + parameter.name;

@@ -25,7 +25,7 @@ void checkVisibleTypes(Translator& t, const FunctionRecord& function) {
         t.requireVisibleType(function.returnType);
         for (const auto& parameter : function.parameters) {
             t.requireVisibleType(parameter->type);
-            if (const auto& shape = parameter->functionPointer) {
+            if (const auto& shape = parameter->functionPointer()) {
                 t.requireVisibleType(shape->returnType);
                 for (const auto& inner : shape->parameters) t.requireVisibleType(inner->type);
             }
@@ -118,8 +118,8 @@ void Translator::emitParameters(const FunctionRecord& function, bool registerLoc
     output << parameterList(*this, function);
     if (!registerLocals) return;
     for (const auto& parameter : function.parameters) {
-        if (parameter->functionPointer) {
-            auto pointer = std::make_shared<FunctionRecord>(*parameter->functionPointer);
+        if (parameter->functionPointer()) {
+            auto pointer = std::make_shared<FunctionRecord>(*parameter->functionPointer());
             pointer->name = parameter->name;
             functionPointerTypes.push_back(pointer);
             continue;

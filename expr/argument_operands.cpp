@@ -49,7 +49,7 @@ std::string shapeText(const FunctionRecord& shape) {
 // variable is left to g++.
 void ArgumentList::requireShape() {
     if (index_ < 0 || index_ >= static_cast<int32_t>(function_.parameters.size())) return;
-    const FunctionRecord* shape = function_.parameters[index_]->functionPointer.get();
+    const FunctionRecord* shape = function_.parameters[index_]->functionPointer().get();
     if (!shape) return;
     const SourceReader::Mark start = r_.mark();
     if (r_.is("ADDRESSOF")) r_.nextToken();

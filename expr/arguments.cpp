@@ -62,7 +62,7 @@ void ArgumentList::selectParameter() {
     if (index_ >= 0 && index_ < static_cast<int32_t>(function_.parameters.size())) {
         const VariableRecord& parameter = *function_.parameters[index_];
         parameterType_ = parameter.type;
-        functionPointer_ = !plain_ && parameter.functionPointer;
+        functionPointer_ = !plain_ && parameter.functionPointer();
         byRef_ = parameter.byRef;
         address_ = !plain_ && t_.passesAddress(parameter);
     }

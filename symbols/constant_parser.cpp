@@ -22,11 +22,11 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
     }
     if (defineForm) {
         constant->type = "Long";
-        constant->constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
+        constant->editDetails().constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
         if (r.is("&")) {
             // A hexadecimal value: "&" then the H-prefixed digits, kept as written.
             r.nextToken();
-            constant->constValue += r.tokenAsWritten;
+            constant->editDetails().constValue += r.tokenAsWritten;
         }
     } else {
         r.skip("=", "Expected assignment =.");
@@ -34,10 +34,10 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
         if (!minus) minus = r.accept("-");
         if (r.allDigits) {
             constant->type = "Long";
-            constant->constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
+            constant->editDetails().constValue = (minus ? "-" : "") + decimalText(r.tokenAsWritten);
         } else if (r.isString) {
             constant->type = "String";
-            constant->constValue = r.tokenAsWritten;
+            constant->editDetails().constValue = r.tokenAsWritten;
         } else {
             throw SyntaxError{"unknown value assignment to const."};
         }

@@ -81,8 +81,8 @@ void Translator::parseParameterList(FunctionRecord& function) {
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
         if (r.is("FUNCTION")) {
             if (byRef) throw SyntaxError{"A function-pointer parameter is passed BYVAL."};
-            parameter->functionPointer = parseFunctionPointerShape(false);
-            parameter->type = functionPointerText(*parameter->functionPointer, "");
+            parameter->editDetails().functionPointer = parseFunctionPointerShape(false);
+            parameter->type = functionPointerText(*parameter->functionPointer(), "");
         } else {
             parameter->type = typeSpelling(r.tokenAsWritten);
             r.nextToken();
@@ -120,7 +120,7 @@ void Translator::parseExternalDeclaration(ModuleRecord& module, int32_t scope) {
     if (!r.is(")")) parseParameterList(*function);
     // A library calls back with a convention of its own.
     for (const auto& parameter : function->parameters)
-        if (parameter->functionPointer)
+        if (parameter->functionPointer())
             throw SyntaxError{"A DLL function takes no function-pointer parameter: declare it AS Any and pass "
                               "ADDRESSOF."};
     r.nextToken();

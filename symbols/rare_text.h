@@ -1,6 +1,6 @@
-// A text that most records leave empty (a constant's value, an accessor's
-// alias, an array's size constant): the size of a pointer until it is set,
-// where a std::string always takes 32 bytes. It reads as a std::string.
+// What most records leave empty, a pointer wide: a text (an accessor's
+// alias) where a std::string always takes 32 bytes, and a box of values
+// (RareBox) made on the first edit. A RareText reads as a std::string.
 #pragma once
 
 #include <memory>
@@ -39,32 +39,29 @@ private:
 
 inline std::ostream& operator<<(std::ostream& out, const RareText& text) { return out << text.str(); }
 
-// A shared pointer that most records leave empty: the size of one pointer.
+// A value that most records leave at its default: the size of a pointer,
+// made on the first edit; reads of an unmade one see a default value.
 template <typename T>
-class RareShared {
+class RareBox {
 public:
-    RareShared() = default;
-    RareShared(const RareShared& other) { *this = other.shared(); }
-    RareShared(RareShared&&) noexcept = default;
-    RareShared& operator=(const RareShared& other) { return *this = other.shared(); }
-    RareShared& operator=(RareShared&&) noexcept = default;
-    RareShared& operator=(std::shared_ptr<T> pointer) {
-        if (!pointer)
-            pointer_.reset();
-        else
-            pointer_ = std::make_unique<std::shared_ptr<T>>(std::move(pointer));
+    RareBox() = default;
+    RareBox(const RareBox& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+    RareBox(RareBox&&) noexcept = default;
+    RareBox& operator=(const RareBox& other) {
+        value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;
         return *this;
     }
+    RareBox& operator=(RareBox&&) noexcept = default;
 
-    const std::shared_ptr<T>& shared() const {
-        static const std::shared_ptr<T> none;
-        return pointer_ ? *pointer_ : none;
+    const T& get() const {
+        static const T none{};
+        return value_ ? *value_ : none;
     }
-    T* get() const { return pointer_ ? pointer_->get() : nullptr; }
-    explicit operator bool() const { return pointer_ != nullptr; }
-    T& operator*() const { return **pointer_; }
-    T* operator->() const { return pointer_->get(); }
+    T& edit() {
+        if (!value_) value_ = std::make_unique<T>();
+        return *value_;
+    }
 
 private:
-    std::unique_ptr<std::shared_ptr<T>> pointer_;
+    std::unique_ptr<T> value_;
 };

@@ -24,23 +24,37 @@ enum : int32_t {
 
 struct FunctionRecord;
 
+// What few variables have (VariableRecord reads them).
+struct VariableDetails {
+    std::string constValue;
+    std::string arraySizeName;
+    std::string initialValue;
+    std::shared_ptr<FunctionRecord> functionPointer;
+};
+
 // A variable, constant, parameter or user-type field.
 struct VariableRecord {
     VariableRecord()
-        : byRef(false), isConstant(false), isMacro(false), isPointer(false), isArray(false), declaredEarly(false), declaredInProcedure(false), inMainProgram(false) {}
+        : byRef(false), isConstant(false), isMacro(false), isPointer(false), isArray(false),
+          declaredEarly(false), declaredInProcedure(false), inMainProgram(false) {}
 
     // Texts first, then numbers, then one bit per flag: the record stays
     // small, one is kept for every parameter of every function.
     std::string name;
     InternedText type;
-    RareText constValue;
-    RareText arraySizeName;
+    // A constant's value, an array's size constant, an initial value, a
+    // function pointer's shape: held apart, few variables have any.
+    const std::string& constValue() const { return details_.get().constValue; }
+    const std::string& arraySizeName() const { return details_.get().arraySizeName; }
     // A module variable's or class member's initial value as C++ text;
     // empty when it has none.
-    RareText initialValue;
+    const std::string& initialValue() const { return details_.get().initialValue; }
     // A parameter declared AS FUNCTION(...): the shape it points to, whose
     // C++ type is its `type`; none for any other.
-    RareShared<FunctionRecord> functionPointer;
+    const std::shared_ptr<FunctionRecord>& functionPointer() const { return details_.get().functionPointer; }
+    // The same, to be set.
+    VariableDetails& editDetails() { return details_.edit(); }
+    RareBox<VariableDetails> details_;
     int32_t scope = 0;
     int32_t arraySize = 0;
     int32_t declaredLine = 0;
@@ -63,7 +77,9 @@ struct VariableRecord {
 // accessor, function-pointer type or built-in function.
 struct FunctionRecord {
     FunctionRecord()
-        : builtIn(false), isFunctionPointer(false), isProperty(false), isPureVirtual(false), returnsPointer(false), isExternal(false), isStatic(false), inMainProgram(false), inLibraryNamespace(false), hasLibraryForms(false) {}
+        : builtIn(false), isFunctionPointer(false), isProperty(false), isPureVirtual(false), returnsPointer(false),
+          isExternal(false), isStatic(false), inMainProgram(false), inLibraryNamespace(false),
+          hasLibraryForms(false) {}
 
     // Kept small as VariableRecord is: one for every function.
     std::vector<std::shared_ptr<VariableRecord>> parameters;

@@ -62,7 +62,7 @@ void Translator::settleTypeSpellings() {
             for (const auto& parameter : function->parameters) {
                 parameter->type = declaredTypeSpelling(parameter->type);
                 // A function-pointer parameter's type is written from its shape.
-                if (const auto& shape = parameter->functionPointer) {
+                if (const auto& shape = parameter->functionPointer()) {
                     shape->returnType = declaredTypeSpelling(shape->returnType);
                     for (const auto& inner : shape->parameters) inner->type = declaredTypeSpelling(inner->type);
                     parameter->type = functionPointerText(*shape, "");
@@ -113,9 +113,9 @@ void Translator::settleSizeNames() {
     for (const auto& module : modules)
         for (const auto& type : module->types)
             for (const auto& field : type->fields) {
-                if (field->arraySizeName.empty()) continue;
-                const std::string settled = collisionFreeSpelling(field->arraySizeName);
+                if (field->arraySizeName().empty()) continue;
+                const std::string settled = collisionFreeSpelling(field->arraySizeName());
                 const VariableRecord* constant = findConstant(*module, settled);
-                field->arraySizeName = constant ? constant->name : settled;
+                field->editDetails().arraySizeName = constant ? constant->name : settled;
             }
 }

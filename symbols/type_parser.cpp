@@ -27,7 +27,7 @@ void Translator::parseUserType(ModuleRecord& module, int32_t scope) {
             field->isArray = true;
             r.nextToken();
             if (!variableType(r.token).empty())
-                field->arraySizeName = r.tokenAsWritten;
+                field->editDetails().arraySizeName = r.tokenAsWritten;
             else if (r.allDigits)
                 field->arraySize = decimalValue(r.token);
             else

@@ -129,7 +129,7 @@ std::string Translator::initialValueText(const ModuleRecord& module, const std::
         // or in a module that does not see it.
         const VariableRecord* constant = findConstant(module, value.text);
         if (!constant) throw SyntaxError{notAConstant};
-        const std::string& constValue = constant->constValue;
+        const std::string& constValue = constant->constValue();
         const std::string digits = constValue.substr(!constValue.empty() && constValue[0] == '-' ? 1 : 0);
         if (!constValue.empty() && constValue[0] == '"') {
             if (value.negative) throw SyntaxError{notAConstant};
@@ -213,7 +213,7 @@ void Translator::resolvePendingValues() {
     for (const PendingValue& pending : pendingValues) {
         const VariableRecord& variable = *pending.variable;
         try {
-            pending.variable->initialValue =
+            pending.variable->editDetails().initialValue =
                 initialValueText(*pending.module, variable.type, variable.isPointer, pending.value);
         } catch (const SyntaxError& error) {
             reportDeclarationErrorAt(pending.module->fileName, pending.value.line, pending.value.position,
@@ -246,7 +246,7 @@ int32_t Translator::constantArraySize(const ModuleRecord& module, const std::str
     const VariableRecord* constant = findConstant(module, name);
     if (!constant)
         throw SyntaxError{name + " is not a constant: an array's size is a number or a CONST."};
-    const std::string& value = constant->constValue;
+    const std::string& value = constant->constValue();
     int32_t size = 0;
     if (!value.empty() && value.find_first_not_of("0123456789") == std::string::npos) {
         size = decimalValue(value);

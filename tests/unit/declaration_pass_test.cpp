@@ -20,11 +20,11 @@ std::string describeVariable(const VariableRecord& v) {
     std::string s = v.name + ":" + v.type.str() + " s" + std::to_string(v.scope) + " n" +
                     std::to_string(v.arraySize);
     if (v.isArray) s += " array";
-    if (!v.arraySizeName.empty()) s += " size=" + v.arraySizeName.str();
+    if (!v.arraySizeName().empty()) s += " size=" + v.arraySizeName();
     if (v.isPointer) s += " ptr";
-    if (v.isConstant) s += " const=" + v.constValue.str();
+    if (v.isConstant) s += " const=" + v.constValue();
     if (v.byRef) s += " byref";
-    if (!v.initialValue.empty()) s += " init=" + v.initialValue.str();
+    if (!v.initialValue().empty()) s += " init=" + v.initialValue();
     return s;
 }
 
