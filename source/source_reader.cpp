@@ -175,19 +175,21 @@ void SourceReader::nextToken() {
     fill(scan());
 }
 
-void SourceReader::nextTokenIf(const TokenShapes& wanted) {
+void SourceReader::nextWantedToken(const TokenShapes& wanted) {
     if (pushedBack) {
         pushedBack = false;
         return;
     }
-    if (position_ >= releaseAt_) releaseBehind();
-    const Fill what = scan();
-    if (what == Fill::Span && !wanted.has(text_.data() + tokenStart_, tokenLength_)) {
-        token.clear();
-        tokenAsWritten.clear();
-        return;
+    for (;;) {
+        if (position_ >= releaseAt_) releaseBehind();
+        const Fill what = scan();
+        if (what != Fill::Span || wanted.has(text_.data() + tokenStart_, tokenLength_)) {
+            fill(what);
+            return;
+        }
+        // Nothing is written for a token passed by: the tabs it gathered go.
+        indent.clear();
     }
-    fill(what);
 }
 
 // A token that is the run of the text from `start` to the current position.

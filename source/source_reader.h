@@ -41,10 +41,11 @@ public:
             return length - 1 < longest && (firstLetters[length] >> (text[0] & 31) & 1) != 0;
         }
     };
-    // As nextToken(), but `token` and `tokenAsWritten` are written only for
-    // a token of one of the `wanted` shapes, and are left empty for any
-    // other: for passes that look at few of the tokens.
-    void nextTokenIf(const TokenShapes& wanted);
+    // As nextToken(), but reads on past every name, number or sign of none
+    // of the `wanted` shapes (the tabs before them are not gathered into
+    // `indent`): it stops at a token of a wanted shape or at the end of a
+    // statement or of the module. For passes that look at few of the tokens.
+    void nextWantedToken(const TokenShapes& wanted);
     // The next nextToken() delivers the current token again (one level).
     void pushBack();
 

@@ -39,10 +39,10 @@ void Translator::runDeclarationPass(std::string fileName) {
         symbols.changed();
     }
 
-    // Only a token that may be a keyword of the table is written out: the
-    // others pass by with their place, line and column counted.
+    // Only a token that may be a keyword of the table is delivered: the
+    // others pass by inside the reader, their line and column counted.
     try {
-        reader.nextTokenIf(declarationKeywords);
+        reader.nextWantedToken(declarationKeywords);
     } catch (const SyntaxError& error) {
         reportDeclarationError(error.message);
     }
@@ -57,7 +57,7 @@ void Translator::runDeclarationPass(std::string fileName) {
         // Nothing is written in this pass: the tabs the reader gathers go.
         reader.indent.clear();
         try {
-            reader.nextTokenIf(declarationKeywords);
+            reader.nextWantedToken(declarationKeywords);
         } catch (const SyntaxError& error) {
             reportDeclarationError(error.message);
         }
