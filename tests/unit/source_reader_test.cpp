@@ -202,6 +202,25 @@ TEST(ReaderOpen, KeptTextServesTheNextOpenOfAnUnchangedFile) {
     EXPECT_FALSE(reader.open(name));
 }
 
+// A module is mapped where it can be and read whole where it cannot (a
+// text to prepare, a size of whole pages): the tokens are the same either
+// way, however far the reader gives mapped pages back behind it.
+TEST(ReaderOpen, MappedAndHeldTextsGiveTheSameTokens) {
+    std::string lines;
+    for (int i = 0; lines.size() < 700000; ++i) lines += "x" + std::to_string(i) + " = \"s\" & y(1) ' c\n";
+    const std::string wholePages = lines.substr(0, 8191) + "\n";
+    for (const std::string& source : {lines, wholePages, lines + "tail"}) {
+        SourceReader held;
+        ASSERT_TRUE(held.openText(source));
+        std::vector<std::string> expected;
+        do {
+            held.nextToken();
+            expected.push_back(describe(held, false));
+        } while (!held.atEof);
+        EXPECT_EQ(tokensOf(source), expected) << source.size() << " bytes";
+    }
+}
+
 // Content that must never crash or hang the reader.
 TEST(ReaderBadInput, EndsOnAnyBytes) {
     std::string nul("a\0b\n", 4);
