@@ -106,8 +106,7 @@ bool SourceReader::startMapped() {
         if (std::memchr(text.data() + at, '\r', length)) return false;
         mapped_.release(at, at + length);
     }
-    std::string none;
-    start(std::move(none));
+    start(std::string());
     text_ = text;
     releasedTo_ = 0;
     releaseAt_ = keptBehind * 2;

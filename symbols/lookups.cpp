@@ -23,9 +23,12 @@ bool Translator::isKnownType(const std::string& upperName) const { return symbol
 // current module's class (by name or by key) and of its base. A module with
 // neither class nor base sees the same record in each.
 VariableLookup Translator::lookUpVariable(const std::string& name) const {
-    for (const auto& local : localVariables)
-        if (sameName(local->name, name)) return {local.get(), local.get(), local.get(), true};
+    // typedVariable scans the locals first: a local it finds is the answer
+    // of all three, told by its address without comparing names again.
     const VariableRecord* typed = symbols.typedVariable(name);
+    if (typed)
+        for (const auto& local : localVariables)
+            if (local.get() == typed) return {typed, typed, typed, true};
     const ModuleRecord* module = currentModule;
     if (!module || (module->className.empty() && module->baseClassName.empty())) return {typed, typed, typed};
     return {typed, symbols.visibleVariable(name), symbols.declaredVariable(name)};
