@@ -1,6 +1,7 @@
-// Dialogs of a native run. A modal dialog waits as the event loop does:
-// the timers run in virtual time until one of their handlers answers it;
-// when no timer is left to run, nobody can, and it is cancelled.
+// Dialogs of a native run. A modal dialog, a message box too, waits as the
+// event loop does: the timers run in virtual time until one of their
+// handlers answers it; when no timer is left to run, nobody can, and it is
+// cancelled.
 #include <string>
 #include <vector>
 
@@ -80,8 +81,10 @@ void CancelDialog() {
 
 }  // namespace quillkit
 
-// A message box natively is its text on standard output, answered OK.
-Long MsgBox(String text, String) {
-    Print(text);
+// A message box waits as the other dialogs do, so that a timer's answers
+// meet the dialogs they meet under Windows; its only button is OK.
+Long MsgBox(String, String) {
+    std::string answer;
+    quillkit::memgui::ask(answer);
     return 1;
 }

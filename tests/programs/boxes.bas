@@ -1,4 +1,5 @@
-' boxes.bas - a message box is a line of text when the program runs natively.
+' boxes.bas - a message box that nobody can answer natively (no timer runs)
+' is closed with OK, as the other dialogs are cancelled: nothing is printed.
 FUNCTION Main()
 	DIM answer AS Long
 	answer = MsgBox("Saved.", "Ledger")

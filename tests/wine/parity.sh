@@ -7,7 +7,7 @@
 # when no timer is left, and a dialog nobody answers is cancelled).
 #   parity.sh BUILD_DIR
 set -u
-programs="memgui_controls shapes"
+programs="memgui_controls memgui_msgbox shapes"
 . "$(dirname "$0")/build_programs.sh"
 wine_build_programs "$1" "$(dirname "$0")/../programs" $programs
 wine_env_start
