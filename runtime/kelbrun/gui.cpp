@@ -56,4 +56,9 @@ void InitGui(long hInstance) {
     std::fflush(stdout);
 }
 
-Long MsgBox(String text, String title) { return kelbrun::messageBox(text, title, MB_OK); }
+// OK is its only button: a box that went with its owner window answers OK
+// too, as natively (MessageBoxA itself gives 0 then).
+Long MsgBox(String text, String title) {
+    kelbrun::messageBox(text, title, MB_OK);
+    return IDOK;
+}

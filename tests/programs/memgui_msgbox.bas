@@ -1,6 +1,7 @@
 ' memgui_msgbox.bas - a message box waits for its answer as the other
 ' dialogs do: the timer's answers reach the dialogs in the order they open,
-' and the box prints nothing. Ends by itself under Wine too (wine.parity).
+' and the box prints nothing; its answer is OK however it goes, closed with
+' its window too. Ends by itself under Wine as well (wine.parity).
 DIM win AS Long, ticks AS Long
 
 FUNCTION Answer(t AS Long)
@@ -14,7 +15,6 @@ FUNCTION Answer(t AS Long)
     CASE 4
         CancelDialog
     CASE 5
-        StopTimer(t)
         CloseWindow(win)
     END SELECT
 END FUNCTION
@@ -26,4 +26,5 @@ FUNCTION Main()
     Print "after the box"
     Print "AskYesNo: " & AskYesNo("Again?", "Boxes")
     Print "MsgBox cancelled: " & MsgBox("Bye", "Boxes")
+    Print "MsgBox closed with its window: " & MsgBox("Closing", "Boxes")
 END FUNCTION
