@@ -205,13 +205,26 @@ void SetText(Long id, String text) {
         return;  // a drop-down list shows its selected item
     case Kind::TextBox:
     case Kind::TextArea: {
-        std::string before = windowText(entry->hwnd);
+        HWND edit = entry->hwnd;
+        std::string before = windowText(edit);
         if (before == text.str()) return;
+        // Where the user is typing, the caret keeps its distance from the
+        // end: a handler that rewrites the text as it is typed (UCase, a
+        // filter) would otherwise send the next key to the start.
+        bool typing = GetFocus() == edit;
+        DWORD caret = 0;
+        if (typing) SendMessageA(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
         ++entry->quiet;
-        SetWindowTextA(entry->hwnd, text);
+        SetWindowTextA(edit, text);
         --entry->quiet;
+        std::string after = windowText(edit);
+        if (typing) {
+            size_t fromEnd = before.size() - std::min<size_t>(caret, before.size());
+            WPARAM place = after.size() > fromEnd ? after.size() - fromEnd : 0;
+            SendMessageA(edit, EM_SETSEL, place, place);
+        }
         // A text box keeps only the first line of what it is given.
-        if (windowText(entry->hwnd) != before) kelbrun::fireChange(id);
+        if (after != before) kelbrun::fireChange(id);
         return;
     }
     default:
