@@ -96,6 +96,10 @@ private:
     // was a string literal.
     std::string operandType_;
     bool literalOperand_ = false;
+    // The argument starts with a number written as a literal text: C++
+    // cannot add two literals.
+    bool quotedNumber_ = false;
+    int32_t steps_ = 0;
     // "&" has joined a text: what it joins next joins that text.
     bool joinedText_ = false;
     // The group depth at the last join: a comparison deeper than it makes

@@ -66,6 +66,7 @@ void ArgumentList::operand() {
     closedGroup_ = false;
     operandType_.clear();
     literalOperand_ = r_.isString;
+    quotedNumber_ = false;
     if (r_.is("(")) {
         ++depth_;
         out_ << r_.tokenAsWritten;
@@ -269,6 +270,7 @@ void ArgumentList::number() {
     if (quoted) writeAdded("\"");
     out_ << number;
     if (quoted) writeAdded("\"");
+    quotedNumber_ = quoted;
 }
 
 /* hex -> "&" "H" hexdigits ; no blank after the "&" */

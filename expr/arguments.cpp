@@ -73,6 +73,7 @@ void ArgumentList::beginArgument() {
     logical_ = nextHoldsLogicalOperator(r_);
     joinedText_ = false;
     joinDepth_ = 0;
+    steps_ = 0;
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 
@@ -102,12 +103,14 @@ void ArgumentList::operandStep() {
     do {
         r_.nextToken();
         tokenWritten_ = false;
+        const bool first = steps_++ == 0;
         if (r_.is("NOT")) {
             nots_.open(out_, depth_);
             more = true;
             continue;
         }
         operand();
+        quotedNumber_ = quotedNumber_ && first;
         if (wholeNext_) requireWholeOperand(operandType_);
         wholeNext_ = false;
         if (held_) held_->piece(isStringType(operandType_));
@@ -153,7 +156,8 @@ bool ArgumentList::otherOperator() {
 void ArgumentList::ampersand() {
     // After a join the left side is a String, whatever its last operand.
     const bool leftIsString = isStringType(operandType_) || joinedText_;
-    const bool leftLiteral = literalOperand_;
+    // A number that starts the argument is quoted, a literal as well.
+    const bool leftLiteral = literalOperand_ || quotedNumber_;
     r_.nextToken();
     const OperandFacts right = examineOperand(t_);
     const bool rightIsString = isStringType(operandTypeAhead(t_));
@@ -168,6 +172,8 @@ void ArgumentList::ampersand() {
         return;
     }
     joinedText_ = true;
+    // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
+    nots_.close(out_, depth_);
     // Two literals cannot be added in C++, and a number joins as its text.
     const bool bothLiterals = leftLiteral && literalText;
     if (held_) {

@@ -6,6 +6,7 @@
 #include "symbols/names.h"
 
 #include <memory>
+#include <vector>
 
 #include "expr/held_text.h"
 #include "expr/member_names.h"
@@ -133,6 +134,7 @@ public:
             if (c_.listItem && afterOperand && depth_ == 0 && r_.is(",")) break;
             if (r_.is("(")) {
                 ++depth_;
+                joinedAt(depth_) = false;
             } else if (r_.is(")")) {
                 nots_.close(t_.output, depth_);
                 if (--depth_ < 0 && c_.listItem) throw SyntaxError{"Syntax error."};
@@ -176,6 +178,7 @@ private:
     // One operand or operator of a value.
     Step step(bool afterOperand) {
         if (afterOperand && !continuesValue()) throw SyntaxError{"Expected end of line."};
+        const bool first = steps_++ == 0;
         if (!afterOperand && r_.is("NOT")) {
             nots_.open(t_.output, depth_);
             r_.nextToken();
@@ -185,7 +188,9 @@ private:
         if (r_.is("ADDRESSOF") || facts.typeVariable || facts.function || facts.object || facts.variable() ||
             r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
             leftLiteral_ = r_.isString;
+            quotedNumber_ = false;
             leftType_ = operand(facts);
+            quotedNumber_ = quotedNumber_ && first;
             if (wholeNext_) requireWholeOperand(leftType_);
             wholeNext_ = false;
             if (held_) held_->piece(isString(leftType_));
@@ -197,6 +202,7 @@ private:
         if (held_ && !r_.is("&") && !r_.is("THEN")) held_->piece(false);
         const Step step = valueOperator(afterOperand);
         if (step != Step::End) leftType_.clear();
+        quotedNumber_ = false;
         return step;
     }
 
@@ -268,6 +274,7 @@ private:
         if (quoted) added("\"");
         t_.output << number;
         if (quoted) added("\"");
+        quotedNumber_ = quoted;
         return numberLiteralType(number);
     }
 
@@ -301,11 +308,13 @@ private:
             r_.nextToken();
         } else if (const char* word = logicalWord(r_)) {
             joinedText_ = false;
+            joinedAt(depth_) = false;
             nots_.close(out, depth_);
             out << " " << word << " ";
             r_.nextToken();
         } else if (r_.is("=")) {
             joinedText_ = false;
+            joinedAt(depth_) = false;
             out << "==";
             r_.nextToken();
         } else if (r_.is(">") || r_.is("<")) {
@@ -330,6 +339,7 @@ private:
     /* shift -> ">" ">" | "<" "<" ; comparison -> "<" [">" | "="] | ">" ["="] */
     void shiftOrComparison() {
         joinedText_ = false;
+        joinedAt(depth_) = false;
         const bool less = r_.is("<");
         r_.nextToken();
         if (r_.is(less ? "<" : ">")) {
@@ -364,7 +374,16 @@ private:
             t_.output << " & ";
             return Step::Operator;
         }
+        // A truth value for a String is not held: nothing could convert
+        // the number before the join, which C++ would add to the text's address.
+        if (!held_ && isString(c_.type) && !isString(leftType_) && !joinedAt(depth_))
+            throw SyntaxError{"& joins a number to the text before it: start with the text (Str(n) & ...)."};
+        // A number that starts the value is quoted, a literal as well.
+        if (quotedNumber_) leftLiteral_ = true;
         joinedText_ = true;
+        joinedAt(depth_) = true;
+        // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
+        nots_.close(t_.output, depth_);
         // Two literals cannot be added in C++, and a number joins as its
         // text: a String target converts each part of numbers whole;
         // elsewhere "&" casts the operand.
@@ -393,8 +412,20 @@ private:
     // whether it was a string literal.
     std::string leftType_;
     bool leftLiteral_ = false;
+    // The value starts with a number written as a literal text, and "&"
+    // follows it: C++ cannot add two literals.
+    bool quotedNumber_ = false;
+    int32_t steps_ = 0;
     // "&" has joined a text: what it joins next joins that text.
     bool joinedText_ = false;
+    // The same, for each group depth: after a comparison, AND or OR, what
+    // stands left of a join is that group's own operand again.
+    std::vector<bool> joinedAtDepth_;
+    std::vector<bool>::reference joinedAt(int32_t depth) {
+        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
+        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
+        return joinedAtDepth_[at];
+    }
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
 };
