@@ -141,15 +141,20 @@ void Translator::convertSelect() {
     caseChains.push_back(CaseChain{blocks.size() - 1, std::string(), false, false});
     r.nextToken();
     const std::string type = variableType(r.token);
-    if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
+    if (type.empty())
+        throw SyntaxError{"SELECT CASE takes a variable: put the value in one first (v = ...), then SELECT CASE v."};
     if (isArrayVariable(r.token))
         throw SyntaxError{"SELECT CASE needs one value: copy the array element into a variable first."};
+    const std::string_view ahead = r.textAhead();
+    const size_t member = ahead.find_first_not_of(" \t");
+    if (member != std::string_view::npos && ahead[member] == '.')
+        throw SyntaxError{"SELECT CASE needs one value: copy the member into a variable first."};
     if (isPointerVariable(r.token) || (!isNumberType(type) && type != "String"))
         throw SyntaxError{"SELECT CASE needs a number or a String."};
     examineOperand(*this);  // a variable the module cannot see is refused
     const std::string selector = writtenVariableName(*this, r.token, r.tokenAsWritten);
-    const SelectAhead ahead = scanSelectAhead(r.textAhead());
-    if (isWholeNumberType(type) && labelsFitSwitch(*this, ahead)) {
+    const SelectAhead labels = scanSelectAhead(r.textAhead());
+    if (isWholeNumberType(type) && labelsFitSwitch(*this, labels)) {
         blocks.back().chained = false;
         caseChains.pop_back();
         output << r.indent << "switch(" << selector << ")\n{\n";
@@ -158,7 +163,7 @@ void Translator::convertSelect() {
         chain.selector = selector;
         chain.text = type == "String";
         // The chain would run them for every value.
-        if (ahead.statementBeforeCase)
+        if (labels.statementBeforeCase)
             throw SyntaxError{"Statements between SELECT CASE and its first CASE belong above SELECT CASE."};
     }
     r.expectNextLineEnd("Expected end of line.");

@@ -2,6 +2,8 @@
 // is copied operand by operand in source order; the BASIC words and
 // comparisons become their C++ operators, and the C++ compiler gives the
 // result its precedence.
+#include <string_view>
+
 #include "driver/translator.h"
 #include "expr/member_names.h"
 #include "expr/number_literal.h"
@@ -9,11 +11,48 @@
 #include "expr/operand.h"
 #include "expr/operators.h"
 #include "expr/output_capture.h"
+#include "source/characters.h"
 #include "source/syntax_error.h"
 
 namespace {
 
 enum class Head { If, While };
+
+bool startsWord(std::string_view text, std::string_view word) { return isWordAt(text, 0, word); }
+
+std::string_view skipBlanks(std::string_view text) {
+    const size_t at = text.find_first_not_of(" \t");
+    return at == std::string_view::npos ? std::string_view() : text.substr(at);
+}
+
+// What may follow a function-pointer variable tested for none: the end of
+// the condition or of a group, AND, OR or THEN.
+bool endsPointerTest(std::string_view ahead) {
+    ahead = skipBlanks(ahead);
+    return ahead.empty() || ahead[0] == '\n' || ahead[0] == '\r' || ahead[0] == ')' || ahead[0] == ':' ||
+           ahead[0] == '\'' || startsWord(ahead, "REM") || startsWord(ahead, "THEN") ||
+           startsWord(ahead, "AND") || startsWord(ahead, "OR");
+}
+
+// The text after a function-pointer variable's name in a condition, when
+// it tests the pointer for none (IF f THEN, IF NOT f, IF f = 0, IF f <> 0)
+// rather than calls it; anything else is refused.
+bool testsPointer(std::string_view ahead, const std::string& name) {
+    ahead = skipBlanks(ahead);
+    if (!ahead.empty() && ahead[0] == '(') return false;
+    if (endsPointerTest(ahead)) return true;
+    size_t sign = 0;
+    if (ahead.substr(0, 2) == "<>")
+        sign = 2;
+    else if (!ahead.empty() && ahead[0] == '=')
+        sign = 1;
+    const std::string_view zero = skipBlanks(ahead.substr(sign));
+    if (sign > 0 && !zero.empty() && zero[0] == '0' && (zero.size() == 1 || !isNameChar(static_cast<unsigned char>(zero[1]))) &&
+        zero.substr(0, 2) != "0." && endsPointerTest(zero.substr(1)))
+        return true;
+    throw SyntaxError{name + " is a function pointer: call it with its arguments, " + name + "(...), or test it for none: IF " +
+                      name + " <> 0 THEN."};
+}
 
 // The state of one condition while it is translated.
 class Condition {
@@ -49,6 +88,17 @@ public:
     }
 
 private:
+    // A function-pointer variable tested for none is the pointer itself,
+    // which C++ compares with 0 or takes as a truth value.
+    bool pointerTest() {
+        const FunctionRecord* pointer = t_.findFunction(r_.token);
+        if (!pointer || !pointer->isFunctionPointer || pointer->elementCount > 0) return false;
+        if (!testsPointer(r_.textAhead(), pointer->name)) return false;
+        t_.output << writtenName(*pointer);
+        r_.nextToken();
+        return true;
+    }
+
     // The next cycle reads past the current token, so it must be one this
     // cycle has translated (an operator, a comparison, AND, OR, a bracket
     // word's "]" or an opening "("). Any other token ends the condition
@@ -67,6 +117,8 @@ private:
         literalOperand_ = r_.isString;
         if (facts.typeVariable) {
             operandType_ = t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, "", true);
+        } else if (facts.function && pointerTest()) {
+            operandType_ = "Long";
         } else if (facts.function) {
             operandType_ = callContext();
             t_.translateCall(operandType_);
