@@ -141,8 +141,9 @@ void Translator::convertSelect() {
     caseChains.push_back(CaseChain{blocks.size() - 1, std::string(), false, false});
     r.nextToken();
     const std::string type = variableType(r.token);
-    if (type.empty())
+    if (type.empty() && (findFunction(r.token) || !isLetter(r.token.empty() ? 0 : r.token[0])))
         throw SyntaxError{"SELECT CASE takes a variable: put the value in one first (v = ...), then SELECT CASE v."};
+    if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
     if (isArrayVariable(r.token))
         throw SyntaxError{"SELECT CASE needs one value: copy the array element into a variable first."};
     const std::string_view ahead = r.textAhead();

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "driver/translator.h"
 #include "expr/held_text.h"
@@ -107,6 +108,11 @@ private:
     int32_t joinDepth_ = 0;
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
+    // For each open group: it follows MOD or "\" (or lies in one that does),
+    // so that its variables keep their whole types.
+    std::vector<bool> wholeGroups_;
+    bool inWholeGroup() const { return !wholeGroups_.empty() && wholeGroups_.back(); }
+    bool wholeOperand();
     // For a String parameter of a program function: the argument is held
     // until it is known whether a String takes part. Without one it is a
     // number, converted whole.

@@ -1,5 +1,6 @@
 // The operands of an argument, each cast against the parameter's type.
 #include "expr/argument_list.h"
+#include "expr/whole_term.h"
 #include "expr/member_names.h"
 #include "expr/nesting_guard.h"
 #include "expr/number_literal.h"
@@ -69,6 +70,7 @@ void ArgumentList::operand() {
     quotedNumber_ = false;
     if (r_.is("(")) {
         ++depth_;
+        wholeGroups_.push_back(wholeNext_ || inWholeGroup());
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;
         return;
@@ -219,7 +221,14 @@ std::string ArgumentList::variableCast(const std::string& V) {
         return isAnyType(parameterType_) ? "(Any)&" : "";
     }
     if (castApplied_ || sameName(V, parameterType_)) return "";
-    return castBesideWholeOperator(cast(parameterType_), wholeNext_, r_);
+    return castBesideWholeOperator(cast(parameterType_), wholeNext_ || wholeOperand(), r_);
+}
+
+// The variable at the current token is one of MOD or "\" through the
+// products and groups around it: a Double parameter casts it not.
+bool ArgumentList::wholeOperand() {
+    if (!sameName(parameterType_, "Double") && !sameName(parameterType_, "Single")) return false;
+    return inWholeGroup() || reachesWholeOperator(r_, depth_);
 }
 
 /* string -> '"' text '"' */

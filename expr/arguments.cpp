@@ -189,6 +189,7 @@ void ArgumentList::closeGroup() {
     if (!r_.is(")") || depth_ <= 0) return;
     nots_.close(out_, depth_);
     --depth_;
+    if (!wholeGroups_.empty()) wholeGroups_.pop_back();
     out_ << r_.tokenAsWritten;
     closedGroup_ = depth_ > 0;
     if (depth_ == 0) r_.nextToken();

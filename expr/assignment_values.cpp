@@ -14,6 +14,7 @@
 #include "expr/operators.h"
 #include "expr/output_capture.h"
 #include "expr/short_index.h"
+#include "expr/whole_term.h"
 #include "expr/operand.h"
 #include "source/syntax_error.h"
 
@@ -135,7 +136,9 @@ public:
             if (r_.is("(")) {
                 ++depth_;
                 joinedAt(depth_) = false;
+                wholeGroups_.push_back(wholeNext_ || inWholeGroup());
             } else if (r_.is(")")) {
+                if (!wholeGroups_.empty()) wholeGroups_.pop_back();
                 nots_.close(t_.output, depth_);
                 if (--depth_ < 0 && c_.listItem) throw SyntaxError{"Syntax error."};
             }
@@ -163,6 +166,15 @@ public:
     }
 
 private:
+    bool inWholeGroup() const { return !wholeGroups_.empty() && wholeGroups_.back(); }
+    // The operand at the current token is one of MOD or "\" through the
+    // products and groups around it: a Double target casts it not.
+    bool wholeOperand() {
+        const std::string& type = castType();
+        if (!sameName(type, "Double") && !sameName(type, "Single")) return false;
+        return inWholeGroup() || reachesWholeOperator(r_, depth_);
+    }
+
     // Casts and quoting follow the target, unless the value is a truth value.
     const std::string& castType() const { return logical_ ? none_ : c_.type; }
 
@@ -210,6 +222,7 @@ private:
     // until its type is known.
     template <typename Translate>
     std::string castValue(Translate translate) {
+        const bool whole = wholeOperand();
         std::string type, text;
         {
             OutputCapture capture(t_.output);
@@ -218,7 +231,7 @@ private:
         }
         // The token after the operand is current: no look past it is needed.
         const std::string cast = numberCast(type, castType());
-        added(wholeNext_ || arithmeticWord(r_) ? castBesideWholeOperator(cast, true, r_) : cast);
+        added(wholeNext_ || whole || arithmeticWord(r_) ? castBesideWholeOperator(cast, true, r_) : cast);
         t_.output << text;
         return type;
     }
@@ -245,13 +258,14 @@ private:
                 [&] { return t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
-            if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_, r_));
+            if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_ || wholeOperand(), r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_, facts); });
         } else if (facts.variable()) {
-            if (!c_.result) added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()), wholeNext_, r_));
+            if (!c_.result)
+                added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()), wholeNext_ || wholeOperand(), r_));
             variableValue(t_, facts.lookup);
             return facts.type();
         } else if (r_.isString) {
@@ -428,6 +442,9 @@ private:
     }
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
+    // For each open group: it follows MOD or "\" (or lies in one that does),
+    // so that its operands keep their whole types.
+    std::vector<bool> wholeGroups_;
 };
 
 }  // namespace
