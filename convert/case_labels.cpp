@@ -139,7 +139,8 @@ std::string labelValue(Translator& t, const Translator::CaseChain& chain) {
     const bool text = facts.type() == "String";
     if (!text && !isNumberType(facts.type())) throw SyntaxError{notAValue};
     int64_t ignored;
-    if (variable->isConstant && !text && !constantValue(variable->constValue(), ignored)) throw SyntaxError{notAValue};
+    if (variable->isConstant && !text && variable->type != "Double" && !constantValue(variable->constValue(), ignored))
+        throw SyntaxError{notAValue};
     if (text && !sign.empty()) throw SyntaxError{signedText};
     requireKind(chain, text);
     const std::string name = writtenVariableName(t, r.token, r.tokenAsWritten);

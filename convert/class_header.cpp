@@ -38,7 +38,8 @@ void writeConstant(OutputBuffer& header, const VariableRecord& constant) {
     if (constant.type == "String")
         header << "\tinline static const String " << constant.name << "=" << constant.constValue() << ";\n";
     else
-        header << "\tstatic constexpr long " << constant.name << "=" << constant.constValue() << ";\n";
+        header << "\tstatic constexpr " << (constant.type == "Double" ? "double " : "long ") << constant.name << "="
+               << constantCppValue(constant.constValue()) << ";\n";
 }
 
 // A DEFINE stays a macro, defined before the class as the module's .cpp

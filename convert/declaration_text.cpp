@@ -20,11 +20,21 @@ void writeStruct(OutputBuffer& out, const TypeRecord& type) {
     out << "};\n";
 }
 
+std::string constantCppType(const VariableRecord& constant) {
+    if (constant.type == "String") return "const String ";
+    return constant.type == "Double" ? "const double " : "const long ";
+}
+
+std::string constantCppValue(const std::string& value) {
+    if (value.size() > 2 && value[0] == '&' && (value[1] == 'H' || value[1] == 'h'))
+        return "0x" + upperCase(value.substr(2));
+    return value;
+}
+
 void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant) {
     const std::string& value = constant.constValue();
     if (!constant.isMacro) {
-        out << (constant.type == "String" ? "const String " : "const long ") << constant.name << "=" << value
-            << ";\n";
+        out << constantCppType(constant) << constant.name << "=" << constantCppValue(value) << ";\n";
         return;
     }
     out << "#define " << constant.name;

@@ -13,6 +13,10 @@ class Translator;
 void writeStruct(OutputBuffer& out, const TypeRecord& type);
 // A CONST (a const) or DEFINE (a macro) as its line writes it.
 void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant);
+// A CONST's C++ type with its "const " and a blank after it, and its value
+// as C++ writes it (&H digits as 0x).
+std::string constantCppType(const VariableRecord& constant);
+std::string constantCppValue(const std::string& value);
 // The declarator of a variable or member: its "*"s and its size (an array
 // of PTR elements keeps both).
 std::string declarator(const VariableRecord& variable);

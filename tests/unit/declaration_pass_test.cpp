@@ -356,7 +356,8 @@ const PassCase passCases[] = {
     {"ConstNoName", "CONST\n", {}, E + "1,char:6 Expected CONST name not end of line. >>\n"},
     {"ConstNoEquals", "CONST A 10\n", {}, E + "1,char:9 Expected assignment =. >>10\n"},
     {"ConstMinusAfterEquals", "CONST A = -5\n", {"var A:Long s0 n0 const=-5"}, ""},
-    {"ConstHex", "CONST A = &H10\n", {}, E + "1,char:11 unknown value assignment to const. >>&\n"},
+    {"ConstHex", "CONST A = &H10\n", {"var A:Long s0 n0 const=&H10"}, ""},
+    {"ConstDecimal", "CONST A = -2.50\n", {"var A:Double s0 n0 const=-2.50"}, ""},
     {"ConstTrailing", "CONST A = 10 20\n", {}, E + "1,char:14 Expected end of line. >>20\n"},
     {"DefineTrailing", "DEFINE Y 1 2\n", {}, E + "1,char:12 Expected end of line. >>2\n"},
     // Recovery.
