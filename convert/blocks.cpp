@@ -167,7 +167,8 @@ void Translator::convertSelect() {
         if (labels.statementBeforeCase)
             throw SyntaxError{"Statements between SELECT CASE and its first CASE belong above SELECT CASE."};
     }
-    r.expectNextLineEnd("Expected end of line.");
+    r.expectNextLineEnd(
+        "SELECT CASE takes one variable: put the value in one first (v = ...), then SELECT CASE v.");
 }
 
 /* casestat -> CASE labels | CASE ELSE

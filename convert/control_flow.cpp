@@ -47,11 +47,11 @@ bool testsPointer(std::string_view ahead, const std::string& name) {
     else if (!ahead.empty() && ahead[0] == '=')
         sign = 1;
     const std::string_view zero = skipBlanks(ahead.substr(sign));
-    if (sign > 0 && !zero.empty() && zero[0] == '0' && (zero.size() == 1 || !isNameChar(static_cast<unsigned char>(zero[1]))) &&
-        zero.substr(0, 2) != "0." && endsPointerTest(zero.substr(1)))
-        return true;
-    throw SyntaxError{name + " is a function pointer: call it with its arguments, " + name + "(...), or test it for none: IF " +
-                      name + " <> 0 THEN."};
+    const bool plainZero = !zero.empty() && zero[0] == '0' &&
+                           (zero.size() == 1 || (!isNameChar(static_cast<unsigned char>(zero[1])) && zero[1] != '.'));
+    if (sign > 0 && plainZero && endsPointerTest(zero.substr(1))) return true;
+    throw SyntaxError{name + " is a function pointer: call it with its arguments, " + name +
+                      "(...), or test it for none: IF " + name + " <> 0 THEN."};
 }
 
 // The state of one condition while it is translated.

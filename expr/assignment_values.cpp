@@ -258,14 +258,16 @@ private:
                 [&] { return t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
-            if (!c_.result) added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_ || wholeOperand(), r_));
+            if (!c_.result)
+                added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_ || wholeOperand(), r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_, facts); });
         } else if (facts.variable()) {
             if (!c_.result)
-                added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()), wholeNext_ || wholeOperand(), r_));
+                added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()),
+                                              wholeNext_ || wholeOperand(), r_));
             variableValue(t_, facts.lookup);
             return facts.type();
         } else if (r_.isString) {

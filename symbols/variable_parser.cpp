@@ -140,7 +140,8 @@ std::string Translator::initialValueText(const ModuleRecord& module, const std::
             text = "0x" + upperCase(constValue.substr(2));
         } else if (!digits.empty() && digits.find_first_not_of("0123456789") == std::string::npos) {
             text = constValue;
-        } else if (constant->type == "Double" && !digits.empty() && digits.find_first_not_of("0123456789.") == std::string::npos) {
+        } else if (constant->type == "Double" && !digits.empty() &&
+                   digits.find_first_not_of("0123456789.") == std::string::npos) {
             text = constValue;
         } else {
             throw SyntaxError{notAConstant};
