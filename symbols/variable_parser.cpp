@@ -7,6 +7,16 @@
 
 namespace {
 
+const char* const arraySizeForm =
+    "An array's size is one number or one CONST: declare CONST SIZE = ... and write DIM name(SIZE).";
+
+// What stands after an array's size instead of its ")".
+const char* sizeEndMessage(const SourceReader& r) {
+    if (r.lineEnded || r.is("AS")) return "Expected ).";
+    if (r.is("TO")) return "An array's size counts its elements from 0: DIM a(10) holds a(0) to a(9), without TO.";
+    return arraySizeForm;
+}
+
 /* name -> word [ "(" [digits | constant] ")" ] ; ends on the token after it */
 VariableHead readVariableName(SourceReader& r) {
     if (r.lineEnded || r.atEof) throw SyntaxError{"Expected variable name not end of line."};
@@ -26,9 +36,9 @@ VariableHead readVariableName(SourceReader& r) {
                 head.sizePosition = r.column - static_cast<int32_t>(r.tokenAsWritten.size());
             }
             r.nextToken();
-            r.expect(")", "Expected ).");
+            r.expect(")", sizeEndMessage(r));
         } else {
-            r.expect(")", "Syntax error.");
+            r.expect(")", r.lineEnded ? "Syntax error." : arraySizeForm);
         }
         r.nextToken();
     }
