@@ -252,7 +252,15 @@ bool isCall(const Translator& t, FirstToken& first) {
 
 void callStatement(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
+    const std::string_view ahead = t.reader.textAhead();
+    const size_t next = ahead.find_first_not_of(" \t");
+    const bool parenthesised = next != std::string_view::npos && ahead[next] == '(';
+    const std::string name = t.reader.tokenAsWritten;
     t.translateCall("");
+    // Print (a) & b: the parentheses after the name are the call's own.
+    if (parenthesised && !t.reader.lineEnded && !t.reader.atEof && (t.reader.isOperator || t.reader.is("&")))
+        throw SyntaxError{"The parentheses after " + name + " hold all its arguments: write " + name +
+                          "((...) " + t.reader.tokenAsWritten + " ...)."};
     t.expectStatementEnd();
     t.output << ";\n";
 }
