@@ -123,6 +123,11 @@ public:
     Value(Translator& t, const ValueContext& c)
         : t_(t), r_(t.reader), c_(c), logical_(holdsLogicalOperator(t.reader)) {
         if (isString(c_.type) && !logical_) held_ = std::make_unique<HeldText>(t.output);
+        // A result that divides casts its whole operands as an assignment
+        // does (Average = total / n keeps the fraction); one that does not
+        // is written as it always was.
+        castsResult_ = c_.result && !logical_ && (sameName(c_.type, "Double") || sameName(c_.type, "Single")) &&
+                       holdsDivision(r_);
     }
 
     /* value -> operand {operator operand} (EOL | THEN) */
@@ -248,7 +253,7 @@ private:
             else
                 addressOf(t_, c_.listItem);
         } else if (facts.typeVariable) {
-            if (c_.result) {
+            if (c_.result && !castsResult_) {
                 resultTypeValue(t_, facts, *c_.result);
                 return std::string();
             }
@@ -258,14 +263,14 @@ private:
                 [&] { return t_.translateMemberAccess(facts.lookup, facts.kind.structType->name, expected, false); });
         } else if (facts.function) {
             const std::string type = callResultType(t_);
-            if (!c_.result)
+            if (!c_.result || castsResult_)
                 added(castBesideWholeOperator(numberCast(type, castType()), wholeNext_ || wholeOperand(), r_));
             t_.translateCall(valueContext(c_.type));
             return type;
         } else if (facts.object) {
             return castValue([&] { return objectValue(t_, facts); });
         } else if (facts.variable()) {
-            if (!c_.result)
+            if (!c_.result || castsResult_)
                 added(castBesideWholeOperator(variableCast(t_, facts.type(), castType()),
                                               wholeNext_ || wholeOperand(), r_));
             variableValue(t_, facts.lookup);
@@ -418,6 +423,7 @@ private:
     SourceReader& r_;
     const ValueContext& c_;
     const bool logical_;
+    bool castsResult_ = false;
     const std::string none_;
     int32_t depth_ = 0;
     NotScopes nots_;

@@ -146,3 +146,27 @@ bool holdsLogicalOperator(SourceReader& r) {
     r.rewind(start);
     return found;
 }
+
+bool holdsDivision(SourceReader& r) {
+    const size_t lineEnd = r.textAhead().find('\n');
+    if (!r.is("/") && r.textAhead().substr(0, lineEnd).find('/') == std::string_view::npos) return false;
+    const SourceReader::Mark start = r.mark();
+    bool found = false;
+    int32_t depth = 0;
+    bool afterName = false;
+    while (!found && !endsExpression(r, depth)) {
+        if (r.is("(") && afterName) {
+            // A call's arguments or an index: their operators are their own.
+            skipGroup(r);
+            afterName = false;
+            continue;
+        }
+        if (r.is("(")) ++depth;
+        if (r.is(")")) --depth;
+        found = r.is("/");
+        afterName = !r.token.empty() && isLetter(static_cast<unsigned char>(r.token[0]));
+        if (!found) r.nextToken();
+    }
+    r.rewind(start);
+    return found;
+}

@@ -24,6 +24,10 @@ void requireWholeOperand(const std::string& type);
 // one; else the reader is at the operand's first token and looks past it).
 std::string castBesideWholeOperator(const std::string& cast, bool afterWholeOperator, SourceReader& r);
 
+// The value that starts at the current token divides with "/" outside the
+// arguments of its calls and its indexes; the reader comes back.
+bool holdsDivision(SourceReader& r);
+
 // AND as "&&", OR as "||"; nullptr for any other token.
 const char* logicalWord(const SourceReader& r);
 
