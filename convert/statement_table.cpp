@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "driver/translator.h"
+#include "expr/operand.h"
 #include "source/characters.h"
 #include "source/syntax_error.h"
 
@@ -291,7 +292,10 @@ bool isEmpty(const Translator& t, FirstToken&) { return t.reader.token.empty(); 
 void nothing(Translator&, FirstToken&) {}
 
 bool anything(const Translator&, FirstToken&) { return true; }
-void unknownStatement(Translator&, FirstToken&) { throw SyntaxError{"Syntax Error."}; }
+void unknownStatement(Translator& t, FirstToken&) {
+    refuseMemberOfClassName(t);
+    throw SyntaxError{"Syntax Error."};
+}
 
 constexpr Row statementRows[] = {
     {"CLASS", nullptr, classLine, Then::NextRow},

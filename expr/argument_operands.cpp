@@ -80,6 +80,7 @@ void ArgumentList::operand() {
     const VariableLookup variable = name ? t_.lookUpVariable(r_.token) : VariableLookup();
     // A variable named like a type is the variable.
     const bool typeContext = plain_ || !isAnyType(parameterType_);
+    if (name && variable.type().empty()) refuseMemberOfClassName(t_);
     if (name ? typeContext && variable.type().empty() && t_.isKnownType(r_.token)
              : typeContext && t_.isKnownType(r_.token) && t_.variableType(r_.token).empty()) {
         typeName();

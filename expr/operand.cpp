@@ -29,6 +29,7 @@ OperandFacts examineOperand(const Translator& t, const VariableLookup& variable)
     facts.function = named && !named->name.empty() && !t.hidesFunction(r.token);
     if (facts.function && !facts.variable())
         if (const FunctionRecord* function = t.calledFunction()) t.requireVisible(function->inMainProgram, function->name);
+    if (!facts.function && !facts.variable()) refuseMemberOfClassName(t);
     return facts;
 }
 
@@ -106,4 +107,16 @@ void addressOfTarget(Translator& t, bool classMethods, const char* notAFunction)
         t.output << (record ? writtenName(*record) : function);
     }
     r.nextToken();
+}
+
+void refuseMemberOfClassName(const Translator& t) {
+    const SourceReader& r = t.reader;
+    const std::string_view ahead = r.textAhead();
+    if (ahead.empty() || ahead[0] != '.' || !t.isClassName(r.token)) return;
+    size_t end = 1;
+    while (end < ahead.size() && isNameChar(static_cast<unsigned char>(ahead[end]))) ++end;
+    const std::string member(ahead.substr(1, end - 1));
+    throw SyntaxError{"A class's member is reached through an object of it (p." + member + ", with DIM p AS " +
+                      r.tokenAsWritten + " PTR), not through the class's name; a STATIC member is the same in every "
+                      "object."};
 }

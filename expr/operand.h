@@ -32,6 +32,10 @@ OperandFacts examineOperand(const Translator& t);
 // The same with the token's variable looked up already (for a name).
 OperandFacts examineOperand(const Translator& t, const VariableLookup& variable);
 
+// A class's name followed by "." (Account.opened) is refused with what to
+// write instead: the member of an object.
+void refuseMemberOfClassName(const Translator& t);
+
 // A token that starts with a letter or "_": the only tokens looked up.
 inline bool startsName(const std::string& token) { return !token.empty() && isLetter(token[0]); }
 
