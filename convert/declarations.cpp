@@ -90,7 +90,9 @@ void Translator::emitVariableDefinition(const std::string& prefix) {
         if (!hasValue && !r.is(",")) r.expectLineEnd("Expected end of line.");
 
         for (const VariableHead& head : group) {
-            const std::string name = collisionFreeSpelling(head.nameAsWritten);
+            const bool fileScope = !insideProcedure && currentModule && !currentModule->isClassModule;
+            const std::string name =
+                fileScope ? fileScopeSpelling(head.nameAsWritten) : collisionFreeSpelling(head.nameAsWritten);
             if (!first) output << ";\n" << indent;
             first = false;
             output << prefix;
@@ -227,7 +229,7 @@ void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headL
 void Translator::emitTypeDefinition() {
     SourceReader& r = reader;
     r.nextToken();
-    const TypeRecord* type = findType(collisionFreeSpelling(r.tokenAsWritten));
+    const TypeRecord* type = findType(fileScopeSpelling(r.tokenAsWritten));
     if (!type) throw SyntaxError{"Syntax error."};
     if (!type->declaredEarly) writeStruct(output, *type);
 

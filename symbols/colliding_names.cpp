@@ -1628,8 +1628,24 @@ bool collidesInCpp(const std::string& name) {
                               [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
 }
 
-std::string collisionFreeSpelling(const std::string& name) {
-    if (!collidesInCpp(name)) return name;
+namespace {
+
+// The types (and VOID) qztypes.h declares at file scope: a module variable,
+// TYPE or function there of such a name would redeclare the type (a
+// variable "byte" written Byte).
+bool isSupportType(const std::string& name) {
+    static const char* const types[] = {"ANY",    "Any",    "BOOLEAN", "BYTE",    "Boolean", "Byte",   "CHAR",
+                                        "Char",   "DOUBLE", "Double",  "INTEGER", "Integer", "LONG",   "Long",
+                                        "SHORT",  "SINGLE", "STRING",  "Short",   "Single",  "String", "VOID",
+                                        "Void",   "any",    "boolean", "integer", "single"};
+    for (const char* type : types)
+        if (name == type) return true;
+    return false;
+}
+
+// The first spelling of `name` in another letter case that `taken` lets be.
+template <typename Taken>
+std::string freeSpelling(const std::string& name, Taken taken) {
     // Another letter case is the same name to BASIC, so every lookup still
     // finds it, and a different one to C++: the first such spelling that is
     // free is taken, the same every time for the same name.
@@ -1642,7 +1658,7 @@ std::string collisionFreeSpelling(const std::string& name) {
     if (!capitalised.empty() && capitalised[0] >= 'a' && capitalised[0] <= 'z')
         capitalised[0] = static_cast<char>(capitalised[0] - 'a' + 'A');
     for (const std::string& candidate : {capitalised, upper, lower})
-        if (candidate != name && !collidesInCpp(candidate)) return candidate;
+        if (candidate != name && !taken(candidate)) return candidate;
     // Every letter's case in turn, as the bits of a counter.
     std::vector<size_t> letters;
     for (size_t i = 0; i < name.size(); ++i)
@@ -1652,7 +1668,20 @@ std::string collisionFreeSpelling(const std::string& name) {
         std::string candidate = lower;
         for (size_t b = 0; b < tried; ++b)
             if (bits & (1ul << b)) candidate[letters[b]] = upper[letters[b]];
-        if (candidate != name && !collidesInCpp(candidate)) return candidate;
+        if (candidate != name && !taken(candidate)) return candidate;
     }
     return name;
+}
+
+}  // namespace
+
+std::string collisionFreeSpelling(const std::string& name) {
+    if (!collidesInCpp(name)) return name;
+    return freeSpelling(name, [](const std::string& candidate) { return collidesInCpp(candidate); });
+}
+
+std::string fileScopeSpelling(const std::string& name) {
+    if (!collidesInCpp(name)) return name;
+    return freeSpelling(name,
+                        [](const std::string& candidate) { return collidesInCpp(candidate) || isSupportType(candidate); });
 }

@@ -30,9 +30,14 @@ void Translator::settleLibraryNamespace() {
 void Translator::settleNameSpellings() {
     for (const auto& module : modules) {
         if (module->isInterfaceModule || module->interfaceSkip) continue;
-        for (const auto& variable : module->variables) variable->name = collisionFreeSpelling(variable->name);
+        // A plain program's or module's variables and functions are declared
+        // at file scope in C++, as every TYPE is; a class's are its members.
+        const bool fileScope = !module->isClassModule;
+        for (const auto& variable : module->variables)
+            variable->name = fileScope && !variable->isConstant ? fileScopeSpelling(variable->name)
+                                                                : collisionFreeSpelling(variable->name);
         for (const auto& type : module->types) {
-            type->name = collisionFreeSpelling(type->name);
+            type->name = fileScopeSpelling(type->name);
             for (const auto& field : type->fields) field->name = collisionFreeSpelling(field->name);
         }
         for (const auto& function : module->functions) {
@@ -41,7 +46,7 @@ void Translator::settleNameSpellings() {
                 parameter->name = collisionFreeSpelling(parameter->name);
             // Constructors and destructors are named by their class.
             if (function->name == module->className || function->name == "~" + module->className) continue;
-            function->name = collisionFreeSpelling(function->name);
+            function->name = fileScope ? fileScopeSpelling(function->name) : collisionFreeSpelling(function->name);
         }
     }
 }
