@@ -171,6 +171,7 @@ void Translator::translateAssignment(const VariableLookup& variable, const TypeK
     OutputCapture capture(output);
     const Target target = translateTarget(*this, variable, kind);
     if (target.complete) return;
+    if (r.is(".")) throw SyntaxError{oneMemberAtATime};
     r.expect("=", "Expected = for assignment of variable.");
     output << "=";
     r.nextToken();

@@ -134,5 +134,6 @@ std::string Translator::translateClassMember(const std::string& objectName, cons
         translateIndex();
         r.nextToken();
     }
+    if (r.is(".")) throw SyntaxError{oneMemberAtATime};
     return member->type;
 }

@@ -7,6 +7,11 @@
 #include "driver/translator.h"
 
 // The declared spelling of a variable, or the source token when it has none.
+// A member of an object's member (p.nxt.label) is not reached in one step.
+inline const char* const oneMemberAtATime =
+    "A member's own members are reached one step at a time: copy it into a variable first (n = p.nxt), then "
+    "use n.label.";
+
 inline std::string writtenVariableName(const Translator& t, const std::string& name,
                                        const std::string& asWritten) {
     const std::string declared = t.declaredVariableName(name);

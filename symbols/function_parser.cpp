@@ -86,6 +86,9 @@ void Translator::parseParameterList(FunctionRecord& function) {
         } else {
             parameter->type = typeSpelling(r.tokenAsWritten);
             r.nextToken();
+            if (r.is("PTR"))
+                throw SyntaxError{"A parameter takes an object or TYPE by its address with BYREF: write BYREF " +
+                                  parameter->name + " AS " + parameter->type.str() + ", and pass it a PTR variable."};
         }
         if (r.lineEnded) throw SyntaxError{"Expected \",\" or \")\", not end of line."};
         parameter->byRef = byRef;
