@@ -101,8 +101,15 @@ private:
     // cannot add two literals.
     bool quotedNumber_ = false;
     int32_t steps_ = 0;
-    // "&" has joined a text: what it joins next joins that text.
-    bool joinedText_ = false;
+    // For each group depth: "&" has joined a text there (or in a group
+    // closed there), so what it joins next joins that text; after a
+    // comparison, AND or OR, what stands left of a join is an operand again.
+    std::vector<bool> joinedAtDepth_;
+    std::vector<bool>::reference joinedAt(int32_t depth) {
+        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
+        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
+        return joinedAtDepth_[at];
+    }
     // The group depth at the last join: a comparison deeper than it makes
     // the joined part a truth value.
     int32_t joinDepth_ = 0;

@@ -70,6 +70,7 @@ void ArgumentList::operand() {
     quotedNumber_ = false;
     if (r_.is("(")) {
         ++depth_;
+        joinedAt(depth_) = false;
         wholeGroups_.push_back(wholeNext_ || inWholeGroup());
         out_ << r_.tokenAsWritten;
         tokenWritten_ = true;

@@ -71,7 +71,7 @@ void ArgumentList::selectParameter() {
 // The argument starts with the token after the current one.
 void ArgumentList::beginArgument() {
     logical_ = nextHoldsLogicalOperator(r_);
-    joinedText_ = false;
+    joinedAtDepth_.clear();
     joinDepth_ = 0;
     steps_ = 0;
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
@@ -138,11 +138,11 @@ bool ArgumentList::otherOperator() {
         wholeNext_ = true;
         out_ << " " << word << " ";
     } else if (const char* word = logicalWord(r_)) {
-        joinedText_ = false;
+        joinedAt(depth_) = false;
         nots_.close(out_, depth_);
         out_ << " " << word << " ";
     } else if (isComparison(r_)) {
-        joinedText_ = false;
+        joinedAt(depth_) = false;
         out_ << " " << readComparison(r_) << " ";
     } else if (r_.is("&")) {
         ampersand();
@@ -155,7 +155,7 @@ bool ArgumentList::otherOperator() {
 // Between Strings "&" joins them; between numbers it is C++'s "&".
 void ArgumentList::ampersand() {
     // After a join the left side is a String, whatever its last operand.
-    const bool leftIsString = isStringType(operandType_) || joinedText_;
+    const bool leftIsString = isStringType(operandType_) || joinedAt(depth_);
     // A number that starts the argument is quoted, a literal as well.
     const bool leftLiteral = literalOperand_ || quotedNumber_;
     r_.nextToken();
@@ -171,7 +171,7 @@ void ArgumentList::ampersand() {
         out_ << " & ";
         return;
     }
-    joinedText_ = true;
+    joinedAt(depth_) = true;
     // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
     nots_.close(out_, depth_);
     // Two literals cannot be added in C++, and a number joins as its text.
@@ -188,7 +188,10 @@ void ArgumentList::ampersand() {
 void ArgumentList::closeGroup() {
     if (!r_.is(")") || depth_ <= 0) return;
     nots_.close(out_, depth_);
+    // A group that joined texts is a text where it stands.
+    const bool groupJoined = joinedAt(depth_);
     --depth_;
+    if (groupJoined) joinedAt(depth_) = true;
     if (!wholeGroups_.empty()) wholeGroups_.pop_back();
     out_ << r_.tokenAsWritten;
     closedGroup_ = depth_ > 0;

@@ -147,6 +147,8 @@ void newObject(Translator& t, const Target& target, bool wholeArray, bool listIt
         t.translateIndex();
         r.nextToken();
     }
+    if (r.is("(") && isClass)
+        throw SyntaxError{"NEW takes no arguments: the CLASSCONSTRUCTOR takes none; set the object's members after NEW."};
     expectValueEnd(r, listItem);
 }
 
@@ -171,7 +173,7 @@ void Translator::translateAssignment(const VariableLookup& variable, const TypeK
     OutputCapture capture(output);
     const Target target = translateTarget(*this, variable, kind);
     if (target.complete) return;
-    if (r.is(".")) throw SyntaxError{oneMemberAtATime};
+    if (r.is(".") && (kind.isClass || kind.structType)) throw SyntaxError{oneMemberAtATime};
     r.expect("=", "Expected = for assignment of variable.");
     output << "=";
     r.nextToken();

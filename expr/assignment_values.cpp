@@ -145,7 +145,10 @@ public:
             } else if (r_.is(")")) {
                 if (!wholeGroups_.empty()) wholeGroups_.pop_back();
                 nots_.close(t_.output, depth_);
+                // A group that joined texts is a text where it stands.
+                const bool groupJoined = joinedAt(depth_);
                 if (--depth_ < 0 && c_.listItem) throw SyntaxError{"Syntax error."};
+                if (groupJoined) joinedAt(depth_) = true;
             }
             const Step step = this->step(afterOperand);
             if (step == Step::End) break;
@@ -328,13 +331,11 @@ private:
             out << word;
             r_.nextToken();
         } else if (const char* word = logicalWord(r_)) {
-            joinedText_ = false;
             joinedAt(depth_) = false;
             nots_.close(out, depth_);
             out << " " << word << " ";
             r_.nextToken();
         } else if (r_.is("=")) {
-            joinedText_ = false;
             joinedAt(depth_) = false;
             out << "==";
             r_.nextToken();
@@ -359,7 +360,6 @@ private:
 
     /* shift -> ">" ">" | "<" "<" ; comparison -> "<" [">" | "="] | ">" ["="] */
     void shiftOrComparison() {
-        joinedText_ = false;
         joinedAt(depth_) = false;
         const bool less = r_.is("<");
         r_.nextToken();
@@ -391,7 +391,7 @@ private:
         // The token read is the next operand. After a join the left side
         // is a String, whatever its last operand.
         const bool rightIsString = isString(operandTypeAhead(t_));
-        if (!isString(leftType_) && !joinedText_ && !rightIsString) {
+        if (!isString(leftType_) && !joinedAt(depth_) && !rightIsString) {
             t_.output << " & ";
             return Step::Operator;
         }
@@ -401,7 +401,6 @@ private:
             throw SyntaxError{"& joins a number to the text before it: start with the text (Str(n) & ...)."};
         // A number that starts the value is quoted, a literal as well.
         if (quotedNumber_) leftLiteral_ = true;
-        joinedText_ = true;
         joinedAt(depth_) = true;
         // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
         nots_.close(t_.output, depth_);
@@ -438,10 +437,9 @@ private:
     // follows it: C++ cannot add two literals.
     bool quotedNumber_ = false;
     int32_t steps_ = 0;
-    // "&" has joined a text: what it joins next joins that text.
-    bool joinedText_ = false;
-    // The same, for each group depth: after a comparison, AND or OR, what
-    // stands left of a join is that group's own operand again.
+    // For each group depth: "&" has joined a text there (or in a group
+    // closed there), so what it joins next joins that text; after a
+    // comparison, AND or OR, what stands left of a join is an operand again.
     std::vector<bool> joinedAtDepth_;
     std::vector<bool>::reference joinedAt(int32_t depth) {
         const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);

@@ -1,5 +1,5 @@
-' joins.bas - "&" after a number written first, and after NOT: the number
-' joins as its digits, NOT covers only what stands before the join.
+' joins.bas - "&" after a number written first, after NOT and after a
+' comparison in parentheses: each joins as its digits.
 FUNCTION Show(text AS String)
 	Print text
 END FUNCTION
@@ -17,4 +17,7 @@ FUNCTION Main()
 	s = "shut: " & NOT closed & " of 1"
 	Print s
 	Print "both: " & NOT closed & "/" & NOT (closed = 0)
+	Print "flags " & (closed = 0) & (closed > 0) & (s <> "")
+	s = "flags " & (closed = 0) & (closed > 0)
+	Print s
 END FUNCTION
