@@ -48,10 +48,12 @@ void ArgumentList::runToStatementEnd() {
         if (depth_ > 0) throw SyntaxError{"Expected )"};
         given = started_ ? index_ + 1 : 0;
     }
+    // A bare Print, BASIC's empty line, is written with an empty text.
+    const bool barePrint = given == 0 && function_.name == "Print";
     if (given < function_.paramCount)
         throw SyntaxError{function_.name + " takes " + std::to_string(function_.paramCount) +
                           (function_.paramCount == 1 ? " argument, not " : " arguments, not ") +
-                          std::to_string(given) + "."};
+                          std::to_string(given) + (barePrint ? ": Print \"\" prints an empty line." : ".")};
 }
 
 void ArgumentList::selectParameter() {
