@@ -3,6 +3,7 @@
 // comparisons become their C++ operators, and the C++ compiler gives the
 // result its precedence.
 #include <string_view>
+#include <vector>
 
 #include "driver/translator.h"
 #include "expr/member_names.h"
@@ -153,6 +154,7 @@ private:
             // The next cycle reads the operand inside.
             t_.output << r_.tokenAsWritten;
             ++depth_;
+            joinedAt(depth_) = false;
             joined_ = true;
         } else if (head_ == Head::If) {
             throw SyntaxError{"Syntax error."};
@@ -194,7 +196,7 @@ private:
         closingParentheses();
         if (const char* word = logicalWord(r_)) {
             closeText(depth_);
-            joinedText_ = false;
+            joinedAt(depth_) = false;
             nots_.close(t_.output, depth_);
             t_.output << " " << word << " ";
             booleanSeen_ = true;
@@ -222,10 +224,10 @@ private:
         r_.nextToken();
         const bool rightIsString = sameName(operandTypeAhead(t_), "String");
         // Two literals cannot be added in C++.
-        const bool bothLiterals = r_.isString && operandType_ == "String" && literalOperand_ && !joinedText_;
+        const bool bothLiterals = r_.isString && operandType_ == "String" && literalOperand_ && !joinedAt(depth_);
         if (!r_.lineEnded && !r_.atEof) r_.pushBack();
         closeText(depth_);
-        const bool leftIsString = operandType_ == "String" || joinedText_;
+        const bool leftIsString = operandType_ == "String" || joinedAt(depth_);
         if (!leftIsString && rightIsString)
             throw SyntaxError{"& joins a number to the text before it: start with the text (Str(n) & ...)."};
         arithmeticSeen_ = true;
@@ -237,7 +239,7 @@ private:
         // arithmetic, before comparisons.
         t_.output << (!rightIsString ? "+(String)(" : bothLiterals ? "+(String)" : "+");
         if (!rightIsString) textDepth_ = depth_;
-        joinedText_ = true;
+        joinedAt(depth_) = true;
     }
 
     // Closes the number part that "&" opened at `depth` or deeper.
@@ -252,10 +254,12 @@ private:
         while (r_.is(")")) {
             if (depth_ > 0) {
                 closeText(depth_);
-                joinedText_ = false;
+                // A group that joined texts is a text where it stands.
+                const bool groupJoined = joinedAt(depth_);
                 nots_.close(t_.output, depth_);
                 t_.output << ")";
                 --depth_;
+                if (groupJoined) joinedAt(depth_) = true;
                 r_.nextToken();
             } else if (outer_) {
                 closeOuter();
@@ -279,7 +283,7 @@ private:
     /* comparison -> "=" | "<" [">" | "="] | ">" ["="] ; a sign after "<" or ">" stays */
     void comparison() {
         closeText(depth_);
-        joinedText_ = false;
+        joinedAt(depth_) = false;
         comparisonSeen_ = true;
         if (r_.is("=")) {
             t_.output << "==";
@@ -321,7 +325,14 @@ private:
     bool wholeNext_ = false;
     // "&" has joined a text here (what follows joins it too), and the
     // depth of the number part it opened (-1: none).
-    bool joinedText_ = false;
+    // For each group depth: "&" has joined a text there (or in a group
+    // closed there); a comparison, AND or OR starts an operand again.
+    std::vector<bool> joinedAtDepth_;
+    std::vector<bool>::reference joinedAt(int32_t depth) {
+        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
+        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
+        return joinedAtDepth_[at];
+    }
     int32_t textDepth_ = -1;
     bool literalOperand_ = false;
     NotScopes nots_;

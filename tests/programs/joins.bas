@@ -20,4 +20,5 @@ FUNCTION Main()
 	Print "flags " & (closed = 0) & (closed > 0) & (s <> "")
 	s = "flags " & (closed = 0) & (closed > 0)
 	Print s
+	IF s & (closed = 0) & (closed > 0) = "flags 1010" THEN Print "condition joins"
 END FUNCTION
