@@ -76,6 +76,9 @@ void Translator::parseParameterList(FunctionRecord& function) {
         auto parameter = std::make_shared<VariableRecord>();
         parameter->name = r.tokenAsWritten;
         r.nextToken();
+        if (r.is("("))
+            throw SyntaxError{"A parameter is one value, not an array: declare the array at module level, where "
+                              "every procedure sees it, or pass its elements."};
         r.skip("AS", "Expected keyword \"As\".");
         if (r.is(")")) throw SyntaxError{"Expected parameterType, not \")\"."};
         if (r.lineEnded) throw SyntaxError{"Expected parameter type, not end of line."};
