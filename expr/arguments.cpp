@@ -107,7 +107,7 @@ void ArgumentList::operandStep() {
         tokenWritten_ = false;
         const bool first = steps_++ == 0;
         if (r_.is("NOT")) {
-            nots_.open(out_, depth_);
+            nots_.open(out_, depth_, notReachesNoComparison(r_));
             more = true;
             continue;
         }
@@ -174,8 +174,8 @@ void ArgumentList::ampersand() {
         return;
     }
     joinedAt(depth_) = true;
-    // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
-    nots_.close(out_, depth_);
+    // A NOT of a number ends at a join (NOT x & " c" joins NOT x).
+    if (!isStringType(operandType_)) nots_.closeBeforeJoin(out_, depth_);
     // Two literals cannot be added in C++, and a number joins as its text.
     const bool bothLiterals = leftLiteral && literalText;
     if (held_) {

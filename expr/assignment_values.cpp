@@ -200,7 +200,7 @@ private:
         if (afterOperand && !continuesValue()) throw SyntaxError{"Expected end of line."};
         const bool first = steps_++ == 0;
         if (!afterOperand && r_.is("NOT")) {
-            nots_.open(t_.output, depth_);
+            nots_.open(t_.output, depth_, notReachesNoComparison(r_));
             r_.nextToken();
             return Step::Operator;
         }
@@ -402,8 +402,8 @@ private:
         // A number that starts the value is quoted, a literal as well.
         if (quotedNumber_) leftLiteral_ = true;
         joinedAt(depth_) = true;
-        // "&" joins last: a NOT before it ends here (NOT x & " c" joins NOT x).
-        nots_.close(t_.output, depth_);
+        // A NOT of a number ends at a join (NOT x & " c" joins NOT x).
+        if (!isString(leftType_)) nots_.closeBeforeJoin(t_.output, depth_);
         // Two literals cannot be added in C++, and a number joins as its
         // text: a String target converts each part of numbers whole;
         // elsewhere "&" casts the operand.

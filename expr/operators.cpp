@@ -170,3 +170,18 @@ bool holdsDivision(SourceReader& r) {
     r.rewind(start);
     return found;
 }
+
+bool notReachesNoComparison(SourceReader& r) {
+    const SourceReader::Mark start = r.mark();
+    r.nextToken();
+    bool compares = false;
+    int32_t depth = 0;
+    while (!compares && !endsExpression(r, depth) && !(depth == 0 && (logicalWord(r) || r.is("THEN")))) {
+        if (r.is("(")) ++depth;
+        if (r.is(")")) --depth;
+        compares = depth == 0 && isComparison(r);
+        r.nextToken();
+    }
+    r.rewind(start);
+    return !compares;
+}

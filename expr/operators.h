@@ -61,20 +61,38 @@ bool nextHoldsLogicalOperator(SourceReader& r);
 // The NOTs of one expression: each is written "!(" and closed where its
 // operand ends, so that NOT a = b means NOT (a = b), as in BASIC: at an AND
 // or OR of its own depth, at the ")" of its group and at the end.
+// The reader is at NOT: whether no comparison stands in its reach (up to
+// AND, OR, THEN or the end of its group or value); the reader comes back.
+bool notReachesNoComparison(SourceReader& r);
+
 class NotScopes {
 public:
-    void open(OutputBuffer& out, int32_t depth) {
+    // `beforeJoin`: nothing in the NOT's reach compares, so a join of a
+    // number to a text ends it (NOT x & " c"); otherwise it reaches past
+    // joins to its comparison (NOT s & t = u).
+    void open(OutputBuffer& out, int32_t depth, bool beforeJoin = false) {
         out << "!(";
         depths_.push_back(depth);
+        beforeJoin_.push_back(beforeJoin);
+    }
+    // At a join of a number to a text: closes the NOTs at `depth` that end there.
+    void closeBeforeJoin(OutputBuffer& out, int32_t depth) {
+        while (!depths_.empty() && depths_.back() >= depth && beforeJoin_.back()) {
+            out << ")";
+            depths_.pop_back();
+            beforeJoin_.pop_back();
+        }
     }
     // Closes those opened at `depth` or deeper.
     void close(OutputBuffer& out, int32_t depth) {
         while (!depths_.empty() && depths_.back() >= depth) {
             out << ")";
             depths_.pop_back();
+            beforeJoin_.pop_back();
         }
     }
 
 private:
     std::vector<int32_t> depths_;
+    std::vector<bool> beforeJoin_;
 };
