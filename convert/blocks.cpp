@@ -141,7 +141,7 @@ void Translator::convertSelect() {
     caseChains.push_back(CaseChain{blocks.size() - 1, std::string(), false, false});
     r.nextToken();
     const std::string type = variableType(r.token);
-    if (type.empty() && (findFunction(r.token) || !isLetter(r.token.empty() ? 0 : r.token[0])))
+    if (type.empty() && findFunction(r.token))
         throw SyntaxError{"SELECT CASE takes a variable: put the value in one first (v = ...), then SELECT CASE v."};
     if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
     if (isArrayVariable(r.token))

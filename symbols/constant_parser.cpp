@@ -64,9 +64,7 @@ void Translator::parseConstant(ModuleRecord& module, int32_t scope) {
             constant->type = "String";
             constant->editDetails().constValue = r.tokenAsWritten;
         } else {
-            throw SyntaxError{
-                "unknown value assignment to const: a CONST is a number, a string, &H digits, TRUE or FALSE; "
-                "work other values out in a procedure."};
+            throw SyntaxError{"unknown value assignment to const."};
         }
     }
     constant->isConstant = true;

@@ -10,7 +10,7 @@ namespace {
 const char* const arraySizeForm =
     "An array's size is one number or one CONST: declare CONST SIZE = ... and write DIM name(SIZE).";
 
-// What stands after an array's size instead of its ")".
+// What stands after a constant array size instead of its ")".
 const char* sizeEndMessage(const SourceReader& r) {
     if (r.lineEnded || r.is("AS")) return "Expected ).";
     if (r.is("TO")) return "An array's size counts its elements from 0: DIM a(10) holds a(0) to a(9), without TO.";
@@ -35,10 +35,11 @@ VariableHead readVariableName(SourceReader& r) {
                 head.sizeLine = r.line;
                 head.sizePosition = r.column - static_cast<int32_t>(r.tokenAsWritten.size());
             }
+            const bool number = r.allDigits;
             r.nextToken();
-            r.expect(")", sizeEndMessage(r));
+            r.expect(")", number ? "Expected )." : sizeEndMessage(r));
         } else {
-            r.expect(")", r.lineEnded ? "Syntax error." : arraySizeForm);
+            r.expect(")", "Syntax error.");
         }
         r.nextToken();
     }

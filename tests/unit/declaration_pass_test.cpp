@@ -258,14 +258,11 @@ const PassCase passCases[] = {
     {"DimStaticInBody", "FUNCTION f()\nDIM STATIC n AS LONG\nEND FUNCTION\n", {"fn f() ret=Void s0 n0"}, ""},
     // Variable parser.
     {"VarDigitName", "DIM 2x AS LONG\n", {}, E + "1,char:5 Variables cannot begin with a number. >>2x\n"},
-    {"VarRange", "DIM a(1 TO 10) AS LONG\n", {},
-     E + "1,char:8 An array's size counts its elements from 0: DIM a(10) holds a(0) to a(9), without TO. >>TO\n"},
+    {"VarRange", "DIM a(1 TO 10) AS LONG\n", {}, E + "1,char:8 Expected ). >>TO\n"},
     {"VarNamedSize", "DIM a(N) AS LONG\n", {"var a:Long s0 n-1 array"},
      E + "1,char:6 N is not a constant: an array's size is a number or a CONST. >>N\n"},
     {"VarConstantSize", "DIM a(n) AS LONG\nCONST N = 007\n", {"var a:Long s0 n7 array", "var N:Long s0 n0 const=7"}, ""},
-    {"VarSizeNotANumber", "DIM a(\"n\") AS LONG\n", {},
-     E + "1,char:5 An array's size is one number or one CONST: declare CONST SIZE = ... and write DIM name(SIZE). "
-         ">>\"n\"\n"},
+    {"VarSizeNotANumber", "DIM a(\"n\") AS LONG\n", {}, E + "1,char:5 Syntax error. >>\"n\"\n"},
     {"VarNoType", "DIM x AS\n", {}, E + "1,char:9 Expected Type, not end of line. >>\n"},
     // Declaration lines: names before an AS take its type; one name may
     // take a constant as its initial value.
