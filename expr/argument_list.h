@@ -97,6 +97,11 @@ private:
     // was a string literal.
     std::string operandType_;
     bool literalOperand_ = false;
+    // The operand was a call, a field or a member: no cast written for it.
+    bool uncastOperand_ = false;
+    // The operator before the operand is one of arithmetic.
+    bool afterArithmetic_ = false;
+    static bool isArithmetic(const SourceReader& r);
     // The argument starts with a number written as a literal text: C++
     // cannot add two literals.
     bool quotedNumber_ = false;

@@ -66,6 +66,7 @@ void ArgumentList::operand() {
     afterGroup_ = closedGroup_;
     closedGroup_ = false;
     operandType_.clear();
+    uncastOperand_ = false;
     literalOperand_ = r_.isString;
     quotedNumber_ = false;
     if (r_.is("(")) {
@@ -95,6 +96,7 @@ void ArgumentList::operand() {
 
 /* named -> typevar | call | object | variable | string | other | number */
 void ArgumentList::namedOperand() {
+    uncastOperand_ = facts_.typeVariable || facts_.function || facts_.object;
     if (facts_.typeVariable) {
         structOperand();
     } else if (facts_.function) {

@@ -76,6 +76,7 @@ void ArgumentList::beginArgument() {
     joinedAtDepth_.clear();
     joinDepth_ = 0;
     steps_ = 0;
+    afterArithmetic_ = false;
     if (!plain_ && !function_.isExternal && isStringType(parameterType_)) held_ = std::make_unique<HeldText>(out_);
 }
 
@@ -98,6 +99,10 @@ void ArgumentList::writeAdded(const std::string& text) {
         out_ << text;
 }
 
+bool ArgumentList::isArithmetic(const SourceReader& r) {
+    return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
+}
+
 /* arg -> operand {(operator | MOD | "\" | comparison | AND | OR | "&" | "[" (OR | AND) "]") operand} ; operand -> NOT operand | ... */
 void ArgumentList::operandStep() {
     started_ = true;
@@ -111,7 +116,17 @@ void ArgumentList::operandStep() {
             more = true;
             continue;
         }
+        const size_t at = held_ ? held_->mark() : 0;
+        const bool afterArithmetic = afterArithmetic_;
+        const std::string called = r_.tokenAsWritten;
         operand();
+        if (held_ && uncastOperand_ && depth_ == 0 && isNumberType(operandType_)) held_->numberAt(at);
+        // A String that a call gives has no number in C++: beside arithmetic
+        // for a number parameter, g++ refuses it (or, for "-", takes an address).
+        if (facts_.function && uncastOperand_ && !plain_ && !logical_ && isNumberType(parameterType_) &&
+            isStringType(operandType_) && (afterArithmetic || isArithmetic(r_)))
+            throw SyntaxError{called + " gives a String, not a number: convert it with Val(...) or CDbl(...) first."};
+        afterArithmetic_ = isArithmetic(r_);
         quotedNumber_ = quotedNumber_ && first;
         if (wholeNext_) requireWholeOperand(operandType_);
         wholeNext_ = false;

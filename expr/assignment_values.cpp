@@ -174,6 +174,20 @@ public:
     }
 
 private:
+    static bool isArithmetic(const SourceReader& r) {
+        return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
+    }
+
+    // A String that a call gives has no number in C++: beside arithmetic,
+    // or as a Double's whole value, g++ refuses it (or, for "-", takes an
+    // address), so the line is refused here, saying what to write.
+    // The call is named unless the report stands at its name.
+    [[noreturn]] static void refuseTextInNumber(const std::string& called) {
+        throw SyntaxError{(called.empty() ? "gives a String" : called + " gives a String") +
+                          ", not a number: convert it with Val(...) or CDbl(...) first."};
+    }
+    static bool isDecimal(const std::string& type) { return sameName(type, "Double") || sameName(type, "Single"); }
+
     bool inWholeGroup() const { return !wholeGroups_.empty() && wholeGroups_.back(); }
     // The operand at the current token is one of MOD or "\" through the
     // products and groups around it: a Double target casts it not.
@@ -209,7 +223,12 @@ private:
             r_.isString || r_.allDigits || isTruthWord(r_) || isThis(t_)) {
             leftLiteral_ = r_.isString;
             quotedNumber_ = false;
+            const bool textCall = facts.function && isNumberType(castType()) && isString(callResultType(t_));
+            const std::string called = textCall ? r_.tokenAsWritten : std::string();
+            if (textCall && afterArithmetic_) refuseTextInNumber("");
             leftType_ = operand(facts);
+            if (textCall && (isArithmetic(r_) || (isDecimal(castType()) && first && !continuesValue())))
+                refuseTextInNumber(called);
             quotedNumber_ = quotedNumber_ && first;
             if (wholeNext_) requireWholeOperand(leftType_);
             wholeNext_ = false;
@@ -220,6 +239,7 @@ private:
         if (!afterOperand && (arithmeticWord(r_) || logicalWord(r_) || isComparison(r_)))
             throw SyntaxError{"Syntax error."};
         if (held_ && !r_.is("&") && !r_.is("THEN")) held_->piece(false);
+        afterArithmetic_ = isArithmetic(r_);
         const Step step = valueOperator(afterOperand);
         if (step != Step::End) leftType_.clear();
         quotedNumber_ = false;
@@ -437,6 +457,8 @@ private:
     // follows it: C++ cannot add two literals.
     bool quotedNumber_ = false;
     int32_t steps_ = 0;
+    // The last operator written was one of arithmetic.
+    bool afterArithmetic_ = false;
     // For each group depth: "&" has joined a text there (or in a group
     // closed there), so what it joins next joins that text; after a
     // comparison, AND or OR, what stands left of a join is an operand again.

@@ -22,6 +22,11 @@ public:
         parts_.back().added.push_back({capture_.size(), text.size()});
         out_ << text;
     }
+    // Where the next operand starts.
+    size_t mark() const { return capture_.size(); }
+    // A number that nothing cast (a call's result, a field) starts at `at`:
+    // beside a String it becomes its digits.
+    void numberAt(size_t at) { parts_.back().numbers.push_back(at); }
     // An operand or operator of the current part; whether it is a String.
     void piece(bool isString) {
         ++parts_.back().pieces;
@@ -52,9 +57,15 @@ public:
     std::string release(bool wholeNumber) {
         parts_.back().end = capture_.size();
         std::string text = capture_.release();
-        if (!joined() && !wholeNumber) return text;
+        if (!joined() && !wholeNumber) {
+            if (parts_.back().hasString) castNumbers(text, parts_.back());
+            return text;
+        }
         for (auto part = parts_.rbegin(); part != parts_.rend(); ++part) {
-            if (part->hasString && !part->truth && joined()) continue;
+            if (part->hasString && !part->truth && joined()) {
+                castNumbers(text, *part);
+                continue;
+            }
             // One operand that the String's cast or quotes already convert.
             if (joined() && part->pieces == 1 && !part->added.empty()) continue;
             text.insert(part->end, ")");
@@ -69,9 +80,15 @@ private:
     struct Span {
         size_t at, length;
     };
+    struct Part;
+    // A part that stays text: its uncast numbers get the String's cast.
+    static void castNumbers(std::string& text, const Part& part) {
+        for (auto at = part.numbers.rbegin(); at != part.numbers.rend(); ++at) text.insert(*at, "(String)");
+    }
     struct Part {
         size_t start = 0, end = 0;
         std::vector<Span> added;
+        std::vector<size_t> numbers;
         int32_t pieces = 0;
         bool hasString = false;
         bool truth = false;

@@ -28,3 +28,9 @@ FUNCTION Whole() AS Long
 	Print(Str(n MOD Sqr(d)))
 	IF n & s = "1a" THEN n = 0
 END FUNCTION
+FUNCTION Text(s AS String) AS Double
+	DIM n AS Long
+	n = Len(s) + Left(s, 1)
+	Text = Mid(s, 2, 1)
+	n = Abs(Left(s, 1) - 1)
+END FUNCTION
