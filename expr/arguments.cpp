@@ -120,7 +120,7 @@ void ArgumentList::operandStep() {
         const bool afterArithmetic = afterArithmetic_;
         const std::string called = r_.tokenAsWritten;
         operand();
-        if (held_ && uncastOperand_ && depth_ == 0 && isNumberType(operandType_)) held_->numberAt(at);
+        if (held_ && uncastOperand_ && isNumberType(operandType_)) held_->numberAt(at);
         // A String that a call gives has no number in C++: beside arithmetic
         // for a number parameter, g++ refuses it (or, for "-", takes an address).
         if (facts_.function && uncastOperand_ && !plain_ && !logical_ && isNumberType(parameterType_) &&
