@@ -143,6 +143,9 @@ public:
     FunctionRecord* findMemberFunction(const std::string& className,
                                        const std::string& upperMember) const;
     VariableRecord* findMemberVariable(const std::string& className, const std::string& member) const;
+    // Whether the code being translated may name the member variable: a
+    // PRIVATE or PROTECTED one only inside its own classes.
+    bool reachesMember(const VariableRecord& member) const;
     FunctionRecord* findMemberAccessor(const std::string& className, const std::string& alias) const;
     FunctionRecord* findAccessor(const std::string& alias) const;
     FunctionRecord* findProperty(const std::string& upperKey) const;

@@ -128,6 +128,10 @@ std::string Translator::translateClassMember(const std::string& objectName, cons
     if (className.empty()) throw SyntaxError{"Internal parser error - " + objectName};
     const VariableRecord* member = findMemberVariable(className, r.token);
     if (!member) throw SyntaxError{r.tokenAsWritten + " is not a member of class " + objectName};
+    if (!reachesMember(*member))
+        throw SyntaxError{member->name + " is " + (member->scope == SCOPE_PRIVATE ? "PRIVATE" : "PROTECTED") +
+                          " in class " + className + ": only the class's methods reach it; give the class a "
+                          "PUBLIC method or property for it."};
     output << (pointer ? "->" : ".") << member->name;
     r.nextToken();
     if (r.is("(")) {

@@ -108,8 +108,13 @@ FunctionRecord* Translator::findModuleFunction(const std::string& name) const {
     return symbols.findModuleFunction(name);
 }
 
+// Where C++ would refuse a PRIVATE or PROTECTED member variable (outside
+// its classes), a method or property of the same name is meant instead:
+// l.Total() in a class with a private total.
 VariableRecord* Translator::findMemberVariable(const std::string& className, const std::string& member) const {
-    return symbols.findMemberVariable(className, member);
+    VariableRecord* found = symbols.findMemberVariable(className, member);
+    if (found && !reachesMember(*found) && findMemberFunction(className, upperCase(member))) return nullptr;
+    return found;
 }
 
 std::string Translator::declaredVariableName(const std::string& name) const {
