@@ -81,6 +81,17 @@ int32_t unbracketedArgumentCount(std::string_view ahead, bool elseEnds) {
     return anything ? commas + 1 : 0;
 }
 
+// A function or property named where a variable or constant of the same
+// name in another letter case was meant (DIM equals beside FUNCTION
+// Equals): BASIC does not tell the two apart, so the clash is named.
+void requireNoNamesake(const Translator& t, const FunctionRecord& function) {
+    const VariableRecord* variable = t.symbols.declaredVariable(function.name);
+    if (!variable) return;
+    throw SyntaxError{variable->name + " is the name of a " + (variable->isConstant ? "constant" : "variable") +
+                      " and of the " + (function.isProperty ? "property " : "function ") + function.name +
+                      ", which BASIC does not tell apart by letter case: give one of them another name."};
+}
+
 }  // namespace
 
 // Inside a method a name may be a method of its class (or of a base) and a
@@ -126,14 +137,20 @@ void Translator::translateCall(const std::string& expectedType) {
         if (valueContext) {
             /* property read -> name */
             const FunctionRecord* getter = findAccessor("GET" + r.token);
-            if (!getter) throw SyntaxError{"Property " + function->name + " has no Get accessor."};
+            if (!getter) {
+                requireNoNamesake(*this, *function);
+                throw SyntaxError{"Property " + function->name + " has no Get accessor."};
+            }
             output << getter->aliasName.str() << "()";
             r.nextToken();
             return;
         }
         /* property write -> name "=" value */
         const FunctionRecord* setter = findAccessor("SET" + r.token);
-        if (!setter) throw SyntaxError{"Property " + function->name + " has no Set accessor."};
+        if (!setter) {
+            requireNoNamesake(*this, *function);
+            throw SyntaxError{"Property " + function->name + " has no Set accessor."};
+        }
         output << setter->aliasName.str();
         r.nextToken();
         r.expect("=", "expected = for property assignment ");
@@ -158,6 +175,7 @@ void Translator::translateCall(const std::string& expectedType) {
         return;
     }
     if (!valueContext && !r.is("(") && !r.is("=")) return translateStatementArguments(*function);
+    if (!r.is("(")) requireNoNamesake(*this, *function);
     translateCallArguments(*function, false);
 }
 
