@@ -83,7 +83,26 @@ bool needsVirtualDestructor(const Translator& t, const ModuleRecord& module) {
     return t.symbols.isExtended(module.className);
 }
 
+bool namesOwnType(const ModuleRecord& module, const std::string& typeName) {
+    for (const auto& type : module.types)
+        if (sameName(type->name, typeName)) return true;
+    return false;
+}
+
 }  // namespace
+
+bool classHeaderHoldsTypes(const ModuleRecord& module) {
+    if (!module.isClassModule || module.types.empty()) return false;
+    for (const auto& variable : module.variables)
+        if (!variable->isConstant && namesOwnType(module, variable->type.str())) return true;
+    for (const auto& function : module.functions) {
+        if (function->builtIn) continue;
+        if (namesOwnType(module, function->returnType.str())) return true;
+        for (const auto& parameter : function->parameters)
+            if (namesOwnType(module, parameter->type.str())) return true;
+    }
+    return false;
+}
 
 void Translator::emitClassHeader(const std::string& fileName) {
     const ModuleRecord& module = *currentModule;
@@ -104,6 +123,8 @@ void Translator::emitClassHeader(const std::string& fileName) {
     auto own = [&module](const VariableRecord& v) { return !isListed(module.inheritedVariables, &v); };
     for (const auto& variable : module.variables)
         if (variable->isMacro && own(*variable)) writeMacro(header, *variable);
+    if (classHeaderHoldsTypes(module))
+        for (const auto& type : module.types) writeStruct(header, *type);
 
     header << "class " << c;
     if (!module.baseClassName.empty()) header << ": public " << module.baseClassName;

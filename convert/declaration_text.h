@@ -11,6 +11,9 @@ class Translator;
 
 // A TYPE as a struct.
 void writeStruct(OutputBuffer& out, const TypeRecord& type);
+// A class module whose members, or methods' parameters and results, are of
+// a TYPE of its own: its header holds all its TYPEs, and its .cpp none.
+bool classHeaderHoldsTypes(const ModuleRecord& module);
 // A CONST (a const) or DEFINE (a macro) as its line writes it.
 void writeConstantDefinition(OutputBuffer& out, const VariableRecord& constant);
 // A CONST's C++ type with its "const " and a blank after it, and its value

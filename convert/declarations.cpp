@@ -204,7 +204,7 @@ void Translator::emitExternalDeclaration() {
 // nothing more; a variable is declared extern here and defined at its line.
 void Translator::emitEarlyDeclarations(const ModuleRecord& module, int32_t headLine) {
     for (const auto& type : module.types) {
-        if (type->declaredLine <= headLine) continue;
+        if (type->declaredLine <= headLine || classHeaderHoldsTypes(module)) continue;
         writeStruct(output, *type);
         type->declaredEarly = true;
     }
@@ -231,7 +231,8 @@ void Translator::emitTypeDefinition() {
     r.nextToken();
     const TypeRecord* type = findType(fileScopeSpelling(r.tokenAsWritten));
     if (!type) throw SyntaxError{"Syntax error."};
-    if (!type->declaredEarly) writeStruct(output, *type);
+    // A class header that holds the module's TYPEs has this one.
+    if (!type->declaredEarly && !classHeaderHoldsTypes(*currentModule)) writeStruct(output, *type);
 
     // The field lines were registered by the declaration pass: skip to END.
     for (;;) {
