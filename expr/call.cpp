@@ -84,8 +84,9 @@ int32_t unbracketedArgumentCount(std::string_view ahead, bool elseEnds) {
 // A function or property named where a variable or constant of the same
 // name in another letter case was meant (DIM equals beside FUNCTION
 // Equals): BASIC does not tell the two apart, so the clash is named.
-void requireNoNamesake(const Translator& t, const FunctionRecord& function) {
-    const VariableRecord* variable = t.symbols.declaredVariable(function.name);
+void requireNoNamesake(const Translator& t, const FunctionRecord& function,
+                       const VariableRecord* variable = nullptr) {
+    if (!variable) variable = t.symbols.declaredVariable(function.name);
     if (!variable) return;
     throw SyntaxError{variable->name + " is the name of a " + (variable->isConstant ? "constant" : "variable") +
                       " and of the " + (function.isProperty ? "property " : "function ") + function.name +
@@ -141,6 +142,11 @@ void Translator::translateCall(const std::string& expectedType) {
                 requireNoNamesake(*this, *function);
                 throw SyntaxError{"Property " + function->name + " has no Get accessor."};
             }
+            // A member variable of the property's name would be read through
+            // the getter, which reads it so again, without end.
+            if (currentModule && currentModule->isClassModule)
+                if (const VariableRecord* member = findMemberVariable(currentModule->className, r.token))
+                    requireNoNamesake(*this, *function, member);
             output << getter->aliasName.str() << "()";
             r.nextToken();
             return;
