@@ -14,6 +14,7 @@
 #include "expr/output_capture.h"
 #include "source/characters.h"
 #include "source/syntax_error.h"
+#include "expr/depth_flags.h"
 
 namespace {
 
@@ -327,12 +328,7 @@ private:
     // depth of the number part it opened (-1: none).
     // For each group depth: "&" has joined a text there (or in a group
     // closed there); a comparison, AND or OR starts an operand again.
-    std::vector<bool> joinedAtDepth_;
-    std::vector<bool>::reference joinedAt(int32_t depth) {
-        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
-        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
-        return joinedAtDepth_[at];
-    }
+    DepthFlags joinedAt;
     int32_t textDepth_ = -1;
     bool literalOperand_ = false;
     NotScopes nots_;

@@ -14,6 +14,7 @@
 #include "expr/operand.h"
 #include "expr/operators.h"
 #include "symbols/names.h"
+#include "expr/depth_flags.h"
 
 inline bool isStringType(const std::string& type) { return sameName(type, "String"); }
 inline bool isAnyType(const std::string& type) { return sameName(type, "Any"); }
@@ -109,12 +110,7 @@ private:
     // For each group depth: "&" has joined a text there (or in a group
     // closed there), so what it joins next joins that text; after a
     // comparison, AND or OR, what stands left of a join is an operand again.
-    std::vector<bool> joinedAtDepth_;
-    std::vector<bool>::reference joinedAt(int32_t depth) {
-        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
-        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
-        return joinedAtDepth_[at];
-    }
+    DepthFlags joinedAt;
     // The group depth at the last join: a comparison deeper than it makes
     // the joined part a truth value.
     int32_t joinDepth_ = 0;

@@ -73,7 +73,7 @@ void ArgumentList::selectParameter() {
 // The argument starts with the token after the current one.
 void ArgumentList::beginArgument() {
     logical_ = nextHoldsLogicalOperator(r_);
-    joinedAtDepth_.clear();
+    joinedAt.clear();
     joinDepth_ = 0;
     steps_ = 0;
     afterArithmetic_ = false;

@@ -17,6 +17,7 @@
 #include "expr/whole_term.h"
 #include "expr/operand.h"
 #include "source/syntax_error.h"
+#include "expr/depth_flags.h"
 
 namespace {
 
@@ -462,12 +463,7 @@ private:
     // For each group depth: "&" has joined a text there (or in a group
     // closed there), so what it joins next joins that text; after a
     // comparison, AND or OR, what stands left of a join is an operand again.
-    std::vector<bool> joinedAtDepth_;
-    std::vector<bool>::reference joinedAt(int32_t depth) {
-        const size_t at = depth < 0 ? 0 : static_cast<size_t>(depth);
-        if (joinedAtDepth_.size() <= at) joinedAtDepth_.resize(at + 1, false);
-        return joinedAtDepth_[at];
-    }
+    DepthFlags joinedAt;
     // The operand after MOD or "\" must be a whole number.
     bool wholeNext_ = false;
     // For each open group: it follows MOD or "\" (or lies in one that does),

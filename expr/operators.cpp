@@ -113,32 +113,34 @@ bool nextHoldsLogicalOperator(SourceReader& r) {
     return found;
 }
 
-bool holdsLogicalOperator(SourceReader& r) {
-    if (r.lineEnded || r.atEof) return false;
-    if (!isComparison(r) && !logicalWord(r) && !r.is("NOT") && !mayHoldLogicalOperator(r.textAhead()))
-        return false;
+namespace {
+
+enum class Look { Found, Next, Passed };
+
+// Walks a value's tokens to its end, over the groups of calls and indexes
+// (their operators are their own); `look` sees every other token but the
+// parentheses: Found, Next (go on past it), or Passed (it read on itself).
+// Comes back to where it started.
+template <typename LookAt>
+bool valueHolds(SourceReader& r, LookAt look) {
     const SourceReader::Mark start = r.mark();
     bool found = false;
     int32_t depth = 0;
     bool afterName = false;
     while (!found && !endsExpression(r, depth)) {
         if (r.is("(") && afterName) {
-            // A call's arguments or an index: their operators are their own.
             skipGroup(r);
             afterName = false;
             continue;
-        } else if (r.is("(")) {
+        }
+        if (r.is("(")) {
             ++depth;
         } else if (r.is(")")) {
             --depth;
-        } else if (r.is("<") || r.is(">")) {
-            const std::string first = r.token;
-            r.nextToken();
-            found = r.token != first;  // "<<" and ">>" shift
-            if (!found) r.nextToken();
-            continue;
         } else {
-            found = r.is("=") || logicalWord(r) || r.is("NOT");
+            const Look seen = look(r);
+            found = seen == Look::Found;
+            if (seen == Look::Passed) continue;
         }
         afterName = !r.token.empty() && isLetter(static_cast<unsigned char>(r.token[0]));
         if (!found) r.nextToken();
@@ -147,28 +149,28 @@ bool holdsLogicalOperator(SourceReader& r) {
     return found;
 }
 
+}  // namespace
+
+bool holdsLogicalOperator(SourceReader& r) {
+    if (r.lineEnded || r.atEof) return false;
+    if (!isComparison(r) && !logicalWord(r) && !r.is("NOT") && !mayHoldLogicalOperator(r.textAhead()))
+        return false;
+    return valueHolds(r, [](SourceReader& r) {
+        if (r.is("<") || r.is(">")) {
+            const std::string first = r.token;
+            r.nextToken();
+            if (r.token != first) return Look::Found;  // "<<" and ">>" shift
+            r.nextToken();
+            return Look::Passed;
+        }
+        return r.is("=") || logicalWord(r) || r.is("NOT") ? Look::Found : Look::Next;
+    });
+}
+
 bool holdsDivision(SourceReader& r) {
     const size_t lineEnd = r.textAhead().find('\n');
     if (!r.is("/") && r.textAhead().substr(0, lineEnd).find('/') == std::string_view::npos) return false;
-    const SourceReader::Mark start = r.mark();
-    bool found = false;
-    int32_t depth = 0;
-    bool afterName = false;
-    while (!found && !endsExpression(r, depth)) {
-        if (r.is("(") && afterName) {
-            // A call's arguments or an index: their operators are their own.
-            skipGroup(r);
-            afterName = false;
-            continue;
-        }
-        if (r.is("(")) ++depth;
-        if (r.is(")")) --depth;
-        found = r.is("/");
-        afterName = !r.token.empty() && isLetter(static_cast<unsigned char>(r.token[0]));
-        if (!found) r.nextToken();
-    }
-    r.rewind(start);
-    return found;
+    return valueHolds(r, [](SourceReader& r) { return r.is("/") ? Look::Found : Look::Next; });
 }
 
 bool notReachesNoComparison(SourceReader& r) {
