@@ -102,7 +102,6 @@ private:
     bool uncastOperand_ = false;
     // The operator before the operand is one of arithmetic.
     bool afterArithmetic_ = false;
-    static bool isArithmetic(const SourceReader& r);
     // The argument starts with a number written as a literal text: C++
     // cannot add two literals.
     bool quotedNumber_ = false;

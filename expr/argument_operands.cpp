@@ -231,7 +231,7 @@ std::string ArgumentList::variableCast(const std::string& V) {
 // The variable at the current token is one of MOD or "\" through the
 // products and groups around it: a Double parameter casts it not.
 bool ArgumentList::wholeOperand() {
-    if (!sameName(parameterType_, "Double") && !sameName(parameterType_, "Single")) return false;
+    if (!isDecimalType(parameterType_)) return false;
     return inWholeGroup() || reachesWholeOperator(r_, depth_);
 }
 

@@ -99,10 +99,6 @@ void ArgumentList::writeAdded(const std::string& text) {
         out_ << text;
 }
 
-bool ArgumentList::isArithmetic(const SourceReader& r) {
-    return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
-}
-
 /* arg -> operand {(operator | MOD | "\" | comparison | AND | OR | "&" | "[" (OR | AND) "]") operand} ; operand -> NOT operand | ... */
 void ArgumentList::operandStep() {
     started_ = true;
@@ -124,9 +120,9 @@ void ArgumentList::operandStep() {
         // A String that a call gives has no number in C++: beside arithmetic
         // for a number parameter, g++ refuses it (or, for "-", takes an address).
         if (facts_.function && uncastOperand_ && !plain_ && !logical_ && isNumberType(parameterType_) &&
-            isStringType(operandType_) && (afterArithmetic || isArithmetic(r_)))
+            isStringType(operandType_) && (afterArithmetic || isArithmeticOperator(r_)))
             throw SyntaxError{called + " gives a String, not a number: convert it with Val(...) or CDbl(...) first."};
-        afterArithmetic_ = isArithmetic(r_);
+        afterArithmetic_ = isArithmeticOperator(r_);
         quotedNumber_ = quotedNumber_ && first;
         if (wholeNext_) requireWholeOperand(operandType_);
         wholeNext_ = false;

@@ -127,7 +127,7 @@ public:
         // A result that divides casts its whole operands as an assignment
         // does (Average = total / n keeps the fraction); one that does not
         // is written as it always was.
-        castsResult_ = c_.result && !logical_ && (sameName(c_.type, "Double") || sameName(c_.type, "Single")) &&
+        castsResult_ = c_.result && !logical_ && isDecimalType(c_.type) &&
                        holdsDivision(r_);
     }
 
@@ -175,10 +175,6 @@ public:
     }
 
 private:
-    static bool isArithmetic(const SourceReader& r) {
-        return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
-    }
-
     // A String that a call gives has no number in C++: beside arithmetic,
     // or as a Double's whole value, g++ refuses it (or, for "-", takes an
     // address), so the line is refused here, saying what to write.
@@ -187,14 +183,13 @@ private:
         throw SyntaxError{(called.empty() ? "gives a String" : called + " gives a String") +
                           ", not a number: convert it with Val(...) or CDbl(...) first."};
     }
-    static bool isDecimal(const std::string& type) { return sameName(type, "Double") || sameName(type, "Single"); }
 
     bool inWholeGroup() const { return !wholeGroups_.empty() && wholeGroups_.back(); }
     // The operand at the current token is one of MOD or "\" through the
     // products and groups around it: a Double target casts it not.
     bool wholeOperand() {
         const std::string& type = castType();
-        if (!sameName(type, "Double") && !sameName(type, "Single")) return false;
+        if (!isDecimalType(type)) return false;
         return inWholeGroup() || reachesWholeOperator(r_, depth_);
     }
 
@@ -228,7 +223,7 @@ private:
             const std::string called = textCall ? r_.tokenAsWritten : std::string();
             if (textCall && afterArithmetic_) refuseTextInNumber("");
             leftType_ = operand(facts);
-            if (textCall && (isArithmetic(r_) || (isDecimal(castType()) && first && !continuesValue())))
+            if (textCall && (isArithmeticOperator(r_) || (isDecimalType(castType()) && first && !continuesValue())))
                 refuseTextInNumber(called);
             quotedNumber_ = quotedNumber_ && first;
             if (wholeNext_) requireWholeOperand(leftType_);
@@ -240,7 +235,7 @@ private:
         if (!afterOperand && (arithmeticWord(r_) || logicalWord(r_) || isComparison(r_)))
             throw SyntaxError{"Syntax error."};
         if (held_ && !r_.is("&") && !r_.is("THEN")) held_->piece(false);
-        afterArithmetic_ = isArithmetic(r_);
+        afterArithmetic_ = isArithmeticOperator(r_);
         const Step step = valueOperator(afterOperand);
         if (step != Step::End) leftType_.clear();
         quotedNumber_ = false;

@@ -15,8 +15,6 @@
 
 namespace {
 
-bool isDecimal(const std::string& type) { return sameName(type, "Double") || sameName(type, "Single"); }
-
 // A String among the operands makes a text, a Double a Double, a Single
 // (with whole numbers) a Single.
 int32_t weight(const std::string& type) {
@@ -95,8 +93,8 @@ FunctionRecord* Translator::libraryForm(const std::vector<FunctionRecord*>& form
     const auto firstParameter = [](const FunctionRecord* form) { return form->parameters.front()->type; };
     for (FunctionRecord* form : fitting)
         if (sameName(firstParameter(form), type)) return form;
-    if (isDecimal(type))
+    if (isDecimalType(type))
         for (FunctionRecord* form : fitting)
-            if (isDecimal(firstParameter(form))) return form;
+            if (isDecimalType(firstParameter(form))) return form;
     return fitting.front();
 }

@@ -12,6 +12,10 @@ const char* arithmeticWord(const SourceReader& r) {
     return nullptr;
 }
 
+bool isArithmeticOperator(const SourceReader& r) {
+    return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
+}
+
 void requireWholeOperand(const std::string& type) {
     if (type == "Double" || type == "Single") throw SyntaxError{"MOD and \\ take whole numbers, not a " + type + "."};
 }
@@ -19,7 +23,7 @@ void requireWholeOperand(const std::string& type) {
 std::string castBesideWholeOperator(const std::string& cast, bool afterWholeOperator, SourceReader& r) {
     if (cast.size() < 3) return cast;
     const std::string type = cast.substr(1, cast.size() - 2);
-    if (!sameName(type, "Double") && !sameName(type, "Single")) return cast;
+    if (!isDecimalType(type)) return cast;
     if (afterWholeOperator) return std::string();
     const SourceReader::Mark start = r.mark();
     r.nextToken();

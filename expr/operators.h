@@ -13,6 +13,8 @@
 
 // MOD as "%", "\" as "/"; nullptr for any other token.
 const char* arithmeticWord(const SourceReader& r);
+// The current token is "+", "-", "*", "/", MOD or "\".
+bool isArithmeticOperator(const SourceReader& r);
 
 // MOD and "\" take whole numbers: an operand of type Double or Single is
 // refused (C++ has no "%" for it, and "/" would keep its fraction).

@@ -27,3 +27,5 @@ bool isWholeNumberType(const std::string& type) {
 }
 
 bool isNumberType(const std::string& type) { return isWholeNumberType(type) || type == "Single" || type == "Double"; }
+
+bool isDecimalType(const std::string& type) { return sameName(type, "Double") || sameName(type, "Single"); }

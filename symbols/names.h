@@ -36,6 +36,8 @@ bool isKey(const std::string& name);
 // them), and those with Single and Double.
 bool isWholeNumberType(const std::string& type);
 bool isNumberType(const std::string& type);
+// Double or Single, in any letter case.
+bool isDecimalType(const std::string& type);
 
 // Hashing by key, for indexes that find a name in any letter case without
 // making its key first.
