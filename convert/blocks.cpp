@@ -146,9 +146,8 @@ void Translator::convertSelect() {
     if (type.empty()) throw SyntaxError{"Expected a variable for Select Case."};
     if (isArrayVariable(r.token))
         throw SyntaxError{"SELECT CASE needs one value: copy the array element into a variable first."};
-    const std::string_view ahead = r.textAhead();
-    const size_t member = ahead.find_first_not_of(" \t");
-    if (member != std::string_view::npos && ahead[member] == '.')
+    const std::string_view ahead = skipBlanks(r.textAhead());
+    if (!ahead.empty() && ahead[0] == '.')
         throw SyntaxError{"SELECT CASE needs one value: copy the member into a variable first."};
     if (isPointerVariable(r.token) || (!isNumberType(type) && type != "String"))
         throw SyntaxError{"SELECT CASE needs a number or a String."};

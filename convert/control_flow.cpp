@@ -22,11 +22,6 @@ enum class Head { If, While };
 
 bool startsWord(std::string_view text, std::string_view word) { return isWordAt(text, 0, word); }
 
-std::string_view skipBlanks(std::string_view text) {
-    const size_t at = text.find_first_not_of(" \t");
-    return at == std::string_view::npos ? std::string_view() : text.substr(at);
-}
-
 // What may follow a function-pointer variable tested for none: the end of
 // the condition or of a group, AND, OR or THEN.
 bool endsPointerTest(std::string_view ahead) {

@@ -141,10 +141,8 @@ void loopLine(Translator& t, FirstToken&) { t.convertLoop(); }
 // EXIT FOR, EXIT WHILE or EXIT DO; EXIT FUNCTION has a row of its own.
 bool isLoopExit(const Translator& t, FirstToken&) {
     if (!t.reader.is("EXIT")) return false;
-    const std::string_view ahead = t.reader.textAhead();
-    const size_t start = ahead.find_first_not_of(" \t");
-    if (start == std::string_view::npos) return false;
-    return isWordAt(ahead, start, "FOR") || isWordAt(ahead, start, "WHILE") || isWordAt(ahead, start, "DO");
+    const std::string_view ahead = skipBlanks(t.reader.textAhead());
+    return isWordAt(ahead, 0, "FOR") || isWordAt(ahead, 0, "WHILE") || isWordAt(ahead, 0, "DO");
 }
 
 void loopExit(Translator& t, FirstToken&) {
@@ -253,9 +251,8 @@ bool isCall(const Translator& t, FirstToken& first) {
 
 void callStatement(Translator& t, FirstToken&) {
     t.output << t.reader.indent;
-    const std::string_view ahead = t.reader.textAhead();
-    const size_t next = ahead.find_first_not_of(" \t");
-    const bool parenthesised = next != std::string_view::npos && ahead[next] == '(';
+    const std::string_view ahead = skipBlanks(t.reader.textAhead());
+    const bool parenthesised = !ahead.empty() && ahead[0] == '(';
     const std::string name = t.reader.tokenAsWritten;
     t.translateCall("");
     // Print (a) & b: the parentheses after the name are the call's own.

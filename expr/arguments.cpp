@@ -117,11 +117,9 @@ void ArgumentList::operandStep() {
         const std::string called = r_.tokenAsWritten;
         operand();
         if (held_ && uncastOperand_ && isNumberType(operandType_)) held_->numberAt(at);
-        // A String that a call gives has no number in C++: beside arithmetic
-        // for a number parameter, g++ refuses it (or, for "-", takes an address).
         if (facts_.function && uncastOperand_ && !plain_ && !logical_ && isNumberType(parameterType_) &&
             isStringType(operandType_) && (afterArithmetic || isArithmeticOperator(r_)))
-            throw SyntaxError{called + " gives a String, not a number: convert it with Val(...) or CDbl(...) first."};
+            refuseTextAsNumber(called);
         afterArithmetic_ = isArithmeticOperator(r_);
         quotedNumber_ = quotedNumber_ && first;
         if (wholeNext_) requireWholeOperand(operandType_);

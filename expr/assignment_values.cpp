@@ -175,15 +175,6 @@ public:
     }
 
 private:
-    // A String that a call gives has no number in C++: beside arithmetic,
-    // or as a Double's whole value, g++ refuses it (or, for "-", takes an
-    // address), so the line is refused here, saying what to write.
-    // The call is named unless the report stands at its name.
-    [[noreturn]] static void refuseTextInNumber(const std::string& called) {
-        throw SyntaxError{(called.empty() ? "gives a String" : called + " gives a String") +
-                          ", not a number: convert it with Val(...) or CDbl(...) first."};
-    }
-
     bool inWholeGroup() const { return !wholeGroups_.empty() && wholeGroups_.back(); }
     // The operand at the current token is one of MOD or "\" through the
     // products and groups around it: a Double target casts it not.
@@ -221,10 +212,10 @@ private:
             quotedNumber_ = false;
             const bool textCall = facts.function && isNumberType(castType()) && isString(callResultType(t_));
             const std::string called = textCall ? r_.tokenAsWritten : std::string();
-            if (textCall && afterArithmetic_) refuseTextInNumber("");
+            if (textCall && afterArithmetic_) refuseTextAsNumber("");
             leftType_ = operand(facts);
             if (textCall && (isArithmeticOperator(r_) || (isDecimalType(castType()) && first && !continuesValue())))
-                refuseTextInNumber(called);
+                refuseTextAsNumber(called);
             quotedNumber_ = quotedNumber_ && first;
             if (wholeNext_) requireWholeOperand(leftType_);
             wholeNext_ = false;

@@ -16,6 +16,11 @@ bool isArithmeticOperator(const SourceReader& r) {
     return r.is("+") || r.is("-") || r.is("*") || r.is("/") || arithmeticWord(r);
 }
 
+void refuseTextAsNumber(const std::string& called) {
+    throw SyntaxError{(called.empty() ? "gives a String" : called + " gives a String") +
+                      ", not a number: convert it with Val(...) or CDbl(...) first."};
+}
+
 void requireWholeOperand(const std::string& type) {
     if (type == "Double" || type == "Single") throw SyntaxError{"MOD and \\ take whole numbers, not a " + type + "."};
 }

@@ -15,6 +15,11 @@
 const char* arithmeticWord(const SourceReader& r);
 // The current token is "+", "-", "*", "/", MOD or "\".
 bool isArithmeticOperator(const SourceReader& r);
+// A String that a call gives has no number in C++: beside arithmetic, or as
+// a Double's whole value, g++ refuses it (or, for "-", takes an address), so
+// the line is refused, saying what to write. The call is named unless the
+// report stands at its name ("").
+[[noreturn]] void refuseTextAsNumber(const std::string& called);
 
 // MOD and "\" take whole numbers: an operand of type Double or Single is
 // refused (C++ has no "%" for it, and "/" would keep its fraction).

@@ -31,6 +31,12 @@ constexpr bool isDigit(int c) { return hasClass(c, DIGIT_CLASS); }
 constexpr bool isBlank(int c) { return hasClass(c, BLANK_CLASS); }
 constexpr bool isNameChar(int c) { return hasClass(c, LETTER_CLASS | DIGIT_CLASS); }
 
+// `text` from its first character that is no blank or tab ("" for none).
+inline std::string_view skipBlanks(std::string_view text) {
+    const size_t at = text.find_first_not_of(" \t");
+    return at == std::string_view::npos ? std::string_view() : text.substr(at);
+}
+
 // The whole word `upperWord` (any letter case) stands at `at` in `text`.
 inline bool isWordAt(std::string_view text, size_t at, std::string_view upperWord) {
     if (at > 0 && isNameChar(static_cast<unsigned char>(text[at - 1]))) return false;
